@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace common {
+
+// Number in an entry field: leading blanks skipped, blanks inside the number ignored, optional
+// sign, digits with "." as point, optional exponent introduced by E or D. Reading stops at the
+// first other character; a text that does not begin with a number gives 0 ("2.5 m" -> 2.5,
+// "1,5" -> 1, "abc" -> 0).
+double fieldValue(const std::string& text);
+
+// True when the whole token is one number in the form fieldValue reads (no trailing characters).
+bool parseNumberToken(const std::string& token, double& value);
+
+}  // namespace common
