@@ -1,0 +1,111 @@
+#include "common/fieldvalue.h"
+
+#include <cctype>
+#include <charconv>
+#include <limits>
+
+namespace common {
+
+namespace {
+
+bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+// Length of the longest prefix of s that is a number: sign, digits, point, digits, exponent.
+// The exponent counts only when it has at least one digit.
+std::size_t numberPrefixLength(const std::string& s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            ++j;
+        }
+        if (j < s.size() && isDigit(s[j])) {
+            while (j < s.size() && isDigit(s[j])) {
+                ++j;
+            }
+            i = j;
+        }
+    }
+    return i;
+}
+
+// Converts a well-formed number text whatever the locale; D exponents become E.
+double convert(std::string number) {
+    for (char& ch : number) {
+        if (ch == 'D' || ch == 'd') {
+            ch = 'E';
+        }
+    }
+    std::size_t start = 0;
+    bool negative = false;
+    if (!number.empty() && (number[0] == '+' || number[0] == '-')) {
+        negative = number[0] == '-';
+        start = 1;
+    }
+    double value = 0;
+    const char* first = number.data() + start;
+    const char* last = number.data() + number.size();
+    auto result = std::from_chars(first, last, value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Far beyond any quantity of these programs: too small reads as 0, too large as the
+        // largest finite value, so no infinity enters a calculation.
+        const bool tiny = number.find("E-") != std::string::npos;
+        value = tiny ? 0.0 : std::numeric_limits<double>::max();
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+double fieldValue(const std::string& text) {
+    std::string packed;
+    for (char ch : text) {
+        if (ch != ' ' && ch != '\t') {
+            packed += ch;
+        }
+    }
+    const std::size_t length = numberPrefixLength(packed);
+    if (length == 0) {
+        return 0.0;
+    }
+    return convert(packed.substr(0, length));
+}
+
+bool parseNumberToken(const std::string& token, double& value) {
+    if (token.empty() || numberPrefixLength(token) != token.size()) {
+        return false;
+    }
+    value = convert(token);
+    return true;
+}
+
+float toSingle(double value) {
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    if (value > kLargest) {
+        return std::numeric_limits<float>::max();
+    }
+    if (value < -kLargest) {
+        return -std::numeric_limits<float>::max();
+    }
+    return static_cast<float>(value);
+}
+
+}  // namespace common

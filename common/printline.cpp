@@ -1,0 +1,47 @@
+#include "common/printline.h"
+
+namespace common {
+
+PrintLine& PrintLine::add(const std::string& item) {
+    line_ += item;
+    return *this;
+}
+
+PrintLine& PrintLine::zone(const std::string& item) {
+    std::size_t start = 0;  // 0-based column of the next zone
+    while (start < line_.size()) {
+        start += kPrintZoneWidth;
+    }
+    // An item that filled its zone to the last column would touch the next one; keep them apart
+    // so the line reads back as separate numbers.
+    if (start > 0 && start == line_.size() && line_.back() != ' ') {
+        start += kPrintZoneWidth;
+    }
+    line_.append(start - line_.size(), ' ');
+    line_ += item;
+    return *this;
+}
+
+PrintLine& PrintLine::column(int col) {
+    const std::size_t target = col > 1 ? static_cast<std::size_t>(col - 1) : 0;
+    if (line_.size() < target) {
+        line_.append(target - line_.size(), ' ');
+    }
+    return *this;
+}
+
+std::string PrintLine::text() const {
+    const std::size_t end = line_.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : line_.substr(0, end + 1);
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string content;
+    for (const std::string& line : lines) {
+        content += line;
+        content += "\r\n";
+    }
+    return content;
+}
+
+}  // namespace common
