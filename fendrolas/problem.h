@@ -21,10 +21,10 @@ struct FoundationProblem {
     std::array<LoadState, kStates + 1> states{};  // 1..5
 };
 
-// Field names of the main window.
-std::string fiField();                          // "Text6"
-std::string soilField(int k);                   // k = 0..6 -> "Text6".."Text12"
-std::string loadField(int column, int state);   // column 1..5 (V, Qx, Qy, Mxz, Myz) -> "Text1_0"
+// Field names of the main window: soilField(6) is "Text6" (fi) .. soilField(12) "Text12" (df);
+// loadField(1..5 for V, Qx, Qy, Mxz, Myz, state 1..5) is "Text1_0" .. "Text5_4".
+std::string soilField(int number);
+std::string loadField(int column, int state);
 
 // What validar leaves in the main window's data; it persists between calculations.
 struct WindowData {

@@ -1,0 +1,102 @@
+#include "fendrolas/module1.h"
+
+#include <vector>
+
+#include "common/fieldvalue.h"
+#include "common/freeformat.h"
+#include "common/numbertext.h"
+#include "common/printline.h"
+#include "common/safefile.h"
+
+namespace fendrolas {
+
+namespace {
+
+constexpr int kDataNumbers = 32;
+
+float fieldSingle(const common::FieldTexts& fields, const std::string& name) {
+    return common::toSingle(common::fieldValue(fields.text(name)));
+}
+
+// The field of each number of the data file, in file order.
+std::vector<std::string> fieldsInFileOrder() {
+    std::vector<std::string> names;
+    for (int number = 6; number <= 12; ++number) {
+        names.push_back(soilField(number));
+    }
+    for (int i = 1; i <= kStates; ++i) {
+        for (int column = 1; column <= 5; ++column) {
+            names.push_back(loadField(column, i));
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+FoundationProblem problemFromFields(const common::FieldTexts& fields) {
+    FoundationProblem p;
+    p.fi = fieldSingle(fields, soilField(6));
+    p.c = fieldSingle(fields, soilField(7));
+    p.g = fieldSingle(fields, soilField(8));
+    p.w = fieldSingle(fields, soilField(9));
+    p.Lx = fieldSingle(fields, soilField(10));
+    p.Ly = fieldSingle(fields, soilField(11));
+    p.df = fieldSingle(fields, soilField(12));
+    for (int i = 1; i <= kStates; ++i) {
+        LoadState& s = p.states[i];
+        s.V = fieldSingle(fields, loadField(1, i));
+        s.Qx = fieldSingle(fields, loadField(2, i));
+        s.Qy = fieldSingle(fields, loadField(3, i));
+        s.Mxz = fieldSingle(fields, loadField(4, i));
+        s.Myz = fieldSingle(fields, loadField(5, i));
+    }
+    return p;
+}
+
+std::string dataFileText(const FoundationProblem& p) {
+    using common::printSingle;
+    std::vector<std::string> lines;
+    common::PrintLine soil;
+    soil.add(printSingle(p.fi)).add(printSingle(p.c)).add(printSingle(p.g)).add(printSingle(p.w));
+    lines.push_back(soil.text());
+    common::PrintLine base;
+    base.zone(printSingle(p.Lx)).zone(printSingle(p.Ly)).zone(printSingle(p.df));
+    lines.push_back(base.text());
+    for (int i = 1; i <= kStates; ++i) {
+        const LoadState& s = p.states[i];
+        common::PrintLine state;
+        state.zone(printSingle(s.V)).zone(printSingle(s.Qx)).zone(printSingle(s.Qy));
+        state.zone(printSingle(s.Mxz)).zone(printSingle(s.Myz));
+        lines.push_back(state.text());
+    }
+    return common::joinLines(lines);
+}
+
+bool cargardat(const std::string& fileName, common::FieldTexts& fields,
+               common::MessageSink& messages) {
+    std::vector<double> numbers;
+    auto reader = common::FreeFormatReader::fromFile(fileName);
+    if (!reader || !reader->readNumbers(numbers, kDataNumbers)) {
+        messages.show("Error de datos en el archivo " + fileName + " .", "ERROR",
+                      common::MessageIcon::Critical);
+        return false;
+    }
+    const std::vector<std::string> names = fieldsInFileOrder();
+    for (int k = 0; k < kDataNumbers; ++k) {
+        fields.setText(names[k], common::displaySingle(common::toSingle(numbers[k])));
+    }
+    return true;
+}
+
+bool grabardat(const std::string& fileName, const common::FieldTexts& fields,
+               common::MessageSink& messages) {
+    if (!common::writeFileSafely(fileName, dataFileText(problemFromFields(fields)))) {
+        messages.show("No se pudo guardar el archivo " + fileName, "ERROR",
+                      common::MessageIcon::Critical);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace fendrolas

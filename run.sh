@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the main job: with a display it opens Fendrolas;
+# without one it computes the sample foundation by all five methods in batch mode and shows the
+# comparison of the methods.
+set -euo pipefail
+cd "$(dirname "$0")"
+./tools/install-deps.sh
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release -j2
+exe="$PWD/build/release/fendrolas/fendrolas"
+sample="$PWD/examples/zapata-excentrica.dat"
+
+if [ "$#" -gt 0 ]; then
+    exec "$exe" "$@"
+fi
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec "$exe"
+fi
+work="$(mktemp -d)"
+cd "$work"
+echo "== Fendrolas: $sample, todos los metodos (carpeta $work) =="
+"$exe" --batch "$sample" --validate
