@@ -1,0 +1,277 @@
+#include "marvecos/geometry/slicegeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace marvecos {
+
+namespace {
+
+// Square root that refuses a negative (or not-a-number) argument instead of producing NaN.
+bool rootOf(double arg, double& root) {
+    if (!(arg >= 0)) {
+        return false;
+    }
+    root = std::sqrt(arg);
+    return true;
+}
+
+// Int of the old dialect: truncation toward minus infinity.
+double Int(double x) {
+    return std::floor(x);
+}
+
+struct CircleEnds {
+    GeometryStatus status = GeometryStatus::Ok;
+    int top = 0, base = 0;
+    double xl = 0, xr = 0;
+};
+
+// Where the circle enters and leaves the ground: the face line, the crest plane y = H and the
+// base plane y = 0.
+CircleEnds findCircleEnds(const GeometryInput& in, double m) {
+    CircleEnds e;
+    const double d = in.Ycr - in.H;
+    const double a = m * m + 1;
+    const double b = -2 * m * d - 2 * in.Xcr;
+    const double c0 = d * d - in.R * in.R + in.Xcr * in.Xcr;
+    double rootFace = 0;
+    if (!rootOf(b * b - 4 * a * c0, rootFace)) {
+        e.status = GeometryStatus::NoFaceCrossing;
+        return e;
+    }
+    const double x1 = (-b + rootFace) / (2 * a);
+    const double x2 = (-b - rootFace) / (2 * a);
+
+    double rootCrest = 0;
+    if (!rootOf(in.R * in.R - (in.H - in.Ycr) * (in.H - in.Ycr), rootCrest)) {
+        e.status = GeometryStatus::NoCrestLevel;
+        return e;
+    }
+    const double xc = in.Xcr - rootCrest;
+    e.top = xc < 0 ? 1 : 0;
+
+    double xb = 0;
+    if (in.R * in.R - in.Ycr * in.Ycr > 0) {
+        xb = in.Xcr + std::sqrt(in.R * in.R - in.Ycr * in.Ycr);
+    }
+    e.base = xb > in.L ? 1 : 0;
+
+    e.xl = e.top == 1 ? xc : x2;
+    e.xr = e.base == 1 ? xb : x1;
+    return e;
+}
+
+int caseOf(int top, int base) {
+    if (top == 1) {
+        return base == 0 ? 1 : 4;
+    }
+    return base == 0 ? 2 : 3;
+}
+
+// Case 1: n1 slices behind the crest, the rest on the face.
+GeometryStatus crestToFace(const GeometryInput& in, double m, SliceGeometry& g) {
+    const double n1 = Int(in.n / 2);
+    const double n2 = in.n - n1;
+    if (n1 == 0 || n2 == 0) {
+        return GeometryStatus::ZeroDivision;
+    }
+    const double wb = std::fabs(g.Xi / n1);
+    const double wf = g.Xd / n2;
+    const int last = g.slices + 1;
+    std::vector<double> G(last + 1, 0.0);
+    G[1] = g.Xi;
+    g.X[1] = g.Xi;
+    g.YS[1] = in.H;
+    for (int i = 2; i <= last; ++i) {
+        G[i] = G[i - 1] + wb;
+        g.X[i] = G[i] > 0 ? g.X[i - 1] + wf : G[i];
+        g.YS[i] = g.X[i] > 0 ? g.YS[1] + m * g.X[i] : g.YS[1];
+    }
+    g.X[last] = g.Xd;
+    g.Y[last] = g.YS[last];
+    g.Y[1] = in.H;
+    return GeometryStatus::Ok;
+}
+
+// Case 2: equal widths between two points of the face.
+GeometryStatus faceToFace(const GeometryInput& in, double m, SliceGeometry& g) {
+    const double w = (g.Xd - g.Xi) / in.n;
+    g.X[1] = g.Xi;
+    g.YS[1] = in.H + m * g.X[1];
+    for (int i = 2; i <= g.slices + 1; ++i) {
+        g.X[i] = g.X[i - 1] + w;
+        g.YS[i] = in.H + m * g.X[i];
+    }
+    return GeometryStatus::Ok;
+}
+
+// Case 3: n1 slices on the face, the rest beyond the toe.
+GeometryStatus faceToBase(const GeometryInput& in, double m, SliceGeometry& g) {
+    const double n1 = Int(in.n / 2);
+    const double n2 = in.n - n1;
+    if (n1 == 0 || n2 == 0) {
+        return GeometryStatus::ZeroDivision;
+    }
+    const double wf = (in.L - g.Xi) / n1;
+    const double wt = (g.Xd - in.L) / n2;
+    const int last = g.slices + 1;
+    std::vector<double> G(last + 1, 0.0);
+    G[1] = g.Xi;
+    g.X[1] = g.Xi;
+    g.YS[1] = in.H + m * g.X[1];
+    for (int i = 2; i <= last; ++i) {
+        G[i] = G[i - 1] + wf;
+        g.X[i] = G[i] >= in.L ? g.X[i - 1] + wt : G[i];
+        g.YS[i] = g.X[i] < in.L ? in.H + m * g.X[i] : 0;
+    }
+    g.X[last] = g.Xd;
+    g.Y[last] = g.YS[last];
+    return GeometryStatus::Ok;
+}
+
+// Case 4: 2k slices behind the crest, 2k beyond the toe, the rest on the face.
+GeometryStatus crestToBase(const GeometryInput& in, double m, SliceGeometry& g) {
+    const double k = Int(in.n / 8);
+    const double n1 = 2 * k;
+    const double n3 = 2 * k;
+    const double n2 = in.n - n1 - n3;
+    if (n1 == 0 || n2 == 0 || n3 == 0) {
+        return GeometryStatus::ZeroDivision;
+    }
+    const double wb = std::fabs(g.Xi / n1);
+    const double wf = in.L / n2;
+    const double wt = std::fabs((g.Xd - in.L) / n3);
+    const int last = g.slices + 1;
+    std::vector<double> G1(last + 1, 0.0), G2(last + 1, 0.0);
+    G1[1] = G2[1] = g.X[1] = g.Xi;
+    g.YS[1] = in.H;
+    // The four passes of the method depend only on earlier entries, so one loop does them all.
+    for (int i = 2; i <= last; ++i) {
+        G1[i] = G1[i - 1] + wb;
+        G2[i] = G1[i] > 0 ? G2[i - 1] + wf : G1[i];
+        g.X[i] = G2[i] > in.L ? g.X[i - 1] + wt : G2[i];
+        const double ground = g.X[i] > 0 ? in.H + m * g.X[i] : in.H;
+        g.YS[i] = ground < 0 ? 0 : ground;
+    }
+    g.X[last] = g.Xd;
+    g.Y[last] = g.YS[last];
+    g.Y[1] = in.H;
+    g.YS[1] = in.H;
+    return GeometryStatus::Ok;
+}
+
+// The slip surface is the lower half of the circle, never above the ground. At the two ends
+// the boundary lies on the circle itself, where rounding may leave the square-root argument a
+// hair below zero; that is read as zero, anything more is a boundary outside the circle.
+GeometryStatus slipSurfacePass(const GeometryInput& in, SliceGeometry& g) {
+    const double rounding = 1e-9 * std::max(1.0, in.R * in.R);
+    for (int i = 1; i <= g.slices + 1; ++i) {
+        double arg = in.R * in.R - (g.X[i] - in.Xcr) * (g.X[i] - in.Xcr);
+        if (arg < 0 && arg >= -rounding) {
+            arg = 0;
+        }
+        double root = 0;
+        if (!rootOf(arg, root)) {
+            return GeometryStatus::OutsideCircle;
+        }
+        g.Y[i] = in.Ycr - root;
+        if (g.Y[i] > g.YS[i]) {
+            g.Y[i] = g.YS[i];
+        }
+    }
+    return GeometryStatus::Ok;
+}
+
+bool allFinite(const SliceGeometry& g) {
+    if (!std::isfinite(g.Xi) || !std::isfinite(g.Xd)) {
+        return false;
+    }
+    for (int i = 1; i <= g.slices + 1; ++i) {
+        if (!std::isfinite(g.X[i]) || !std::isfinite(g.Y[i]) || !std::isfinite(g.YS[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+SliceGeometry failed(SliceGeometry g, GeometryStatus status) {
+    g.status = status;
+    return g;
+}
+
+}  // namespace
+
+MinMax minMax4(double a, double b, double c, double d) {
+    MinMax r{-100000, 100000};
+    for (double v : {a, b, c, d}) {
+        if (v > r.largest) {
+            r.largest = v;
+        }
+        if (v < r.smallest) {
+            r.smallest = v;
+        }
+    }
+    return r;
+}
+
+SliceGeometry computeSliceGeometry(const GeometryInput& in) {
+    SliceGeometry g;
+    if (!std::isfinite(in.n) || in.n < 1 || in.n >= kMaxSlices + 1) {
+        return failed(g, GeometryStatus::BadSliceCount);
+    }
+    g.slices = static_cast<int>(Int(in.n));
+    g.X.assign(g.slices + 2, 0.0);
+    g.Y.assign(g.slices + 2, 0.0);
+    g.YS.assign(g.slices + 2, 0.0);
+
+    const double m = in.L > 0 ? -in.H / in.L : 0;
+    const CircleEnds ends = findCircleEnds(in, m);
+    if (ends.status != GeometryStatus::Ok) {
+        return failed(g, ends.status);
+    }
+    const MinMax span = minMax4(ends.xl, ends.xl, ends.xr, ends.xr);
+    g.Xd = span.largest;
+    g.Xi = span.smallest;
+    g.caso = caseOf(ends.top, ends.base);
+
+    GeometryStatus status = GeometryStatus::Ok;
+    switch (g.caso) {
+        case 1:
+            status = crestToFace(in, m, g);
+            break;
+        case 2:
+            status = faceToFace(in, m, g);
+            break;
+        case 3:
+            status = faceToBase(in, m, g);
+            break;
+        default:
+            status = crestToBase(in, m, g);
+            break;
+    }
+    if (status == GeometryStatus::Ok) {
+        status = slipSurfacePass(in, g);
+    }
+    if (status != GeometryStatus::Ok) {
+        return failed(g, status);
+    }
+    // The slip surface leaves the ground at its right end, whatever the running sums gave.
+    const int last = g.slices + 1;
+    g.X[last] = g.Xd;
+    g.Y[last] = g.YS[last];
+
+    if (g.Y[1] < g.YS[1]) {
+        // A first point lifted by a mere rounding difference is no reason for a warning.
+        const double rounding = 1e-9 * std::max(1.0, std::fabs(in.R));
+        g.warnFewSlices = g.YS[1] - g.Y[1] > rounding && in.n < 60;
+        g.firstPointLifted = true;
+        g.Y[1] = g.YS[1];
+    }
+    if (!allFinite(g)) {
+        return failed(g, GeometryStatus::NotFinite);
+    }
+    return g;
+}
+
+}  // namespace marvecos

@@ -1,0 +1,38 @@
+#pragma once
+
+// Heights and quantities of the slices cut by computeSliceGeometry, shared by the window
+// program's Bishop and Janbu iterations and by the console Spencer program. Double precision,
+// no files, no messages.
+
+#include <vector>
+
+#include "marvecos/geometry/slicegeometry.h"
+
+namespace marvecos {
+
+// Soil height above the slip surface at boundaries 1..slices+1 (element 0 unused). Beyond the
+// toe the height is zero.
+std::vector<double> soilHeights(const SliceGeometry& g, double L);
+
+// Per slice k = 1..slices (element 0 unused); slice k lies between boundaries k and k+1.
+struct SliceQuantities {
+    int slices = 0;
+    std::vector<double> dxx, A, L1, w;
+    std::vector<double> cos, sen, tanA, secA;
+    std::vector<double> wcos, wsen;
+    double sumL = 0, sumWcos = 0, sumWsen = 0, sumWtan = 0;
+    // Slices of zero width, whose base has no inclination: their ratios are written as 0 and
+    // the factor of safety cannot be computed on this circle.
+    int degenerateSlices = 0;
+};
+
+SliceQuantities sliceQuantities(const SliceGeometry& g, const std::vector<double>& DY, double gam);
+
+// tan(fi) with fi in degrees, pi taken as 3.1416.
+double frictionTangent(double fi);
+
+// 1.2 times the ordinary-method factor: the first trial of the iterations. The caller makes
+// sure sumWsen is not zero.
+double startingFactor(double c, double tanfi, const SliceQuantities& q);
+
+}  // namespace marvecos
