@@ -1,0 +1,33 @@
+#include "drovines/calcular.h"
+
+#include <optional>
+
+#include "drovines/methods.h"
+#include "drovines/readdata.h"
+
+namespace drovines {
+
+CalcOutcome calcular(common::FieldTexts& fields, Method method, TickBoxes ticks,
+                     common::MessageSink& messages) {
+    WallRecord record;
+    if (readdata(fields, messages, record) == 1) {
+        return {CalcStatus::Rejected, {}};
+    }
+    if (!wallCanBeComputed(record)) {
+        return {CalcStatus::NothingToDo, {}};
+    }
+    std::optional<Resultados> resultados;
+    if (method == Method::Rankine) {
+        resultados = Rankine(record, fields, ticks, messages);
+    } else if (method == Method::Coulomb) {
+        resultados = Coulomb(record, fields, messages);
+    } else {
+        return {CalcStatus::NoMethod, {}};
+    }
+    if (!resultados) {
+        return {CalcStatus::Failed, {}};
+    }
+    return {CalcStatus::Computed, *resultados};
+}
+
+}  // namespace drovines

@@ -1,0 +1,105 @@
+#include "drovines/readdata.h"
+
+#include <cmath>
+
+#include "common/fieldvalue.h"
+#include "common/numbertext.h"
+
+namespace drovines {
+
+namespace {
+
+double valueOf(const common::FieldTexts& fields, const std::string& name) {
+    return common::fieldValue(fields.text(name));
+}
+
+// A failed check: the message, the corrected field, and the error flag.
+int rejectField(common::FieldTexts& fields, common::MessageSink& messages, const std::string& text,
+                const std::string& name) {
+    messages.show(text, kProgramTitle, common::MessageIcon::None);
+    fields.setText(name, "0");
+    return 1;
+}
+
+}  // namespace
+
+int readdata(common::FieldTexts& fields, common::MessageSink& messages, WallRecord& r) {
+    r.gam = valueOf(fields, field::gam);
+    if (r.gam < 0) {
+        return rejectField(fields, messages, "El peso especifico no puede ser negativo.",
+                           field::gam);
+    }
+    const double fiDegrees = valueOf(fields, field::fi);
+    r.fi = radians(fiDegrees);
+    if (fiDegrees < 0) {
+        return rejectField(fields, messages, "El angulo de friccion no puede ser negativo.",
+                           field::fi);
+    }
+    r.co = valueOf(fields, field::co);
+    if (r.co < 0) {
+        return rejectField(fields, messages, "La cohesion no puede ser negativa.", field::co);
+    }
+
+    r.beta = radians(valueOf(fields, field::beta));
+    r.b1 = valueOf(fields, field::b1);
+    r.H = valueOf(fields, field::H);
+    const double alfaDegrees = valueOf(fields, field::alfa);
+    r.alfa = radians(alfaDegrees);
+    const double alfa2Degrees = valueOf(fields, field::alfa2);
+    r.alfa2 = radians(alfa2Degrees);
+
+    const double deltaDegrees = valueOf(fields, field::delta);
+    r.delta = radians(deltaDegrees);
+    if (deltaDegrees > fiDegrees) {
+        // The user sees the largest admissible value and starts the calculation again.
+        messages.show("El angulo delta no puede ser mayor que fi", kProgramTitle,
+                      common::MessageIcon::None);
+        fields.setText(field::delta, common::displayDouble(fiDegrees));
+        r.delta = r.fi;
+        return 1;
+    }
+    if (deltaDegrees < 0) {
+        return rejectField(fields, messages, "El angulo delta no puede ser negativo.",
+                           field::delta);
+    }
+    if (alfa2Degrees < 0) {
+        return rejectField(fields, messages,
+                           "No es bueno esteticamente ni estructuralmente que el angulo del "
+                           "frente sea negativo.",
+                           field::alfa2);
+    }
+
+    r.q = valueOf(fields, field::q);
+    r.xa = r.H * std::tan(r.alfa);
+    r.xf = r.H * std::tan(r.alfa2);
+    r.B = r.b1 + r.xf + r.xa;
+    r.psi = kPi / 2 - r.alfa;
+    r.w = valueOf(fields, field::w) / 100;
+    r.hn = valueOf(fields, field::hn);
+    r.delta2 = valueOf(fields, field::delta2);
+
+    if (r.B < 0) {
+        messages.show(
+            "Hay un error en la forma del muro, por favor corrija esto antes de continuar.",
+            kProgramTitle, common::MessageIcon::None);
+        fields.setText(field::alfa2, "0");
+        fields.setText(field::alfa, "0");
+        return 1;
+    }
+    if (r.hn < 0) {
+        messages.show("La napa por debajo del nivel de fundacion no afecta a la estructura.  ",
+                      kProgramTitle, common::MessageIcon::None);
+        r.hn = 0;
+        fields.setText(field::hn, "0");
+    }
+    if (valueOf(fields, field::df) < 0) {
+        return rejectField(fields, messages, "La profundidad de fundacion no puede ser negativa.",
+                           field::df);
+    }
+    if (r.delta2 <= 0) {
+        r.delta2 = 0;
+    }
+    return 0;
+}
+
+}  // namespace drovines

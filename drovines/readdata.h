@@ -1,0 +1,15 @@
+#pragma once
+
+#include "common/fields.h"
+#include "common/messages.h"
+#include "drovines/wall.h"
+
+namespace drovines {
+
+// Reads and checks the entry fields in the program's fixed order and converts them into the
+// record the methods use. A failed check shows its message, rewrites the offending field(s)
+// and returns 1 (the calculation must not run); otherwise returns 0. A water table below the
+// base is only a notice: hn becomes 0 and the validation goes on.
+int readdata(common::FieldTexts& fields, common::MessageSink& messages, WallRecord& record);
+
+}  // namespace drovines

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/fields.h"
+#include "common/messages.h"
+#include "drovines/resultados.h"
+#include "drovines/wall.h"
+
+namespace drovines {
+
+// Text of a result as the results window shows it: pattern "####0.000".
+std::string resultText(float value);
+
+// The report lines (without line ends): the data block from the main window's fields as they
+// read now, the method whose option is selected, and the results as the results window shows
+// them.
+std::vector<std::string> reportLines(const common::FieldTexts& fields, Method selectedOption,
+                                     const Resultados& resultados);
+
+// Writes the report lines as a text file (CR LF). A failure is reported and leaves an existing
+// file untouched.
+bool saveReport(const std::string& fileName, const std::vector<std::string>& lines,
+                common::MessageSink& messages);
+
+}  // namespace drovines

@@ -1,0 +1,21 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "drovines/batch.h"
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << drovines::batchHelp();
+        return 0;
+    }
+    if (args.empty() || args[0] != "--batch") {
+        std::cerr << "La ventana de Drovines no esta disponible en esta version; "
+                     "use el modo por lotes.\n\n"
+                  << drovines::batchHelp();
+        return 2;
+    }
+    const std::vector<std::string> batchArgs(args.begin() + 1, args.end());
+    return drovines::runBatch(batchArgs, std::cout, std::cerr);
+}
