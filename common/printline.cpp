@@ -9,7 +9,7 @@ PrintLine& PrintLine::add(const std::string& item) {
 
 PrintLine& PrintLine::zone(const std::string& item) {
     std::size_t start = 0;  // 0-based column of the next zone
-    while (start < line_.size()) {
+    while (start < line_.size() || start < nextZoneFrom_) {
         start += kPrintZoneWidth;
     }
     // An item that filled its zone to the last column would touch the next one; keep them apart
@@ -19,6 +19,7 @@ PrintLine& PrintLine::zone(const std::string& item) {
     }
     line_.append(start - line_.size(), ' ');
     line_ += item;
+    nextZoneFrom_ = start + 1;
     return *this;
 }
 

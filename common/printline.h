@@ -18,6 +18,8 @@ public:
 
 private:
     std::string line_;
+    // First column an item placed by zone() may use: an empty item still takes up its zone.
+    std::size_t nextZoneFrom_ = 0;
 };
 
 constexpr int kPrintZoneWidth = 14;

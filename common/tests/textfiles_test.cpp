@@ -35,6 +35,14 @@ TEST(PrintLine, FullZoneKeepsTheNextItemApart) {
     EXPECT_EQ(longer.text().find('x'), 28u);
 }
 
+TEST(PrintLine, EmptyItemStillTakesItsZone) {
+    PrintLine line;
+    line.zone("").zone("1.200").zone("");
+    EXPECT_EQ(line.text(), "              1.200");
+    line.zone("x");
+    EXPECT_EQ(line.text().find('x'), 42u);
+}
+
 TEST(PrintLine, ColumnAndJoin) {
     PrintLine line;
     line.column(20).add("Titulo");
