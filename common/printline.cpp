@@ -2,22 +2,38 @@
 
 namespace common {
 
+namespace {
+
+// Columns a UTF-8 text takes up: continuation bytes do not start a character ("º" is one).
+std::size_t columns(const std::string& text) {
+    std::size_t count = 0;
+    for (const char ch : text) {
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
 PrintLine& PrintLine::add(const std::string& item) {
     line_ += item;
     return *this;
 }
 
 PrintLine& PrintLine::zone(const std::string& item) {
+    const std::size_t used = columns(line_);
     std::size_t start = 0;  // 0-based column of the next zone
-    while (start < line_.size() || start < nextZoneFrom_) {
+    while (start < used || start < nextZoneFrom_) {
         start += kPrintZoneWidth;
     }
     // An item that filled its zone to the last column would touch the next one; keep them apart
     // so the line reads back as separate numbers.
-    if (start > 0 && start == line_.size() && line_.back() != ' ') {
+    if (start > 0 && start == used && line_.back() != ' ') {
         start += kPrintZoneWidth;
     }
-    line_.append(start - line_.size(), ' ');
+    line_.append(start - used, ' ');
     line_ += item;
     nextZoneFrom_ = start + 1;
     return *this;
@@ -25,8 +41,9 @@ PrintLine& PrintLine::zone(const std::string& item) {
 
 PrintLine& PrintLine::column(int col) {
     const std::size_t target = col > 1 ? static_cast<std::size_t>(col - 1) : 0;
-    if (line_.size() < target) {
-        line_.append(target - line_.size(), ' ');
+    const std::size_t used = columns(line_);
+    if (used < target) {
+        line_.append(target - used, ' ');
     }
     return *this;
 }

@@ -43,6 +43,15 @@ TEST(PrintLine, EmptyItemStillTakesItsZone) {
     EXPECT_EQ(line.text().find('x'), 42u);
 }
 
+TEST(PrintLine, ZonesCountCharactersNotBytes) {
+    PrintLine line;
+    line.zone("CASO N\u00ba:").zone(printInteger(3));
+    EXPECT_EQ(line.text(), "CASO N\u00ba:       3");
+    PrintLine titled;
+    titled.add("\u00ba").column(4).add("x");
+    EXPECT_EQ(titled.text(), "\u00ba  x");
+}
+
 TEST(PrintLine, ColumnAndJoin) {
     PrintLine line;
     line.column(20).add("Titulo");
