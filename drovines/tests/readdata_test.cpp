@@ -41,7 +41,7 @@ TEST(Readdata, DerivedGeometry) {
     ASSERT_EQ(readdata(fields, messages, r), 0);
     EXPECT_DOUBLE_EQ(r.xa, 4 * std::tan(10 * 3.1416 / 180));
     EXPECT_DOUBLE_EQ(r.xf, 4 * std::tan(5 * 3.1416 / 180));
-    EXPECT_DOUBLE_EQ(r.B, 0.5 + r.xf + r.xa);
+    EXPECT_DOUBLE_EQ(r.B, 2 + r.xf + r.xa);
     EXPECT_TRUE(wallCanBeComputed(r));
 }
 

@@ -13,7 +13,7 @@ inline common::MemoryFields sampleWall() {
     f.setText("beta", "0");
     f.setText("w", "0");
     f.setText("hn", "0");
-    f.setText("b1", "0.5");
+    f.setText("b1", "2");
     f.setText("H", "4");
     f.setText("alfa", "0");
     f.setText("alfa2", "0");
