@@ -105,7 +105,7 @@ TEST(Rankine, ZeroFrictionAngleIsAnArithmeticFailure) {
 
 TEST(Rankine, FiguresBeyondSinglePrecisionAreAFailureNotAnInfinity) {
     auto fields = sampleWall();
-    fields.setText("gm", "1E+37");
+    fields.setText("gm", "1E+38");
     common::RecordingMessages messages;
     EXPECT_FALSE(Rankine(recordOf(fields), fields, {}, messages));
     ASSERT_EQ(messages.shown.size(), 1u);
