@@ -90,6 +90,8 @@ struct CalculationContext {
     ResultLabels labels{};
     // Vesic reads its cc from here when it starts.
     CoefficientTexts coefficients{};
+    // Set when a result file could not be written (the user saw a message).
+    bool writeFailed = false;
 
     std::string pathOf(const std::string& fileName) const;
 };
@@ -111,7 +113,9 @@ struct FrameSteps {
 // The sequence every method runs after computing its table (Nc, Nq, Ngamma and method number
 // set in `results`): the negative check of state 1, the main-window labels, "res.sal",
 // printpar and the method file. Lx and Ly of the input give the "% Area comprim." column.
-void runMethodFrame(const MethodResults& results, const MethodInput& input, const FrameSteps& steps,
+// A table holding a value that is not finite (overflowing data) is not shown or written: its
+// non-finite cells become 0, the labels are cleared and a message tells the user why.
+void runMethodFrame(MethodResults& results, const MethodInput& input, const FrameSteps& steps,
                     CalculationContext& context);
 
 // The eight label texts of one state.

@@ -1,0 +1,76 @@
+#include "fendrolas/driver.h"
+
+#include "fendrolas/methods/moduloT.h"
+#include "fendrolas/methods/modulom.h"
+#include "fendrolas/moduloi.h"
+
+namespace fendrolas {
+
+Driver::Driver(common::FieldTexts& fields, common::MessageSink& messages,
+               PartialResultsView& partialResults, ComparisonView& comparison,
+               std::string directory)
+    : fields_(fields),
+      messages_(messages),
+      partialResults_(partialResults),
+      comparisonView_(comparison),
+      context_(messages, partialResults, tables_, std::move(directory)) {}
+
+void Driver::calcular(const CoefficientTexts& coefficients) {
+    partialResults_.setMethodNumber(selectedMethod_);
+    if (selectedMethod_ < 1 || selectedMethod_ > kMethods) {
+        messages_.show("Por favor seleccione un metodo de calculo.", "", common::MessageIcon::None);
+        return;
+    }
+    runMethod(selectedMethod_, coefficients);
+}
+
+void Driver::calcTodo(const CoefficientTexts& coefficients) {
+    // Each method validates afresh, so a problem is reported once per method.
+    for (int method = 1; method <= kMethods; ++method) {
+        partialResults_.setMethodNumber(method);
+        runMethod(method, coefficients);
+    }
+}
+
+void Driver::runMethod(int method, const CoefficientTexts& coefficients) {
+    double fi = 0, c = 0, g = 0;
+    validar(fields_, messages_, fi, c, g, data_);
+    const MethodInput input = prepareMethodInput(fi, c, g, data_);
+    context_.coefficients = coefficients;
+    switch (method) {
+        case kTerzaghi:
+            metodoterzaghi(input, context_);
+            break;
+        case kMeyerhof:
+            metodomeyerhof(input, context_);
+            break;
+        default:
+            messages_.show("Opcion no disponible actualmente.", "", common::MessageIcon::None);
+            break;
+    }
+    partialResults_.setCaption(partialResultsCaption(method));
+}
+
+bool Driver::resultados() {
+    if (!readSummaryFile(context_.directory, windowTable_)) {
+        return false;
+    }
+    if (windowTable_.method < 1 || windowTable_.method > kMethods) {
+        return false;
+    }
+    partialResults_.open();
+    partialResults_.printpar(windowTable_.Nq, windowTable_.Nc, windowTable_.Ngamma, windowTable_,
+                             windowTable_.method);
+    return true;
+}
+
+bool Driver::comparar() {
+    if (!readComparisonFiles(context_.directory, comparison_)) {
+        messages_.show(kMissingFilesMessage, kMissingFilesTitle, common::MessageIcon::Critical);
+        return false;
+    }
+    comparisonView_.showComparison(comparison_);
+    return true;
+}
+
+}  // namespace fendrolas
