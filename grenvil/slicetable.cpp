@@ -41,10 +41,6 @@ bool prepareSlices(const SpencerInput& in, SliceTable& t) {
     }
     const std::vector<double> DY = marvecos::soilHeights(g, in.L);
     const marvecos::SliceQuantities q = marvecos::sliceQuantities(g, DY, in.GAM);
-    // A slice of zero width has no base inclination to give the interslice forces a direction.
-    if (q.degenerateSlices > 0) {
-        return false;
-    }
 
     // The shared geometry works in double precision; the search works in single precision, as
     // the console program always has.
@@ -61,6 +57,10 @@ bool prepareSlices(const SpencerInput& in, SliceTable& t) {
         t.A[k] = float(q.A[k]);
         t.L1[k] = float(q.L1[k]);
         t.w[k] = float(q.w[k]);
+        // A vertical slice base has no inclination the interslice forces could be measured from.
+        if (q.dxx[k] == 0.0 && t.L1[k] > 0.0f) {
+            return false;
+        }
         if (t.L1[k] > 0.0f) {
             t.sen[k] = float(q.sen[k]);
             t.cos[k] = float(q.cos[k]);

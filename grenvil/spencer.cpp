@@ -24,6 +24,11 @@ constexpr int kReversals = 2;
 // denominator is zero.
 std::optional<float> sliceForce(const SpencerInput& in, const SliceTable& t, float tanfi, int k,
                                 float F) {
+    // A slice without base length has no width and no weight either: it carries nothing, whatever
+    // angles it kept from an earlier theta.
+    if (t.L1[k] == 0.0f) {
+        return 0.0f;
+    }
     if (F == 0.0f) {
         return std::nullopt;
     }

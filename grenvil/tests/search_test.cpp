@@ -1,1 +1,216 @@
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "grenvil/factorsearch.h"
+#include "grenvil/slicetable.h"
+#include "grenvil/spencer.h"
+#include "marvecos/geometry/slicegeometry.h"
+#include "marvecos/geometry/slicequantities.h"
+
+namespace grenvil {
+namespace {
+
+// A residual falling with F, as the equilibrium sums do, that records every trial.
+struct LinearResidual {
+    explicit LinearResidual(float target) : target(target) {}
+    float target;
+    float slope = 1000.0f;
+    std::vector<float> trials;
+    Residual function() {
+        return [this](float F) -> std::optional<float> {
+            trials.push_back(F);
+            return slope * (target - F);
+        };
+    }
+};
+
+TEST(FactorSearch, StopsAtOnceWhenTheStartIsGoodEnough) {
+    LinearResidual S{1.2f};
+    float tolerance = kStartTolerance;
+    const SearchOutcome out = searchFactor(S.function(), 1.2f, 0.00005f, tolerance);
+    EXPECT_EQ(out.end, SearchEnd::Converged);
+    EXPECT_EQ(out.F, 1.2f);
+    EXPECT_EQ(S.trials.size(), 1u);
+}
+
+TEST(FactorSearch, HalvesOnlyAfterTheFourthTrial) {
+    // The residual changes sign between trials 2 and 3 (j = 2, 3): trial 4 still steps back by
+    // s, and only the change between trials 3 and 4 is halved.
+    LinearResidual S{1.00012f};
+    float tolerance = kStartTolerance;
+    searchFactor(S.function(), 1.0f, 0.00005f, tolerance);
+    ASSERT_GE(S.trials.size(), 6u);
+    EXPECT_FLOAT_EQ(S.trials[1], 1.00005f);
+    EXPECT_FLOAT_EQ(S.trials[3], 1.00015f);
+    EXPECT_FLOAT_EQ(S.trials[4], 1.0001f);  // stepped, not halved, although the sign changed
+    EXPECT_EQ(S.trials[5], (S.trials[3] + S.trials[4]) / 2.0f);
+}
+
+TEST(FactorSearch, SteppingDirectionFollowsTheSignOfTheResidual) {
+    LinearResidual S{0.9f};
+    float tolerance = kStartTolerance;
+    const SearchOutcome out = searchFactor(S.function(), 1.0f, 0.00025f, tolerance);
+    EXPECT_EQ(out.end, SearchEnd::Converged);
+    EXPECT_LT(S.trials[1], S.trials[0]);
+    EXPECT_NEAR(out.F, 0.9f, 0.0003f);
+}
+
+TEST(FactorSearch, ToleranceRelaxesAfterFiveHundredTrials) {
+    // A residual of 5 is never within 0.0001 but is within 10.
+    float tolerance = kStartTolerance;
+    int calls = 0;
+    const Residual five = [&](float) -> std::optional<float> {
+        ++calls;
+        return 5.0f;
+    };
+    const SearchOutcome out = searchFactor(five, 1.0f, 0.00005f, tolerance);
+    EXPECT_EQ(out.end, SearchEnd::Converged);
+    EXPECT_EQ(calls, 502);  // j = 0..501
+    EXPECT_EQ(tolerance, kRelaxedTolerance);
+}
+
+TEST(FactorSearch, GivesUpAfterTwentyThousandTrialsKeepingTheRelaxedTolerance) {
+    float tolerance = kStartTolerance;
+    int calls = 0;
+    const Residual large = [&](float) -> std::optional<float> {
+        ++calls;
+        return -50.0f;
+    };
+    const SearchOutcome out = searchFactor(large, 1.0f, 0.00025f, tolerance);
+    EXPECT_EQ(out.end, SearchEnd::TrialLimit);
+    EXPECT_EQ(calls, 20001);
+    EXPECT_EQ(tolerance, kRelaxedTolerance);
+    EXPECT_LT(out.F, 1.0f - 20000 * 0.00025f + 0.01f);
+    // A new start from there keeps the relaxed tolerance: a residual of 5 now converges at once.
+    calls = 0;
+    const Residual five = [&](float) -> std::optional<float> {
+        ++calls;
+        return 5.0f;
+    };
+    EXPECT_EQ(searchFactor(five, 1.0f, 0.00025f, tolerance).end, SearchEnd::Converged);
+    EXPECT_EQ(calls, 1);
+}
+
+TEST(FactorSearch, AResidualThatCannotBeComputedEndsTheSearch) {
+    float tolerance = kStartTolerance;
+    const Residual none = [](float) -> std::optional<float> { return std::nullopt; };
+    const SearchOutcome out = searchFactor(none, 1.5f, 0.00005f, tolerance);
+    EXPECT_EQ(out.end, SearchEnd::Undefined);
+    EXPECT_EQ(out.F, 1.5f);
+}
+
+class QuietTrace : public SpencerTrace {
+public:
+    void searchMessage(const std::string& text) override { messages.push_back(text); }
+    void trialTheta(int, float FST, float FSM, float theta) override {
+        lines.push_back({FST, FSM, theta});
+    }
+    struct Line {
+        float FST, FSM, theta;
+    };
+    std::vector<std::string> messages;
+    std::vector<Line> lines;
+};
+
+// Simplified Bishop on the same slices, in double precision, iterated to a tight tolerance.
+double bishopFactor(const SpencerInput& p) {
+    const marvecos::SliceGeometry g =
+        marvecos::computeSliceGeometry({p.H, p.L, p.XCR, p.YCR, p.R, double(p.N)});
+    const std::vector<double> DY = marvecos::soilHeights(g, p.L);
+    const marvecos::SliceQuantities q = marvecos::sliceQuantities(g, DY, p.GAM);
+    const double tanfi = std::tan(p.FI * 3.141592653589793 / 180);
+    double fs = 1.0;
+    for (int iteration = 0; iteration < 200; ++iteration) {
+        double S = 0;
+        for (int k = 1; k <= q.slices; ++k) {
+            const double ma = q.cos[k] + q.sen[k] * tanfi / fs;
+            S += (p.C * q.dxx[k] + q.w[k] * tanfi) / ma;
+        }
+        fs = S / q.sumWsen;
+    }
+    return fs;
+}
+
+TEST(Spencer, AgreesWithBishopOnARealisticCircle) {
+    // A 10 m slope at 1:2 in a silty clay, circle from the crest plane to the face.
+    const SpencerInput p{20, 10, 18, 10, 20, 8, 22, 23, 20};
+    SliceTable table;
+    ASSERT_TRUE(prepareSlices(p, table));
+    EXPECT_EQ(table.caso, 1);
+    QuietTrace trace;
+    const SpencerResult r = runSpencer(p, table, trace);
+    ASSERT_TRUE(r.converged);
+    EXPECT_TRUE(trace.messages.empty());
+    const double bishop = bishopFactor(p);
+    EXPECT_NEAR(r.FSM, bishop, 0.03 * bishop);
+    EXPECT_NEAR(r.FST, bishop, 0.03 * bishop);
+    // The interslice forces lean the way the slope falls, at a moderate angle.
+    EXPECT_GT(r.theta, 0.05f);
+    EXPECT_LT(r.theta, 0.5f);
+    EXPECT_LE(std::fabs(r.FSM - r.FST), 0.01f);
+}
+
+TEST(Spencer, ThetaMovesByHundredthsTowardAgreement) {
+    const SpencerInput p{20, 10, 18, 10, 20, 8, 22, 23, 20};
+    SliceTable table;
+    ASSERT_TRUE(prepareSlices(p, table));
+    QuietTrace trace;
+    runSpencer(p, table, trace);
+    ASSERT_GT(trace.lines.size(), 2u);
+    EXPECT_EQ(trace.lines[0].theta, 0.0f);
+    for (std::size_t i = 1; i < trace.lines.size(); ++i) {
+        const float expected = trace.lines[i - 1].FST > trace.lines[i - 1].FSM ? -0.01f : 0.01f;
+        EXPECT_NEAR(trace.lines[i].theta - trace.lines[i - 1].theta, expected, 1e-6f);
+    }
+}
+
+TEST(Spencer, AnEmptySliceCarriesNoForceWhateverItsKeptAngles) {
+    // A vertical cut (L = 0): the slices on the face have no width and no base.
+    const SpencerInput p{30, 10, 18, 10, 0, 3, 12, 13, 20};
+    SliceTable table;
+    ASSERT_TRUE(prepareSlices(p, table));
+    int empty = 0;
+    for (int k = 1; k <= table.n; ++k) {
+        if (table.L1[k] == 0.0f) {
+            ++empty;
+            table.cosAT[k] = 0.0f;  // the worst angle it could have kept
+        }
+    }
+    ASSERT_GT(empty, 0);
+    QuietTrace trace;
+    const SpencerResult r = runSpencer(p, table, trace);
+    EXPECT_TRUE(std::isfinite(r.FST));
+    EXPECT_TRUE(std::isfinite(r.FSM));
+    EXPECT_FALSE(trace.lines.empty());
+}
+
+TEST(Slices, DataTheGeometryCannotCutAreRefused) {
+    SliceTable table;
+    const SpencerInput good{20, 10, 18, 10, 20, 8, 22, 23, 20};
+    EXPECT_TRUE(prepareSlices(good, table));
+    SpencerInput p = good;
+    p.R = 2;  // far from the face line
+    EXPECT_FALSE(circleCutsFaceLine(p));
+    EXPECT_FALSE(prepareSlices(p, table));
+    p = good;
+    p.YCR = 5;
+    p.R = 3;  // cuts the face twice but never reaches the crest level
+    EXPECT_TRUE(circleCutsFaceLine(p));
+    EXPECT_FALSE(prepareSlices(p, table));
+    for (int N : {0, -3, 1, 105, 1000}) {  // one slice cannot be shared between crest and face
+        p = good;
+        p.N = N;
+        EXPECT_FALSE(prepareSlices(p, table)) << N;
+    }
+    p = good;
+    p.N = 104;
+    EXPECT_TRUE(prepareSlices(p, table));
+    p = good;
+    p.GAM = 0;  // nothing drives the slide
+    EXPECT_FALSE(prepareSlices(p, table));
+}
+
+}  // namespace
+}  // namespace grenvil
