@@ -1,0 +1,45 @@
+#include "fendrolas/methods/effectivebase.h"
+
+#include <cmath>
+
+namespace fendrolas {
+
+EffectiveBase effectiveBase(const MethodInput& in, int i) {
+    EffectiveBase base;
+    const double V = in.V[i];
+    if (V != 0) {
+        base.ex = std::fabs(in.Mxz[i] / V);
+        base.ey = std::fabs(in.Myz[i] / V);
+    }
+    base.Lxp = in.Lx - 2 * base.ex;
+    base.Lyp = in.Ly - 2 * base.ey;
+
+    base.bAlongX = base.Lxp <= base.Lyp;
+    if (base.bAlongX) {
+        base.bp = base.Lxp;
+        base.lp = base.Lyp;
+        base.Hb = in.Qx[i];
+        base.Hl = in.Qy[i];
+        base.B = in.Lx;
+        base.L = in.Ly;
+    } else {
+        base.bp = base.Lyp;
+        base.lp = base.Lxp;
+        base.Hb = in.Qy[i];
+        base.Hl = in.Qx[i];
+        base.B = in.Ly;
+        base.L = in.Lx;
+    }
+    base.A = base.bp * base.lp;
+    return base;
+}
+
+void writeEffectiveBase(const EffectiveBase& base, MethodResults& table, int i) {
+    table(1, i) = static_cast<float>(base.bp);
+    table(2, i) = static_cast<float>(base.lp);
+    table(3, i) = static_cast<float>(base.A);
+    table(28, i) = static_cast<float>(base.Lxp);
+    table(29, i) = static_cast<float>(base.Lyp);
+}
+
+}  // namespace fendrolas

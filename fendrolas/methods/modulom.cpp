@@ -1,0 +1,167 @@
+#include "fendrolas/methods/modulom.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "common/numbertext.h"
+#include "fendrolas/methods/bearingfactors.h"
+#include "fendrolas/methods/stateoutcome.h"
+
+namespace fendrolas {
+
+namespace {
+
+// Factor of one eccentricity ratio: 1 - sqrt(r) below 0.5; at 0.5 or more the load leaves the
+// kern the method admits and the factor is 0.
+double eccentricityFactor(double r, const std::string& message, int i,
+                          common::MessageSink& messages) {
+    if (r < 0.5) {
+        return 1 - std::sqrt(r);
+    }
+    messages.show(message + common::numberInText(i), "", common::MessageIcon::None);
+    return 0;
+}
+
+struct MeyerhofFactors {
+    double Nq = 0, Nc = 0, Ngamma = 0, Kp = 0;
+};
+
+MeyerhofFactors meyerhofFactors(double phi) {
+    MeyerhofFactors N;
+    N.Nq = sharedNq(phi);
+    N.Nc = sharedNc(phi, N.Nq);
+    N.Ngamma = (N.Nq - 1) * std::tan(1.4 * phi);
+    const double t = std::tan(kPi / 4 + phi / 2);
+    N.Kp = t * t;
+    return N;
+}
+
+// Inclination of the resultant from the vertical. It survives from state to state: an empty
+// state keeps the angle of the state before it.
+struct Carried {
+    double theta = 0;
+};
+
+void computeState(const MethodInput& in, int i, const MeyerhofFactors& N, Carried& carried,
+                  MethodResults& r, common::MessageSink& messages) {
+    const double phi = in.phi;
+    const double V = in.V[i];
+    const EffectiveBase base = effectiveBase(in, i);
+    writeEffectiveBase(base, r, i);
+
+    const double Re = reductionFactor(base, in, i, messages);
+
+    const double B = base.B;
+    const double L = base.L;
+    const double df = in.df;
+    const double dc = 1 + 0.2 * std::sqrt(N.Kp) * df / B;
+    double dq = 1 + 0.1 * std::sqrt(N.Kp) * df / B;
+    if (phi == 0) {
+        dq = 1;
+    }
+    const double dg = dq;
+
+    const double H = std::sqrt(base.Hb * base.Hb + base.Hl * base.Hl);
+    if (V != 0) {
+        carried.theta = std::atan(H / V);
+    }
+    const double theta = carried.theta;
+    const double ic = std::pow(1 - theta / (kPi / 2), 2);
+    const double iq = ic;
+    double ig;
+    if (phi == 0) {
+        // theta/phi is undefined; a vertical load leaves the gamma term whole (and Ngamma is 0).
+        ig = theta > 0 ? 0 : 1;
+    } else {
+        ig = std::pow(1 - theta / phi, 2);
+    }
+
+    const double sc = 1 + 0.2 * N.Kp * B / L;
+    double sq = 1 + 0.1 * N.Kp * B / L;
+    if (phi == 0) {
+        sq = 1;
+    }
+    const double sg = sq;
+
+    const double c = in.c;
+    const double gamma = in.gamma;
+    const double q = df * gamma;
+    const double bp = base.bp;
+    double qu;
+    if (base.Hb == 0 && base.Hl == 0) {
+        qu = c * N.Nc * sc * dc + q * N.Nq * sq * dq + 0.5 * gamma * bp * N.Ngamma * sg * dg;
+    } else {
+        qu = c * N.Nc * dc * ic + q * N.Nq * dq * iq + 0.5 * gamma * bp * N.Ngamma * dg * ig;
+    }
+    const double qr = qu * Re;
+    const double Nu = qr * bp * base.lp;
+
+    r(4, i) = static_cast<float>(dc);
+    r(6, i) = static_cast<float>(dq);
+    r(8, i) = static_cast<float>(dg);
+    r(9, i) = static_cast<float>(ic);
+    r(11, i) = static_cast<float>(iq);
+    r(13, i) = static_cast<float>(ig);
+    r(15, i) = static_cast<float>(sc);
+    r(17, i) = static_cast<float>(sq);
+    r(19, i) = static_cast<float>(sg);
+    for (int row : {5, 7, 10, 12, 14, 16, 18, 20, 22, 23}) {
+        r(row, i) = 0;
+    }
+    r(21, i) = static_cast<float>(q);
+    r(24, i) = static_cast<float>(V / base.A);
+    r(25, i) = static_cast<float>(qr);
+    r(26, i) = static_cast<float>(Nu);
+    if (V == 0) {
+        r(25, i) = 0;
+        r(26, i) = 0;
+    }
+    r(27, i) = V != 0 ? static_cast<float>(Nu / V) : kEmptyStateSafety;
+}
+
+}  // namespace
+
+double reductionFactor(const EffectiveBase& base, const MethodInput& input, int i,
+                       common::MessageSink& messages) {
+    // ey goes with Lx and ex with Ly whichever side is b'; only the names in the messages follow
+    // the direction of b'.
+    const double r1 = base.ey / input.Lx;
+    const double f1 =
+        eccentricityFactor(r1,
+                           base.bAlongX ? "La fundacion es inestable, ey/b > 0.5 para el estado "
+                                        : "La fundacion es inestable, ey/L > 0.5 para el estado ",
+                           i, messages);
+    const double r2 = base.ex / input.Ly;
+    const double f2 =
+        eccentricityFactor(r2,
+                           base.bAlongX ? "La fundacion es inestable, ex/L > 0.5 para el estado "
+                                        : "La fundacion es inestable, ex/b > 0.5 para el estado ",
+                           i, messages);
+    return f1 * f2;
+}
+
+void computeMeyerhof(const MethodInput& input, MethodResults& table,
+                     common::MessageSink& messages) {
+    const MeyerhofFactors N = meyerhofFactors(input.phi);
+    table.method = kMeyerhof;
+    table.Nc = N.Nc;
+    table.Nq = N.Nq;
+    table.Ngamma = N.Ngamma;
+    if (!factorsInRange(N.Nc, N.Nq, N.Ngamma)) {
+        refuseOutOfRangeFactors(table, messages);
+        return;
+    }
+    Carried carried;
+    for (int i = 1; i <= kStates; ++i) {
+        computeState(input, i, N, carried, table, messages);
+        keepStateIfFinite(table, i, messages);
+    }
+}
+
+void metodomeyerhof(const MethodInput& input, CalculationContext& context) {
+    MethodResults& table = context.tables.of(kMeyerhof);
+    computeMeyerhof(input, table, context.messages);
+    runMethodFrame(table, input, FrameSteps{}, context);
+}
+
+}  // namespace fendrolas

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "common/messages.h"
+#include "fendrolas/methods/methodresults.h"
+
+namespace fendrolas {
+
+// A state without a result holds 0 in every row: qu = Nu = 0 and a factor of safety of 0, so it
+// is never mistaken for an empty state (factor of safety 100000) or for the result of an
+// earlier problem.
+void clearState(MethodResults& table, int state);
+
+// True when every row of the state's column can be shown and written.
+bool stateIsFinite(const MethodResults& table, int state);
+
+// After a state is computed: when one of its figures overflowed the single-precision table, the
+// user is told and the state is left without a result. True when the state was kept.
+bool keepStateIfFinite(MethodResults& table, int state, common::MessageSink& messages);
+
+// For a friction angle close to 90 degrees the bearing-capacity factors overflow: the user is
+// told, the factors become 0 and no state has a result.
+void refuseOutOfRangeFactors(MethodResults& table, common::MessageSink& messages);
+
+}  // namespace fendrolas

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "fendrolas/methods/bearingfactors.h"
+#include "fendrolas/methods/modulom.h"
+#include "fendrolas/tests/methodtesting.h"
+
+using namespace fendrolas;
+using namespace fendrolas::testing;
+
+namespace {
+
+MethodResults computed(const MethodInput& in, common::RecordingMessages& messages) {
+    MethodResults table;
+    computeMeyerhof(in, table, messages);
+    return table;
+}
+
+}  // namespace
+
+TEST(Meyerhof, FactorsAt30DegreesAreTheTabulatedOnes) {
+    common::RecordingMessages messages;
+    const MethodResults t = computed(exampleInput(), messages);
+    EXPECT_NEAR(t.Nq, 18.401, 0.0005);
+    EXPECT_NEAR(t.Nc, 30.140, 0.0005);
+    EXPECT_NEAR(t.Ngamma, 15.668, 0.0005);
+    EXPECT_EQ(t.method, kMeyerhof);
+}
+
+TEST(Meyerhof, CentredVerticalLoadUsesShapeAndDepthFactors) {
+    common::RecordingMessages messages;
+    const MethodResults t = computed(exampleInput(), messages);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FLOAT_EQ(t(1, 1), 2);
+    EXPECT_FLOAT_EQ(t(2, 1), 3);
+    EXPECT_FLOAT_EQ(t(3, 1), 6);
+    EXPECT_FLOAT_EQ(t(28, 1), 2);
+    EXPECT_FLOAT_EQ(t(29, 1), 3);
+    EXPECT_NEAR(t(4, 1), 1.173205, 1e-5);  // dc
+    EXPECT_NEAR(t(6, 1), 1.086602, 1e-5);  // dq
+    EXPECT_NEAR(t(8, 1), 1.086602, 1e-5);  // dg
+    EXPECT_NEAR(t(15, 1), 1.4, 1e-5);      // sc
+    EXPECT_NEAR(t(17, 1), 1.2, 1e-5);      // sq
+    EXPECT_FLOAT_EQ(t(9, 1), 1);           // ic, vertical load
+    EXPECT_FLOAT_EQ(t(21, 1), 18);         // q
+    EXPECT_NEAR(t(24, 1), 166.667, 1e-3);
+    EXPECT_NEAR(t(25, 1), 1294.659, 1e-2);  // Re = 1
+    EXPECT_NEAR(t(26, 1), 7767.956, 0.05);
+    EXPECT_NEAR(t(27, 1), 7.767956, 1e-5);
+    for (int row : {5, 7, 10, 12, 14, 16, 18, 20, 22, 23}) {
+        EXPECT_EQ(t(row, 1), 0) << "row " << row;
+    }
+}
+
+TEST(Meyerhof, EmptyStatesGiveNoLoadAndKeepTheInclinationOfTheStateBefore) {
+    MethodInput in = exampleInput();
+    in.Qx[1] = 100;
+    common::RecordingMessages messages;
+    const MethodResults t = computed(in, messages);
+    // Any horizontal load drops the shape factors from the equation.
+    EXPECT_NEAR(t(9, 1), 0.877124, 1e-5);
+    EXPECT_NEAR(t(13, 1), 0.655528, 1e-5);
+    EXPECT_NEAR(t(25, 1), 826.715, 1e-2);
+    for (int i = 2; i <= kStates; ++i) {
+        EXPECT_EQ(t(9, i), t(9, 1));
+        EXPECT_EQ(t(13, i), t(13, 1));
+        EXPECT_EQ(t(25, i), 0);
+        EXPECT_EQ(t(26, i), 0);
+        EXPECT_EQ(t(27, i), kEmptyStateSafety);
+    }
+}
+
+TEST(Meyerhof, EccentricLoadIsReducedOnTheEffectiveBase) {
+    MethodInput in = exampleInput();
+    in.Mxz[1] = 100;  // ex = 0.1
+    common::RecordingMessages messages;
+    const MethodResults t = computed(in, messages);
+    EXPECT_NEAR(t(1, 1), 1.8, 1e-6);
+    EXPECT_NEAR(t(3, 1), 5.4, 1e-5);
+    // Re = 1 - sqrt(ex/Ly); the shape and depth factors stay on the full sides.
+    EXPECT_NEAR(t(25, 1), 1028.228, 1e-2);
+    EXPECT_NEAR(t(26, 1), 5552.432, 0.05);
+}
+
+TEST(Meyerhof, EccentricityRatioOfOneHalfAlreadyFails) {
+    MethodInput in = exampleInput();
+    in.Lx = 2;
+    in.Ly = 4;
+    in.V[3] = 500;
+    in.Myz[3] = 500;  // ey/Lx = 0.5, Lx' = Ly' = 2: the tie puts b' along x
+    common::RecordingMessages messages;
+    const MethodResults t = computed(in, messages);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "La fundacion es inestable, ey/b > 0.5 para el estado  3");
+    EXPECT_EQ(messages.shown[0].icon, common::MessageIcon::None);
+    EXPECT_FLOAT_EQ(t(28, 3), 2);
+    EXPECT_FLOAT_EQ(t(29, 3), 2);
+    EXPECT_EQ(t(25, 3), 0);
+    EXPECT_EQ(t(26, 3), 0);
+    EXPECT_EQ(t(27, 3), 0);
+    EXPECT_GT(t(27, 1), 0);
+}
+
+TEST(Meyerhof, MessagesNameTheSidesByTheDirectionOfTheShorterEffectiveSide) {
+    MethodInput in = exampleInput();
+    in.Lx = 4;
+    in.Ly = 1;
+    in.Mxz[1] = 600;   // ex/Ly = 0.6
+    in.Myz[1] = 2000;  // ey/Lx = 0.5; Ly' is the shorter side
+    common::RecordingMessages messages;
+    computed(in, messages);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text, "La fundacion es inestable, ey/L > 0.5 para el estado  1");
+    EXPECT_EQ(messages.shown[1].text, "La fundacion es inestable, ex/b > 0.5 para el estado  1");
+}
+
+TEST(Meyerhof, FrictionlessSoilUsesTheLimitsOfTheFactors) {
+    MethodInput in = exampleInput();
+    in.phi = 0;
+    in.c = 50;
+    in.Qx[2] = 100;
+    in.V[2] = 1000;
+    common::RecordingMessages messages;
+    const MethodResults t = computed(in, messages);
+    EXPECT_NEAR(t.Nc, kPi + 2, 1e-9);
+    EXPECT_NEAR(t.Nq, 1, 1e-8);
+    EXPECT_DOUBLE_EQ(t.Ngamma, 0);
+    EXPECT_FLOAT_EQ(t(6, 1), 1);   // dq
+    EXPECT_FLOAT_EQ(t(17, 1), 1);  // sq
+    EXPECT_FLOAT_EQ(t(13, 1), 1);  // ig of a vertical load
+    EXPECT_FLOAT_EQ(t(13, 2), 0);  // ig of an inclined one
+    // qu = c Nc sc dc + q: sc = 1 + 0.2 B/L, dc = 1 + 0.2 df/B.
+    const double expected = 50 * (kPi + 2) * (1 + 0.2 * 2 / 3) * (1 + 0.2 * 1 / 2.0) + 18;
+    EXPECT_NEAR(t(25, 1), expected, 1e-3);
+    EXPECT_TRUE(tableIsFinite(t));
+}
+
+TEST(Meyerhof, RunWritesItsFilesAndHandsOverMethodTwo) {
+    MethodRun run;
+    metodomeyerhof(exampleInput(), run.context);
+    EXPECT_EQ(run.partial.printparMethod, kMeyerhof);
+    EXPECT_EQ(run.context.labels.text[0][1], "1294.7");
+    EXPECT_EQ(run.context.labels.text[0][3], "7.768");
+    const std::string meyer = run.folder.read("meyer.out");
+    EXPECT_EQ(meyer.substr(0, meyer.find("\r\n")), "1294.659      7767.956");
+    const std::string summary = run.folder.read("res.sal");
+    EXPECT_TRUE(summary.substr(0, summary.find("\r\n")).ends_with(" 2"));
+}
+
+TEST(Meyerhof, AwkwardInputsNeverGiveNonFiniteValues) {
+    for (const MethodInput& in : awkwardInputs()) {
+        MethodRun run;
+        metodomeyerhof(in, run.context);
+        const MethodResults& t = run.tables.of(kMeyerhof);
+        EXPECT_TRUE(tableIsFinite(t)) << "phi " << in.phi;
+        EXPECT_TRUE(textHasNoNonFinite(run.folder.read("res.sal"))) << "phi " << in.phi;
+        EXPECT_TRUE(textHasNoNonFinite(run.folder.read("meyer.out"))) << "phi " << in.phi;
+        for (const auto& row : run.context.labels.text) {
+            for (const std::string& label : row) {
+                EXPECT_TRUE(textHasNoNonFinite(label));
+            }
+        }
+    }
+}
