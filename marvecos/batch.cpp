@@ -1,0 +1,102 @@
+#include "marvecos/batch.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "common/fields.h"
+#include "marvecos/calcular.h"
+#include "marvecos/coords.h"
+#include "marvecos/problem.h"
+
+namespace marvecos {
+
+namespace {
+
+bool isFieldName(const std::string& name) {
+    return std::find(std::begin(kSlopeFieldNames), std::end(kSlopeFieldNames), name) !=
+           std::end(kSlopeFieldNames);
+}
+
+bool readMethod(const std::string& text, MethodButtons& buttons) {
+    if (text == "bishop") {
+        buttons.bishop = true;
+    } else if (text == "janbu") {
+        buttons.janbu = true;
+    } else if (text == "spencer") {
+        buttons.spencer = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+int usageError(std::ostream& err, const std::string& text) {
+    err << "marvecos: " << text << "\n"
+        << "Use marvecos --help para ver las opciones.\n";
+    return kBatchUsage;
+}
+
+}  // namespace
+
+std::string batchHelp() {
+    return "Uso: marvecos --batch --fi FI --c C --gam GAM --H H --L L --Xcr XCR --Ycr YCR\n"
+           "                --R R --n N --method bishop|janbu|spencer\n"
+           "\n"
+           "Estabilidad de taludes sobre una circunferencia de falla (Bishop y Janbu).\n"
+           "Calcula como el boton \"Calcular\" con esos valores de los campos:\n"
+           "  --fi    angulo de friccion interna (grados)\n"
+           "  --c     cohesion (kN/m2)\n"
+           "  --gam   peso especifico (kN/m3)\n"
+           "  --H     altura del talud (m)\n"
+           "  --L     longitud del talud (m)\n"
+           "  --Xcr, --Ycr  centro de la circunferencia (m)\n"
+           "  --R     radio de la circunferencia (m)\n"
+           "  --n     numero de dovelas (se usa entre 10 y 100)\n"
+           "  --method  metodo de calculo; sin el, se pide seleccionar uno\n"
+           "Un campo omitido queda vacio (vale 0).\n"
+           "\n"
+           "Los mensajes salen por la salida de error como \"TITULO: TEXTO\"; el factor de\n"
+           "seguridad sale como \"fs=\" seguido de su valor. Escribe \"errores.out\" y\n"
+           "\"Bishop.out\" o \"Janbu.out\" en la carpeta actual, \"coords.tmp\" y \"results.tmp\"\n"
+           "en la carpeta del programa (o, si no se puede escribir en ella, en\n"
+           "$XDG_DATA_HOME/marvecos o ~/.local/share/marvecos).\n"
+           "\n"
+           "Codigos de salida: 0 factor de seguridad calculado, 2 opciones incorrectas,\n"
+           "3 sin resultado.\n";
+}
+
+int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, std::ostream& out,
+             std::ostream& err, common::MessageSink& messages) {
+    common::MemoryFields fields;
+    MethodButtons buttons;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--batch") {
+            continue;
+        }
+        if (arg.rfind("--", 0) != 0 || i + 1 >= args.size()) {
+            return usageError(err, "opcion incorrecta o sin valor: " + arg);
+        }
+        const std::string name = arg.substr(2);
+        const std::string& value = args[++i];
+        if (name == "method") {
+            if (!readMethod(value, buttons)) {
+                return usageError(err, "metodo desconocido: " + value);
+            }
+        } else if (isFieldName(name)) {
+            fields.setText(name, value);
+        } else {
+            return usageError(err, "opcion desconocida: " + arg);
+        }
+    }
+    const CalcularOutcome outcome = calcular(fields, buttons, folders, messages);
+    // The window redraws after every "Calcular", which rewrites "coords.tmp" from the fields.
+    prepareSliceGeometry(readSlopeInput(fields, buttons), folders.temp, messages, false);
+    if (!outcome.computed) {
+        return kBatchNoResult;
+    }
+    out << "fs=" << outcome.valueLabel << "\n";
+    return kBatchComputed;
+}
+
+}  // namespace marvecos

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "common/messages.h"
+#include "marvecos/problem.h"
+
+namespace marvecos {
+
+inline constexpr const char* kProgramTitle = "Marvecos";
+
+// The six checks of "Calcular", in order: the first that fails shows its message and the
+// answer is false. Negative values pass.
+bool checkSlopeProblem(const SlopeProblem& p, common::MessageSink& messages);
+
+}  // namespace marvecos

@@ -1,0 +1,83 @@
+#include "marvecos/iteration.h"
+
+#include <cmath>
+
+namespace marvecos {
+
+namespace {
+
+double tolerance(int iter) {
+    if (iter > 750) {
+        return 0.01;
+    }
+    if (iter > 500) {
+        return 0.001;
+    }
+    return 0.0001;
+}
+
+// One pass over the slices with the proposed value fs; false on a division by zero.
+bool calculatedFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi,
+                      double fs, double& fsCalc) {
+    if (fs == 0) {
+        return false;
+    }
+    double S = 0;
+    for (int k = 1; k <= q.slices; ++k) {
+        const double num = c * q.dxx[k] + q.w[k] * tanfi;
+        const double ma = 1 + q.tanA[k] * tanfi / fs;
+        if (ma == 0) {
+            return false;
+        }
+        if (method == SliceMethod::Bishop) {
+            S = S + num * q.secA[k] / ma;
+        } else {
+            S = S + num * q.secA[k] * q.secA[k] / ma;
+        }
+    }
+    fsCalc = method == SliceMethod::Bishop ? S / q.sumWsen : S / q.sumWtan;
+    return std::isfinite(fsCalc);
+}
+
+}  // namespace
+
+Iteration iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi) {
+    Iteration it;
+    it.fsprop.assign(kLastIteration + 2, 0.0);
+    it.fscalc.assign(kLastIteration + 2, 0.0);
+    it.fs0 = startingFactor(c, tanfi, q);
+    if (!std::isfinite(it.fs0)) {
+        it.failed = true;
+        return it;
+    }
+    double fs = it.fs0;
+    double fsCalc = 0;
+    std::int16_t iter = 0;
+    while (true) {
+        if (iter > kLastIteration) {
+            // fs was just replaced by fsCalc, so the mean is the last calculated value.
+            it.result = (fs + fsCalc) / 2;
+            break;
+        }
+        if (!calculatedFactor(method, q, c, tanfi, fs, fsCalc)) {
+            it.failed = true;
+            return it;
+        }
+        it.error = std::fabs(fsCalc - fs);
+        it.fsprop[iter] = fs;
+        it.fscalc[iter] = fsCalc;
+        if (it.error <= tolerance(iter)) {
+            it.converged = true;
+            it.result = fsCalc;
+            break;
+        }
+        fs = fsCalc;
+        ++iter;
+    }
+    it.iter = iter;
+    it.fs = fs;
+    it.fsCalc = fsCalc;
+    return it;
+}
+
+}  // namespace marvecos

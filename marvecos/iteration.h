@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "marvecos/geometry/slicequantities.h"
+
+namespace marvecos {
+
+enum class SliceMethod { Bishop, Janbu };
+
+// Last iteration number: iteration 1000 is the 1001st and last.
+constexpr int kLastIteration = 1000;
+
+// The history of one run of the iteration for the factor of safety.
+struct Iteration {
+    bool failed = false;  // a division by zero or a number out of range: no result
+    bool converged = false;
+    std::int16_t iter = 0;  // 1001 when the iteration did not converge
+    double fs0 = 0;         // starting value
+    double fs = 0;          // last proposed value
+    double fsCalc = 0;      // last calculated value
+    double error = 0;       // |fsCalc - fs| of the last iteration
+    double result = 0;
+    // Proposed and calculated value of iterations 0..1001 (1001 is never reached and stays 0).
+    std::vector<double> fsprop, fscalc;
+};
+
+// Bishop: fs = sum(num*secA/ma) / sum(W*sen); Janbu: fs = sum(num*secA^2/ma) / sum(W*tanA),
+// with num = c*dxx + W*tanfi and ma = 1 + tanA*tanfi/fs, from fs0 = 1.2 times the ordinary
+// factor. The tolerance 0.0001 loosens to 0.001 after iteration 500 and to 0.01 after 750.
+// The caller makes sure the divisor sums are not zero.
+Iteration iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi);
+
+}  // namespace marvecos

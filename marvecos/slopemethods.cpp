@@ -1,0 +1,188 @@
+#include "marvecos/slopemethods.h"
+
+#include <optional>
+
+#include "common/numbertext.h"
+#include "common/patterntext.h"
+#include "common/printline.h"
+#include "marvecos/checks.h"
+#include "marvecos/coords.h"
+
+namespace marvecos {
+
+namespace {
+
+using common::formatPattern;
+using common::printDouble;
+using common::printInteger;
+using common::PrintLine;
+
+void fail(common::MessageSink& messages, const std::string& text) {
+    messages.show(text, kProgramTitle, common::MessageIcon::None);
+}
+
+// Number of iterations whose line is in the trace: 0..iter, or 0..1000 without convergence.
+int lastTracedIteration(const Iteration& it) {
+    return it.iter > kLastIteration ? kLastIteration : it.iter;
+}
+
+// The reasons a circle that cut the ground still gives no factor of safety; empty when the
+// slices allow the iteration.
+std::string sliceProblem(SliceMethod method, const SliceQuantities& q) {
+    if (q.degenerateSlices > 0) {
+        return "Hay dovelas de ancho nulo sobre esta circunferencia: no hay resultado. Revise "
+               "la circunferencia y las dimensiones del talud.";
+    }
+    if (q.sumWsen == 0) {
+        return "La suma de W*sen de las dovelas es nula: no se puede calcular el factor de "
+               "seguridad. Revise la circunferencia.";
+    }
+    if (method == SliceMethod::Janbu && q.sumWtan == 0) {
+        return "La suma de W*tan de las dovelas es nula: no se puede calcular el factor de "
+               "seguridad. Revise la circunferencia.";
+    }
+    return {};
+}
+
+MethodOutcome runSliceMethod(SliceMethod method, const SlopeProblem& p, const SlopeFolders& folders,
+                             common::MessageSink& messages) {
+    MethodOutcome outcome;
+    const std::optional<SliceGeometry> g = prepareSliceGeometry(p, folders.temp, messages, true);
+    if (!g) {
+        return outcome;
+    }
+    const std::vector<double> DY = soilHeights(*g, p.L);
+    const SliceQuantities q = sliceQuantities(*g, DY, p.gam);
+    const std::string problem = sliceProblem(method, q);
+    if (!problem.empty()) {
+        fail(messages, problem);
+        return outcome;
+    }
+    const double tanfi = frictionTangent(p.fi);
+    const Iteration it = iterateFactor(method, q, p.c, tanfi);
+    if (it.failed) {
+        fail(messages,
+             "La iteracion del factor de seguridad llega a una division por cero o a un valor "
+             "no valido: no hay resultado. Revise los datos.");
+        return outcome;
+    }
+    if (!it.converged) {
+        fail(messages, "No hay convergencia...");
+    }
+    const std::string report = method == SliceMethod::Bishop ? "Bishop.out" : "Janbu.out";
+    writeReported(pathIn(folders.work, "errores.out"), errorsText(it), messages);
+    writeReported(pathIn(folders.work, report), reportText(*g, DY, q, it, tanfi), messages);
+    writeReported(pathIn(folders.temp, "results.tmp"), resultsText(q, it), messages);
+    outcome.computed = true;
+    outcome.fs = it.result;
+    outcome.resultsTitle = resultsTitle(method, it.result);
+    return outcome;
+}
+
+}  // namespace
+
+std::string errorsText(const Iteration& it) {
+    std::vector<std::string> lines = {"iter    fs prop       fs calc", std::string(42, '-')};
+    for (int j = 0; j <= lastTracedIteration(it); ++j) {
+        lines.push_back(PrintLine()
+                            .zone(formatPattern(j, "###"))
+                            .zone(formatPattern(it.fsprop[j], "####0.000"))
+                            .zone(formatPattern(it.fscalc[j], "####0.000"))
+                            .text());
+    }
+    return common::joinLines(lines);
+}
+
+std::string reportText(const SliceGeometry& g, const std::vector<double>& DY,
+                       const SliceQuantities& q, const Iteration& it, double tanfi) {
+    std::vector<std::string> lines;
+    lines.push_back(PrintLine().zone("CASO N\u00ba:").zone(printInteger(g.caso)).text());
+    lines.push_back(PrintLine().zone("Xi=").zone(formatPattern(g.Xi, "####0.00")).text());
+    lines.push_back(PrintLine().zone("Xd=").zone(formatPattern(g.Xd, "####0.00")).text());
+    // The headings keep their own trailing blanks.
+    lines.push_back("i               X           Y              YS            DY              ");
+    lines.push_back(std::string(91, '-'));
+    for (int i = 1; i <= g.slices + 1; ++i) {
+        lines.push_back(PrintLine()
+                            .zone(formatPattern(i, "###"))
+                            .zone(formatPattern(g.X[i], "###0.000"))
+                            .zone(formatPattern(g.Y[i], "####0.000"))
+                            .zone(formatPattern(g.YS[i], "####0.000"))
+                            .zone(formatPattern(DY[i], "####0.000"))
+                            .text());
+    }
+    lines.push_back(std::string(42, '='));
+    lines.push_back(std::string(42, '='));
+    lines.push_back(
+        "i            dxx            A              L1           w            cos           "
+        "sen   ");
+    lines.push_back(std::string(118, '-'));
+    for (int k = 1; k <= q.slices; ++k) {
+        lines.push_back(PrintLine()
+                            .zone(formatPattern(k, "###"))
+                            .zone(formatPattern(q.dxx[k], "###0.000"))
+                            .zone(formatPattern(q.A[k], "####0.000"))
+                            .zone(formatPattern(q.L1[k], "####0.000"))
+                            .zone(formatPattern(q.w[k], "####0.000"))
+                            .zone(formatPattern(q.cos[k], "####0.000"))
+                            .zone(formatPattern(q.sen[k], "####0.000"))
+                            .text());
+    }
+    lines.push_back(PrintLine()
+                        .zone("fs=")
+                        .zone(printDouble(it.result))
+                        .zone("    iter=")
+                        .zone(printInteger(it.iter))
+                        .zone("    tanfi=")
+                        .zone(printDouble(tanfi))
+                        .text());
+    lines.push_back(PrintLine()
+                        .zone("error=")
+                        .zone(printDouble(it.error))
+                        .zone("fs1=")
+                        .zone(printDouble(it.fs))
+                        .text());
+    return common::joinLines(lines);
+}
+
+std::string resultsText(const SliceQuantities& q, const Iteration& it) {
+    std::vector<std::string> lines;
+    lines.push_back(PrintLine().zone(printInteger(q.slices)).text());
+    for (int k = 1; k <= q.slices; ++k) {
+        PrintLine line;
+        for (const std::vector<double>* v :
+             {&q.dxx, &q.A, &q.L1, &q.w, &q.cos, &q.sen, &q.wcos, &q.wsen}) {
+            line.zone(printDouble((*v)[k]));
+        }
+        lines.push_back(line.text());
+    }
+    lines.push_back(PrintLine()
+                        .zone(printInteger(it.iter))
+                        .zone(printDouble(it.fs0))
+                        .zone(printDouble(it.result))
+                        .text());
+    for (int j = 1; j <= it.iter; ++j) {
+        lines.push_back(
+            PrintLine().zone(printDouble(it.fsprop[j])).zone(printDouble(it.fscalc[j])).text());
+    }
+    lines.push_back(PrintLine().zone(printDouble(it.error)).text());
+    return common::joinLines(lines);
+}
+
+std::string resultsTitle(SliceMethod method, double fs) {
+    const char* heading = method == SliceMethod::Bishop ? "Resultados: metodo de Bishop.   fs="
+                                                        : "Resultados: metodo de Jambu.   fs=";
+    return heading + formatPattern(fs, "####0.000");
+}
+
+MethodOutcome runBishop(const SlopeProblem& p, const SlopeFolders& folders,
+                        common::MessageSink& messages) {
+    return runSliceMethod(SliceMethod::Bishop, p, folders, messages);
+}
+
+MethodOutcome runJanbu(const SlopeProblem& p, const SlopeFolders& folders,
+                       common::MessageSink& messages) {
+    return runSliceMethod(SliceMethod::Janbu, p, folders, messages);
+}
+
+}  // namespace marvecos
