@@ -35,8 +35,8 @@ void paintSoilSection(QPainter& p, const QRectF& r) {
     // Pressure bulb under the footing.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 230, 120), std::max(1.0, w / 100), Qt::DashLine));
-    p.drawArc(QRectF(footing.left(), footing.bottom() - 0.2 * h, footing.width(), 0.4 * h), 180 * 16,
-              180 * 16);
+    p.drawArc(QRectF(footing.left(), footing.bottom() - 0.2 * h, footing.width(), 0.4 * h),
+              180 * 16, 180 * 16);
 }
 
 }  // namespace

@@ -11,11 +11,11 @@ struct ProgramIdentity {
     int major = 1;
     int minor = 0;
     int revision = 0;
-    QString platform;               // splash platform line
-    QString description;            // About description
-    QStringList splashCredits;      // institute, faculty, university, reviewer
-    QString splashAuthor;           // author line of the splash
-    QStringList aboutCredits;       // reviewer, licence and author lines of About
+    QString platform;           // splash platform line
+    QString description;        // About description
+    QStringList splashCredits;  // institute, faculty, university, reviewer
+    QString splashAuthor;       // author line of the splash
+    QStringList aboutCredits;   // reviewer, licence and author lines of About
 
     QString versionText() const {
         return QStringLiteral("Versión %1.%2.%3").arg(major).arg(minor).arg(revision);

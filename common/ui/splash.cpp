@@ -59,8 +59,8 @@ frmSplash::frmSplash(const ProgramIdentity& identity, QWidget* parent) : QWidget
         y += 18;
     }
     placeLabel(frame, "lblAuthor", identity.splashAuthor, QRect(16, 220, 460, 18), 8);
-    placeLabel(frame, "lblPrompt", "Presione una tecla para continuar", QRect(16, 270, 456, 24),
-               10, true, Qt::AlignCenter);
+    placeLabel(frame, "lblPrompt", "Presione una tecla para continuar", QRect(16, 270, 456, 24), 10,
+               true, Qt::AlignCenter);
 }
 
 void frmSplash::showEvent(QShowEvent* event) {
@@ -85,8 +85,9 @@ void frmSplash::leave() {
         return;
     }
     left_ = true;
-    close();
+    // The main window comes up first, so that the program never runs without a window.
     emit finished();
+    close();
 }
 
 }  // namespace common

@@ -1,12 +1,34 @@
+#include <QApplication>
 #include <cstring>
+#include <memory>
 
+#include "common/ui/logo.h"
+#include "common/ui/splash.h"
 #include "fendrolas/batch.h"
+#include "fendrolas/ui/form1.h"
+#include "fendrolas/ui/identity.h"
+#include "fendrolas/ui/screenshots.h"
 
 int main(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--batch") == 0 || std::strcmp(argv[i], "--help") == 0) {
-            return fendrolas::runBatch(argc, argv);
-        }
+    if (argc > 1 && std::strcmp(argv[1], "--batch") == 0) {
+        return fendrolas::runBatch(argc, argv);
     }
-    return fendrolas::runBatch(argc, argv);
+
+    QApplication app(argc, argv);
+    app.setApplicationName("FENDROLAS");
+    app.setWindowIcon(common::drawProgramIcon());
+
+    if (argc > 2 && std::strcmp(argv[1], "--screenshots") == 0) {
+        return fendrolas::takeScreenshots(argv[2]);
+    }
+
+    std::unique_ptr<fendrolas::Form1> form1;
+    auto* splash = new common::frmSplash(fendrolas::fendrolasIdentity());
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(splash, &common::frmSplash::finished, [&form1] {
+        form1 = std::make_unique<fendrolas::Form1>();
+        form1->show();
+    });
+    splash->show();
+    return app.exec();
 }

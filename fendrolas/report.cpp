@@ -1,0 +1,219 @@
+#include "fendrolas/report.h"
+
+#include "common/fieldvalue.h"
+#include "common/numbertext.h"
+#include "common/patterntext.h"
+#include "common/printline.h"
+
+namespace fendrolas {
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::string fmt(double value, const char* pattern) {
+    return common::formatPattern(value, pattern);
+}
+
+float field(const common::FieldTexts& fields, const std::string& name) {
+    return static_cast<float>(common::fieldValue(fields.text(name)));
+}
+
+void blank(Lines& lines, int count) {
+    lines.insert(lines.end(), count, std::string());
+}
+
+void header(Lines& lines) {
+    const std::string indent(19, ' ');
+    const auto add = [&](const std::string& text) { lines.push_back(indent + text); };
+    blank(lines, 4);
+    add("CALCULO DE FENDROLAS SUPERFICIALES.");
+    blank(lines, 1);
+    add("   Programa: equipo de desarrollo FENDROLAS");
+    add("   Revision tecnica: catedra de Geotecnia");
+    blank(lines, 1);
+    add("Departamento de Ingenieria Civil");
+    add("Facultad de Ingenieria");
+    add("Laboratorio de Mecanica de Suelos");
+    blank(lines, 1);
+    add("            Mayo 2004");
+    blank(lines, 2);
+    add("Licencia de uso academico");
+}
+
+// The value rounded by its pattern, then written as a number: " 30" for 30, " 17.66" for 17.655.
+std::string roundedValue(float value, const char* pattern) {
+    const float rounded = static_cast<float>(common::fieldValue(fmt(value, pattern)));
+    std::string text = common::printSingle(rounded);
+    if (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return text;
+}
+
+void generalData(Lines& lines, const common::FieldTexts& fields) {
+    struct DataLine {
+        const char* label;
+        const char* field;
+        const char* pattern;
+        const char* unit;
+    };
+    static const DataLine data[] = {
+        {"Angulo de friccion interna f= ", "Text6", "###0.00", "º"},
+        {"                  Cohesion c= ", "Text7", "###0.00", " kN/m2"},
+        {"Peso especifico suelo seco g= ", "Text8", "###0.000", " kN/m3"},
+        {"                   Humedad w= ", "Text9", "###0.00", " %"},
+        {" Dimension Lx de la base  Lx= ", "Text10", "###0.00", " m"},
+        {" Dimension Ly de la base  Ly= ", "Text11", "###0.00", " m"},
+        {" Profundidad de fundacion df= ", "Text12", "###0.00", " m"},
+    };
+    blank(lines, 3);
+    lines.push_back("Datos generales:");
+    lines.push_back("=================");
+    blank(lines, 1);
+    for (const DataLine& d : data) {
+        lines.push_back(d.label + roundedValue(field(fields, d.field), d.pattern) + d.unit);
+    }
+}
+
+void loadStates(Lines& lines, const common::FieldTexts& fields, Eccentricities& memory) {
+    blank(lines, 1);
+    lines.push_back("Estados de carga:");
+    lines.push_back("=================");
+    blank(lines, 1);
+    lines.push_back(
+        "Estado         N(kN)       Hx(kN)        Hy(kN)        Mxz(kNm)      Myz(kNm)       "
+        "ex(m)        ey(m)");
+    lines.push_back(std::string(105, '-'));
+    blank(lines, 1);
+    for (int i = 1; i <= kStates; ++i) {
+        const float V = field(fields, loadField(1, i));
+        const float Qx = field(fields, loadField(2, i));
+        const float Qy = field(fields, loadField(3, i));
+        const float Mxz = field(fields, loadField(4, i));
+        const float Myz = field(fields, loadField(5, i));
+        if (V != 0) {
+            memory.ex[i] = Mxz / V;
+            memory.ey[i] = Myz / V;
+        }
+        common::PrintLine line;
+        line.zone(fmt(i, "##0")).zone(fmt(V, "####0.00"));
+        for (float value : {Qx, Qy, Mxz, Myz, memory.ex[i], memory.ey[i]}) {
+            line.zone(fmt(value, "###0.00"));
+        }
+        lines.push_back(line.text());
+    }
+}
+
+void methodName(Lines& lines, int method) {
+    static const char* const names[kMethods + 1] = {"",
+                                                    "Metodo de Terzaghi",
+                                                    "Metodo de Meyerhof",
+                                                    "Metodo de Brinch Hansen",
+                                                    "Metodo de Vesic",
+                                                    "Metodo del CCSR Mza87"};
+    blank(lines, 3);
+    lines.push_back("Analisis por:");
+    if (method >= 1 && method <= kMethods) {
+        lines.push_back(names[method]);
+    }
+}
+
+// One zoned line per state: its number, then the rows with their patterns.
+void stateRows(Lines& lines, const MethodResults& results, int firstRow, int lastRow) {
+    for (int i = 1; i <= kStates; ++i) {
+        common::PrintLine line;
+        line.zone(fmt(i, "##0"));
+        for (int row = firstRow; row <= lastRow; ++row) {
+            line.zone(fmt(results(row, i), "###0.00"));
+        }
+        lines.push_back(line.text());
+    }
+}
+
+void resultsTable(Lines& lines, const MethodResults& results) {
+    blank(lines, 3);
+    lines.push_back("Resultados:");
+    lines.push_back("============");
+    blank(lines, 1);
+    lines.push_back(
+        "Estado        Lxef          Lyef          Aef          Presion      Presion de     "
+        "Carga de    Factor de");
+    lines.push_back(
+        "                                                       actuante     hundimiento   "
+        "hundimiento  seguridad");
+    lines.push_back(
+        "               (m)           (m)          (m2)         (kN/m2)       (kN/m2)        "
+        "(kN)               ");
+    lines.push_back(std::string(105, '-'));
+    blank(lines, 1);
+    for (int i = 1; i <= kStates; ++i) {
+        common::PrintLine line;
+        line.zone(fmt(i, "##0"));
+        for (int row : {kRowWidth, kRowLength, kRowArea, kRowActing, kRowQu, kRowNu}) {
+            line.zone(fmt(results(row, i), "###0.00"));
+        }
+        line.zone(fmt(results(kRowSafety, i), "###0.000"));
+        lines.push_back(line.text());
+    }
+}
+
+void loadFactors(Lines& lines, const MethodResults& results) {
+    blank(lines, 3);
+    lines.push_back("Factores de carga:");
+    lines.push_back("==================");
+    blank(lines, 1);
+    lines.push_back(common::PrintLine().zone("Nq= ").zone(fmt(results.Nq, "####0.0")).text());
+    lines.push_back(common::PrintLine().zone("Nc= ").zone(fmt(results.Nc, "####0.0")).text());
+    lines.push_back(common::PrintLine().zone("Ng= ").zone(fmt(results.Ngamma, "####0.0")).text());
+}
+
+void factorTable(Lines& lines, const MethodResults& results, const char* title, const char* heading,
+                 int dashes, int firstRow, int lastRow) {
+    blank(lines, 1);
+    lines.push_back(title);
+    lines.push_back(std::string(26, '-'));
+    blank(lines, 1);
+    lines.push_back(heading);
+    lines.push_back(std::string(static_cast<std::size_t>(dashes), '-'));
+    blank(lines, 1);
+    stateRows(lines, results, firstRow, lastRow);
+}
+
+void coefficientM(Lines& lines, const MethodResults& results) {
+    blank(lines, 2);
+    for (int i = 1; i <= kStates; ++i) {
+        common::PrintLine line;
+        line.zone("Estado ").zone(fmt(i, "##0")).add("Coeficiente m= ");
+        line.zone(fmt(results(33, i), "###0.00"));
+        lines.push_back(line.text());
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> reportLines(const MethodResults& results, const common::FieldTexts& fields,
+                                     Eccentricities& memory) {
+    Lines lines;
+    header(lines);
+    generalData(lines, fields);
+    loadStates(lines, fields, memory);
+    methodName(lines, results.method);
+    resultsTable(lines, results);
+    loadFactors(lines, results);
+    factorTable(lines, results, "Factores de profundidad d:",
+                "Estado        dcb            dcL           dqb           dqL           dg", 75, 4,
+                8);
+    factorTable(lines, results, "Factores de inclinacion i:",
+                "Estado         icb           icL           iqb           iqL           igb        "
+                "   igL",
+                90, 9, 14);
+    factorTable(lines, results, "Factores de forma s:",
+                "Estado         scb           scL           sqb           sqL          sgb         "
+                "   sgL",
+                89, 15, 20);
+    coefficientM(lines, results);
+    return lines;
+}
+
+}  // namespace fendrolas

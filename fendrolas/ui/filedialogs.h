@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QPrinter;
+class QWidget;
+
+namespace fendrolas {
+
+// The dialogs the windows ask the user through. Tests replace them so that nothing blocks.
+struct FileDialogs {
+    // File names; an empty name means the user cancelled.
+    std::function<QString(QWidget* parent, const QString& filter)> openFile;
+    std::function<QString(QWidget* parent, const QString& filter)> saveFile;
+    // Lets the user set up the printer; false when cancelled.
+    std::function<bool(QPrinter& printer, QWidget* parent)> setupPrinter;
+
+    static FileDialogs standard();
+};
+
+inline const char* const kDataFilter = "Archivos de datos (*.dat);;Todos los archivos (*.*)";
+inline const char* const kReportFilter =
+    "Archivos de resultados (*.out);;Archivos de texto (*.txt);;Archivos de salida (*.sal);;"
+    "Archivos de datos (*.dat);;Todos los archivos (*.*)";
+
+}  // namespace fendrolas

@@ -1,0 +1,365 @@
+#include "fendrolas/ui/form1.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "common/ui/about.h"
+#include "common/ui/qtmessages.h"
+#include "fendrolas/module1.h"
+#include "fendrolas/ui/coefficientdialogs.h"
+#include "fendrolas/ui/footingdrawing.h"
+#include "fendrolas/ui/form2.h"
+#include "fendrolas/ui/form3.h"
+#include "fendrolas/ui/identity.h"
+
+namespace fendrolas {
+
+namespace {
+
+// Positions are those of the window as designed, in twips: 15 twips to a pixel.
+constexpr int px(int twips) {
+    return twips / 15;
+}
+
+QLabel* label(QWidget* parent, const QString& text, QRect geometry,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    l->setAlignment(align);
+    return l;
+}
+
+QLabel* heading(QWidget* parent, const QString& text, QRect geometry) {
+    QLabel* l = label(parent, text, geometry, Qt::AlignCenter);
+    l->setWordWrap(true);
+    QFont small = l->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    l->setFont(small);
+    return l;
+}
+
+QLineEdit* field(QWidget* parent, const QString& name, QRect geometry) {
+    auto* f = new QLineEdit(parent);
+    f->setObjectName(name);
+    f->setGeometry(geometry);
+    return f;
+}
+
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& title, int left, int top,
+                 int width, int height) {
+    auto* g = new QGroupBox(title, parent);
+    g->setObjectName(name);
+    g->setGeometry(px(left), px(top), px(width), px(height));
+    return g;
+}
+
+// A row of captions, fields and units inside a data frame.
+struct FieldRow {
+    const char* caption;
+    const char* name;
+    const char* unit;
+};
+
+void fieldRows(QGroupBox* group, const std::vector<FieldRow>& rows, int captionWidth,
+               int fieldWidth, int firstTop, int step) {
+    int y = firstTop;
+    for (const FieldRow& row : rows) {
+        label(group, row.caption, QRect(6, y, captionWidth, 20), Qt::AlignRight | Qt::AlignVCenter);
+        field(group, row.name, QRect(captionWidth + 10, y, fieldWidth, 20));
+        label(group, row.unit, QRect(captionWidth + fieldWidth + 14, y, 34, 20));
+        y += step;
+    }
+}
+
+}  // namespace
+
+Form1::Form1(common::MessageSink* messages, FileDialogs dialogs)
+    : messages_(messages), dialogs_(std::move(dialogs)), fields_(this) {
+    if (messages_ == nullptr) {
+        ownMessages_ = std::make_unique<common::QtMessageBoxes>(this, kProgramTitle);
+        messages_ = ownMessages_.get();
+    }
+    setObjectName("Form1");
+    setWindowTitle(kProgramTitle);
+    setWindowIcon(QApplication::windowIcon());
+
+    auto* central = new QWidget(this);
+    central->setFixedSize(px(11910), px(8340));
+    setCentralWidget(central);
+
+    auto* title = label(central, "CAPACIDAD DE CARGA EN FENDROLAS SUPERFICIALES",
+                        QRect(0, 8, central->width(), 26), Qt::AlignCenter);
+    title->setObjectName("Label1");
+    QFont big = title->font();
+    big.setPointSize(13);
+    big.setBold(true);
+    title->setFont(big);
+
+    buildMenus();
+    buildSoilFrame(central);
+    buildBaseFrame(central);
+    buildMethodFrame(central);
+    buildLoadFrame(central);
+    auto* drawing = new FootingDrawing(central);
+    drawing->setGeometry(px(6420), px(2655), px(5310), px(2408));
+    buildResultFrames(central);
+    buildButtons(central);
+
+    form2_ = std::make_unique<Form2>(fields_, *messages_, dialogs_, this);
+    driver_ = std::make_unique<Driver>(fields_, *messages_, *form2_, *this);
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildMenus() {
+    QMenu* file = menuBar()->addMenu("Archivo");
+    file->addAction("Abrir", QKeySequence("Ctrl+A"), this, &Form1::abrirArchivo);
+    file->addAction("Guardar datos", QKeySequence("Ctrl+G"), this, &Form1::guardarDatos);
+    file->addSeparator();
+    file->addAction("Salir", QKeySequence("Ctrl+F4"), this, &Form1::salir);
+
+    QMenu* analysis = menuBar()->addMenu("Analisis");
+    analysis->addAction("Calcular", QKeySequence("Ctrl+C"), this, &Form1::calcular);
+    analysis->addAction("Resultados parciales", QKeySequence("Ctrl+R"), this, &Form1::resultados);
+    analysis->addAction("Comparar metodos", QKeySequence("Ctrl+M"), this, &Form1::comparar);
+
+    menuBar()->addAction("Acerca de...", this, &Form1::acercaDe);
+}
+
+void Form1::buildSoilFrame(QWidget* central) {
+    QGroupBox* group = frame(central, "Frame1", "Datos del suelo", 120, 600, 4172, 1800);
+    fieldRows(group,
+              {{"Angulo de friccion interna fi=", "Text6", "º"},
+               {"Cohesion c=", "Text7", "kPa"},
+               {"Peso especifico suelo seco g=", "Text8", "kN/m3"},
+               {"Humedad w=", "Text9", "%"}},
+              182, 50, 20, 24);
+}
+
+void Form1::buildBaseFrame(QWidget* central) {
+    QGroupBox* group = frame(central, "Frame2", "Datos de la base", 4530, 600, 3794, 1800);
+    fieldRows(group,
+              {{"Longitud Lx=", "Text10", "m"},
+               {"Longitud Ly=", "Text11", "m"},
+               {"Profundidad de fundacion df=", "Text12", "m"}},
+              168, 50, 24, 28);
+}
+
+void Form1::buildMethodFrame(QWidget* central) {
+    QGroupBox* group = frame(central, "Frame3", "Metodo de calculo", 8565, 600, 3164, 1800);
+    methods_ = new QButtonGroup(this);
+    const char* captions[kMethods] = {"Terzagui", "Meyerhof", "Brinch hansen", "Vesic",
+                                      "CCSR Mza87 (Brinch Hansen)"};
+    for (int k = 0; k < kMethods; ++k) {
+        auto* option = new QRadioButton(captions[k], group);
+        option->setObjectName(QString("Option1_%1").arg(k));
+        option->setGeometry(8, 16 + 19 * k, k == kMethods - 1 ? 196 : 110, 18);
+        methods_->addButton(option, k + 1);
+    }
+    // clicked, not toggled: choosing Brinch Hansen or Vesic again shows its dialog again.
+    connect(methods_, &QButtonGroup::idClicked, this, &Form1::selectMethod);
+
+    auto* all = new QPushButton("Calc. todo", group);
+    all->setObjectName("Command8");
+    all->setGeometry(122, 20, 80, 26);
+    connect(all, &QPushButton::clicked, this, &Form1::calcTodo);
+}
+
+void Form1::buildLoadFrame(QWidget* central) {
+    QGroupBox* group = frame(central, "Frame4", "Estados de carga", 120, 2520, 6062, 2534);
+    const char* headings[] = {"Carga vertical\nV [kN]", "Corte\nQx [kN]", "Corte\nQy [kN]",
+                              "Momento\nMxz [kNm]", "Momento\nMyz [kNm]"};
+    heading(group, "Nº", QRect(6, 16, 26, 30));
+    for (int column = 1; column <= 5; ++column) {
+        heading(group, headings[column - 1], QRect(34 + 73 * (column - 1), 16, 72, 30));
+    }
+    for (int state = 1; state <= kStates; ++state) {
+        const int y = 50 + 22 * (state - 1);
+        label(group, QString::number(state), QRect(6, y, 26, 20), Qt::AlignCenter);
+        for (int column = 1; column <= 5; ++column) {
+            QLineEdit* f = field(group, QString::fromStdString(loadField(column, state)),
+                                 QRect(34 + 73 * (column - 1), y, 70, 20));
+            if (column == 1) {
+                f->setToolTip("Incluye el peso de la base y el suelo sobre ella.");
+            }
+        }
+    }
+}
+
+void Form1::buildResultFrames(QWidget* central) {
+    QGroupBox* results = frame(central, "Frame5", "Resultados", 120, 5175, 6062, 2408);
+    QGroupBox* area = frame(central, "Frame6", "Area efectiva", 6420, 5175, 5306, 2408);
+    const char* resultHeadings[] = {"Presion actuante\n[kN/m2]", "Presion de\nhudimiento [kN/m2]",
+                                    "Carga de\nhundimiento [kN]", "Coef. de\nseguridad"};
+    const char* areaHeadings[] = {"Lx ef [m]", "Ly ef[m]", "Area efectiva [m2]", "% Area comprim."};
+    heading(results, "Nº", QRect(6, 16, 26, 30));
+    heading(area, "Nº", QRect(6, 16, 24, 30));
+    for (int k = 0; k < 4; ++k) {
+        heading(results, resultHeadings[k], QRect(34 + 92 * k, 16, 88, 30));
+        heading(area, areaHeadings[k], QRect(30 + 80 * k, 16, 76, 30));
+    }
+    for (int state = 1; state <= kStates; ++state) {
+        const int y = 50 + 21 * (state - 1);
+        label(results, QString::number(state), QRect(6, y, 26, 19), Qt::AlignCenter);
+        label(area, QString::number(state), QRect(6, y, 24, 19), Qt::AlignCenter);
+        for (int k = 0; k < ResultLabels::kColumns; ++k) {
+            QWidget* parent = k < 4 ? results : area;
+            const QRect place =
+                k < 4 ? QRect(34 + 92 * k, y, 88, 19) : QRect(30 + 80 * (k - 4), y, 76, 19);
+            QLabel* value = label(parent, QString(), place, Qt::AlignRight | Qt::AlignVCenter);
+            value->setObjectName(QString::fromStdString(ResultLabels::objectName(k, state)));
+            value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            resultLabels_[static_cast<std::size_t>(state - 1)][static_cast<std::size_t>(k)] = value;
+        }
+    }
+}
+
+void Form1::buildButtons(QWidget* central) {
+    struct Button {
+        const char* name;
+        const char* caption;
+        int left;
+        void (Form1::*action)();
+    };
+    const Button buttons[] = {
+        {"Command1", "Abrir Archivo ", 120, &Form1::abrirArchivo},
+        {"Command2", "Guardar datos", 1680, &Form1::guardarDatos},
+        {"Command3", "Acerca de ...", 3240, &Form1::acercaDe},
+        {"Command4", "Salir", 4800, &Form1::salir},
+        {"Command5", "Calcular", 6480, &Form1::calcular},
+        {"Command6", "Resultados", 8160, &Form1::resultados},
+        {"Command7", "Comparar", 9840, &Form1::comparar},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QPushButton(b.caption, central);
+        button->setObjectName(b.name);
+        button->setGeometry(px(b.left), px(7800), px(1400), px(350));
+        connect(button, &QPushButton::clicked, this, b.action);
+    }
+}
+
+void Form1::selectMethod(int method) {
+    driver_->setSelectedMethod(method);
+    if (QAbstractButton* option = methods_->button(method)) {
+        option->setChecked(true);
+    }
+    if (method == kBrinchHansen) {
+        if (form4_ == nullptr) {
+            form4_ = new Form4(this);
+        }
+        form4_->show();
+        form4_->raise();
+    } else if (method == kVesic) {
+        if (form5_ == nullptr) {
+            form5_ = new Form5(this);
+        }
+        form5_->show();
+        form5_->raise();
+    }
+}
+
+// A dialog never opened gives its initial texts.
+CoefficientTexts Form1::coefficientTexts() const {
+    CoefficientTexts texts;
+    if (form4_ != nullptr) {
+        texts.alfa1 = form4_->alfa1().toStdString();
+        texts.alfa2 = form4_->alfa2().toStdString();
+        texts.cc = form4_->cc().toStdString();
+    }
+    if (form5_ != nullptr) {
+        texts.vesicCc = form5_->cc().toStdString();
+    }
+    return texts;
+}
+
+void Form1::showResultLabels() {
+    const ResultLabels& labels = driver_->labels();
+    for (int i = 0; i < kStates; ++i) {
+        for (int k = 0; k < ResultLabels::kColumns; ++k) {
+            resultLabels_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]->setText(
+                QString::fromStdString(
+                    labels.text[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]));
+        }
+    }
+}
+
+void Form1::calcular() {
+    driver_->calcular(coefficientTexts());
+    showResultLabels();
+}
+
+void Form1::calcTodo() {
+    driver_->calcTodo(coefficientTexts());
+    showResultLabels();
+}
+
+void Form1::resultados() {
+    driver_->resultados();
+}
+
+void Form1::comparar() {
+    driver_->comparar();
+}
+
+void Form1::showComparison(const ComparisonData& data) {
+    if (form3_ == nullptr) {
+        form3_ = new Form3(this);
+    }
+    form3_->show();
+    form3_->raise();
+    form3_->grafico(data);
+}
+
+void Form1::abrirArchivo() {
+    const QString fileName = dialogs_.openFile(this, kDataFilter);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    cargardat(fileName.toStdString(), fields_, *messages_);
+}
+
+void Form1::guardarDatos() {
+    const QString fileName = dialogs_.saveFile(this, kDataFilter);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    grabardat(fileName.toStdString(), fields_, *messages_);
+}
+
+void Form1::acercaDe() {
+    if (about_ == nullptr) {
+        about_ = new common::frmAbout(fendrolasIdentity(), *messages_, this);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+// Every window closes at once; nothing is asked and nothing is saved.
+void Form1::salir() {
+    if (leaving_) {
+        return;
+    }
+    leaving_ = true;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this) {
+            window->hide();
+        }
+    }
+    close();
+    QApplication::quit();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    salir();
+}
+
+}  // namespace fendrolas

@@ -1,0 +1,387 @@
+#include "fendrolas/ui/form2.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "common/fieldvalue.h"
+#include "common/patterntext.h"
+#include "common/printline.h"
+#include "common/safefile.h"
+#include "fendrolas/methods/readers.h"
+#include "fendrolas/ui/canvas.h"
+#include "fendrolas/ui/effectiveareas.h"
+#include "fendrolas/ui/palette.h"
+
+namespace fendrolas {
+
+namespace {
+
+constexpr int kGridColumns = 7;
+constexpr int kGridRows = 6;
+constexpr int kFactorColumnWidth = 700 / 15;  // 700 twips
+constexpr int kStateColumnWidth = 50;
+constexpr int kGridRowHeight = 20;
+
+// What one grid shows for one method: the headings of columns 1..6 ("" = left as it was) and
+// the table row of each column (0 = no value).
+struct GridContent {
+    std::array<const char*, 6> headings;
+    std::array<int, 6> rows;
+};
+
+const GridContent kNotSet = {{"", "", "", "", "", ""}, {0, 0, 0, 0, 0, 0}};
+
+GridContent shapeContent(int method) {
+    const std::array<int, 6> rows = {15, 16, 17, 18, 19, 20};
+    switch (method) {
+        case kBrinchHansen:
+            return {{"scb", "scL", "sqb", "sqL", "sgb", "sgL"}, rows};
+        case kMeyerhof:
+        case kVesic:
+        case kCcsr:
+            return {{"sc", "---", "sq", "---", "sg", "---"}, rows};
+        case kTerzaghi:
+            return {{"sc", "---", "---", "---", "sg", "---"}, rows};
+        default:
+            return kNotSet;
+    }
+}
+
+GridContent depthContent(int method) {
+    const std::array<int, 6> rows = {4, 5, 6, 7, 8, 0};
+    switch (method) {
+        case kBrinchHansen:
+            return {{"dcb", "dcL", "dqb", "dqL", "dg", ""}, rows};
+        case kMeyerhof:
+        case kVesic:
+        case kCcsr:
+            return {{"dc", "---", "dq", "---", "dg", "---"}, rows};
+        case kTerzaghi:
+            return {{"---", "---", "---", "---", "---", "---"}, rows};
+        default:
+            return kNotSet;
+    }
+}
+
+GridContent inclinationContent(int method) {
+    switch (method) {
+        case kBrinchHansen:
+            return {{"icb", "icL", "iqb", "iqL", "igb", "igL"}, {9, 10, 11, 12, 13, 14}};
+        case kVesic:
+            return {{"ic", "---", "iq", "---", "ig", " m"}, {9, 10, 11, 12, 13, 33}};
+        case kMeyerhof:
+            return {{"ic", "---", "iq", "---", "ig", "---"}, {9, 10, 11, 12, 13, 14}};
+        case kCcsr:
+            return {{"ic", "---", "iq", "---", "ig", "---"}, {9, 10, 11, 12, 13, 0}};
+        case kTerzaghi:
+            return {{"---", "---", "---", "---", "---", "---"}, {9, 10, 11, 12, 13, 14}};
+        default:
+            return kNotSet;
+    }
+}
+
+void setCell(QTableWidget* grid, int row, int column, const QString& text) {
+    QTableWidgetItem* item = grid->item(row, column);
+    if (item == nullptr) {
+        item = new QTableWidgetItem;
+        item->setFlags(Qt::ItemIsEnabled);
+        grid->setItem(row, column, item);
+    }
+    item->setText(text);
+}
+
+// A column with a heading of its own but no row of this method shows no values: a value left
+// by another method would stand under the wrong heading.
+void fillGrid(QTableWidget* grid, const GridContent& content, const MethodResults& table) {
+    setCell(grid, 0, 0, "Estado");
+    for (int i = 1; i <= kStates; ++i) {
+        setCell(grid, i, 0, QString::number(i));
+    }
+    for (int column = 1; column <= 6; ++column) {
+        const char* heading = content.headings[column - 1];
+        const int row = content.rows[column - 1];
+        if (*heading != '\0') {
+            setCell(grid, 0, column, heading);
+        }
+        for (int i = 1; i <= kStates; ++i) {
+            if (row != 0) {
+                setCell(grid, i, column,
+                        QString::fromStdString(common::formatPattern(table(row, i), "####0.00")));
+            } else if (*heading != '\0') {
+                setCell(grid, i, column, QString());
+            }
+        }
+    }
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    return b;
+}
+
+}  // namespace
+
+Form2::Form2(common::FieldTexts& fields, common::MessageSink& messages, FileDialogs dialogs,
+             QWidget* mainWindow, std::string directory)
+    : QWidget(nullptr, Qt::Window),
+      fields_(fields),
+      messages_(messages),
+      dialogs_(std::move(dialogs)),
+      mainWindow_(mainWindow),
+      directory_(std::move(directory)) {
+    setObjectName("Form2");
+    setWindowTitle("Resultados parciales");
+    setFixedSize(790, 560);
+
+    label4_ = new QLabel("0", this);
+    label4_->setObjectName("Label4");
+    label4_->hide();
+
+    buildFactorLabels();
+    buildGrids();
+    buildAreas();
+    buildButtons();
+    prepareGrids();
+}
+
+void Form2::buildFactorLabels() {
+    auto* group = new QGroupBox("Factores de carga", this);
+    group->setObjectName("Frame1");
+    group->setGeometry(8, 4, 360, 52);
+    const char* names[] = {"Label1", "Label2", "Label3"};
+    for (int k = 0; k < 3; ++k) {
+        auto* label = new QLabel(group);
+        label->setObjectName(names[k]);
+        label->setGeometry(10 + 116 * k, 22, 110, 20);
+        factorLabels_[static_cast<std::size_t>(k)] = label;
+    }
+}
+
+void Form2::buildGrids() {
+    const char* titles[] = {"Factores de forma", "Factores de profundidad",
+                            "Factores de inclinacion"};
+    const char* names[] = {"Grid1", "Grid2", "Grid3"};
+    const int gridWidth = kStateColumnWidth + 6 * kFactorColumnWidth + 4;
+    const int gridHeight = kGridRows * kGridRowHeight + 4;
+    for (int k = 0; k < 3; ++k) {
+        auto* group = new QGroupBox(titles[k], this);
+        group->setObjectName(QString("Frame%1").arg(k + 2));
+        group->setGeometry(8, 62 + k * 160, 360, gridHeight + 32);
+        auto* grid = new QTableWidget(kGridRows, kGridColumns, group);
+        grid->setObjectName(names[k]);
+        grid->setGeometry(10, 22, gridWidth, gridHeight);
+        grid->horizontalHeader()->hide();
+        grid->verticalHeader()->hide();
+        grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        grid->setSelectionMode(QAbstractItemView::NoSelection);
+        grid->setColumnWidth(0, kStateColumnWidth);
+        for (int row = 0; row < kGridRows; ++row) {
+            grid->setRowHeight(row, kGridRowHeight);
+        }
+        grids_[static_cast<std::size_t>(k)] = grid;
+    }
+}
+
+void Form2::buildAreas() {
+    auto* group = new QGroupBox(this);
+    group->setObjectName("Frame5");
+    group->setGeometry(380, 4, 402, 480);
+    auto* caption = new QLabel("AREAS EFECTIVAS           DE CARGA", group);
+    caption->setObjectName("Label5");
+    caption->setTextFormat(Qt::PlainText);
+    caption->setWordWrap(true);
+    caption->setAlignment(Qt::AlignCenter);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    caption->setGeometry(130, 8, 140, 40);
+
+    constexpr int side = 124;
+    const QPoint places[kStates] = {{8, 56}, {138, 56}, {268, 56}, {73, 200}, {203, 200}};
+    for (int i = 0; i < kStates; ++i) {
+        auto* area = new Canvas(classicColor(0), classicColor(15), group);
+        area->setObjectName(QString("Picture1_%1").arg(i));
+        area->setGeometry(QRect(places[i], QSize(side, side)));
+        area->clear();
+        areas_[static_cast<std::size_t>(i)] = area;
+    }
+}
+
+void Form2::buildButtons() {
+    const int y = 500;
+    auto* back = button(this, "Command1", "Volver", QRect(380, y, 94, 30));
+    auto* draw = button(this, "Command2", "Graficar", QRect(482, y, 94, 30));
+    auto* save = button(this, "Command3", "Guardar como", QRect(584, y, 94, 30));
+    auto* print = button(this, "Command4", "Imprimir", QRect(686, y, 94, 30));
+    connect(back, &QPushButton::clicked, this, &Form2::volver);
+    connect(draw, &QPushButton::clicked, this, &Form2::graficar);
+    connect(save, &QPushButton::clicked, this, &Form2::guardarComo);
+    connect(print, &QPushButton::clicked, this, &Form2::imprimir);
+}
+
+// Column widths of 700 twips, texts aligned left.
+void Form2::prepareGrids() {
+    for (QTableWidget* grid : grids_) {
+        for (int column = 1; column < kGridColumns; ++column) {
+            grid->setColumnWidth(column, kFactorColumnWidth);
+            for (int row = 0; row < kGridRows; ++row) {
+                if (QTableWidgetItem* item = grid->item(row, column)) {
+                    item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                }
+            }
+        }
+    }
+}
+
+void Form2::printpar(double Nq, double Nc, double Ngamma, const MethodResults& table, int method) {
+    if (method < 1 || method > kMethods) {
+        return;
+    }
+    factorLabels_[0]->setText("Nq= " +
+                              QString::fromStdString(common::formatPattern(Nq, "####0.00")));
+    factorLabels_[1]->setText("Nc= " +
+                              QString::fromStdString(common::formatPattern(Nc, "####0.00")));
+    factorLabels_[2]->setText("Ng= " +
+                              QString::fromStdString(common::formatPattern(Ngamma, "####0.00")));
+    fillGrid(shapeGrid(), shapeContent(method), table);
+    fillGrid(depthGrid(), depthContent(method), table);
+    fillGrid(inclinationGrid(), inclinationContent(method), table);
+    prepareGrids();
+}
+
+void Form2::setMethodNumber(int method) {
+    label4_->setText(QString::number(method));
+}
+
+void Form2::setCaption(const std::string& caption) {
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void Form2::open() {
+    if (mainWindow_ != nullptr) {
+        mainWindow_->setEnabled(false);
+    }
+    show();
+    raise();
+    activateWindow();
+    prepareGrids();
+}
+
+void Form2::volver() {
+    if (mainWindow_ != nullptr) {
+        mainWindow_->setEnabled(true);
+    }
+    hide();
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    volver();
+    event->accept();
+}
+
+void Form2::graficar() {
+    // The drawing is the same whatever method Label4 names: it shows the base and the loads.
+    const auto value = [&](const std::string& name) {
+        return static_cast<float>(common::fieldValue(fields_.text(name)));
+    };
+    for (int i = 1; i <= kStates; ++i) {
+        AreaInput input;
+        input.Lx = value(soilField(10));
+        input.Ly = value(soilField(11));
+        input.V = value(loadField(1, i));
+        input.Mxz = value(loadField(4, i));
+        input.Myz = value(loadField(5, i));
+        drawEffectiveArea(*area(i), i, input, eccentricities_);
+    }
+}
+
+void Form2::paintEvent(QPaintEvent* event) {
+    graficar();
+    QWidget::paintEvent(event);
+}
+
+std::vector<std::string> Form2::currentReport() {
+    MethodResults results;
+    if (!readSummaryFile(directory_, results)) {
+        return {};
+    }
+    return reportLines(results, fields_, eccentricities_);
+}
+
+void Form2::guardarComo() {
+    const QString fileName = dialogs_.saveFile(this, kReportFilter);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    const std::vector<std::string> lines = currentReport();
+    if (lines.empty()) {
+        messages_.show(
+            "No se encuentra el archivo de resultados res.sal. Por favor corra un "
+            "metodo de calculo.",
+            "ERROR", common::MessageIcon::Critical);
+        return;
+    }
+    const std::string path = fileName.toStdString();
+    if (!common::writeFileSafely(path, common::joinLines(lines))) {
+        messages_.show("No se pudo guardar el archivo " + path, "ERROR",
+                       common::MessageIcon::Critical);
+    }
+}
+
+void Form2::imprimir() {
+    QPrinter printer;
+    if (!dialogs_.setupPrinter(printer, this)) {
+        return;
+    }
+    const std::vector<std::string> lines = currentReport();
+    if (lines.empty()) {
+        messages_.show(
+            "No se encuentra el archivo de resultados res.sal. Por favor corra un "
+            "metodo de calculo.",
+            "ERROR", common::MessageIcon::Critical);
+        return;
+    }
+    if (!printReport(printer, lines)) {
+        messages_.show("No se pudo imprimir el informe.", "ERROR", common::MessageIcon::Critical);
+    }
+}
+
+// The report in a fixed-pitch font, as many lines to a page as fit.
+bool Form2::printReport(QPrinter& printer, const std::vector<std::string>& lines) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(8);
+    painter.setFont(font);
+    const int lineHeight = painter.fontMetrics().lineSpacing();
+    const QRect page = painter.viewport();
+    const int perPage = std::max(1, page.height() / lineHeight);
+    int onPage = 0;
+    for (const std::string& line : lines) {
+        if (onPage == perPage) {
+            if (!printer.newPage()) {
+                painter.end();
+                return false;
+            }
+            onPage = 0;
+        }
+        ++onPage;
+        painter.drawText(0, onPage * lineHeight, QString::fromStdString(line));
+    }
+    return painter.end();
+}
+
+}  // namespace fendrolas

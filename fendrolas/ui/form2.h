@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "common/fields.h"
+#include "common/messages.h"
+#include "fendrolas/methods/frame.h"
+#include "fendrolas/report.h"
+#include "fendrolas/ui/filedialogs.h"
+
+class QLabel;
+class QPrinter;
+class QTableWidget;
+
+namespace fendrolas {
+
+class Canvas;
+
+// "Resultados parciales": the factors of the last run in three grids, the effective area of each
+// load state, and the report of the run to a file or to the printer.
+class Form2 : public QWidget, public PartialResultsView {
+    Q_OBJECT
+
+public:
+    // `fields` are the main window's; `mainWindow` is put out of use while this window is open.
+    Form2(common::FieldTexts& fields, common::MessageSink& messages, FileDialogs dialogs,
+          QWidget* mainWindow, std::string directory = "");
+
+    void printpar(double Nq, double Nc, double Ngamma, const MethodResults& table,
+                  int method) override;
+    void setMethodNumber(int method) override;
+    void setCaption(const std::string& caption) override;
+    void open() override;
+
+    // "Volver", "Graficar", "Guardar como", "Imprimir".
+    void volver();
+    void graficar();
+    void guardarComo();
+    void imprimir();
+
+    // The report as it would be written now; empty when "res.sal" cannot be read.
+    std::vector<std::string> currentReport();
+
+    QTableWidget* shapeGrid() const { return grids_[0]; }
+    QTableWidget* depthGrid() const { return grids_[1]; }
+    QTableWidget* inclinationGrid() const { return grids_[2]; }
+    Canvas* area(int state) const { return areas_[static_cast<std::size_t>(state - 1)]; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildFactorLabels();
+    void buildGrids();
+    void buildAreas();
+    void buildButtons();
+    void prepareGrids();
+    bool printReport(QPrinter& printer, const std::vector<std::string>& lines);
+
+    common::FieldTexts& fields_;
+    common::MessageSink& messages_;
+    FileDialogs dialogs_;
+    QWidget* mainWindow_;
+    std::string directory_;
+    Eccentricities eccentricities_;
+
+    QLabel* label4_ = nullptr;
+    std::array<QLabel*, 3> factorLabels_{};
+    std::array<QTableWidget*, 3> grids_{};
+    std::array<Canvas*, kStates> areas_{};
+};
+
+}  // namespace fendrolas

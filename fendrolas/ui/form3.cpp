@@ -1,0 +1,60 @@
+#include "fendrolas/ui/form3.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "fendrolas/ui/canvas.h"
+#include "fendrolas/ui/comparisonchart.h"
+
+namespace fendrolas {
+
+namespace {
+
+constexpr int kChartWidth = 370;
+constexpr int kChartHeight = 340;
+
+QLabel* chartHeading(QWidget* parent, const QString& name, const QString& text, int x) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->setGeometry(x, 8, kChartWidth, 20);
+    return label;
+}
+
+Canvas* chartArea(QWidget* parent, const QString& name, int x) {
+    auto* area = new Canvas(Qt::white, Qt::black, parent);
+    area->setObjectName(name);
+    area->setGeometry(x, 32, kChartWidth, kChartHeight);
+    area->clear();
+    return area;
+}
+
+}  // namespace
+
+Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("Form3");
+    setWindowTitle("Comparacion de resultados");
+    setFixedSize(2 * kChartWidth + 36, kChartHeight + 84);
+
+    chartHeading(this, "Label1", "PRESION DE HUNDIMIENTO ", 12);
+    chartHeading(this, "Label2", "CARGA DE HUNDIMIENTO", kChartWidth + 24);
+    quChart_ = chartArea(this, "Picture1", 12);
+    nuChart_ = chartArea(this, "Picture2", kChartWidth + 24);
+
+    auto* close = new QPushButton("Cerrar", this);
+    close->setObjectName("Command1");
+    close->setGeometry(width() / 2 - 50, kChartHeight + 44, 100, 28);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Form3::grafico(const ComparisonData& data) {
+    drawComparisonChart(*quChart_, data.quTable, data.maxQu, "qu [kN/m2]");
+    drawComparisonChart(*nuChart_, data.NuTable, data.maxNu, "Nu [kN]");
+    drawComparisonLegend(*quChart_);
+    drawComparisonLegend(*nuChart_);
+}
+
+}  // namespace fendrolas

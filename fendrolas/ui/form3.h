@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+#include "fendrolas/methods/readers.h"
+
+class QLabel;
+
+namespace fendrolas {
+
+class Canvas;
+
+// "Comparacion de resultados": the ultimate pressure and the ultimate load of every method and
+// load state, side by side.
+class Form3 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form3(QWidget* parent = nullptr);
+
+    // Draws both charts, the qu chart first, then both legends.
+    void grafico(const ComparisonData& data);
+
+    Canvas* quChart() const { return quChart_; }
+    Canvas* nuChart() const { return nuChart_; }
+
+private:
+    Canvas* quChart_;
+    Canvas* nuChart_;
+};
+
+}  // namespace fendrolas
