@@ -7,6 +7,7 @@
 #include "common/fields.h"
 #include "common/messages.h"
 #include "common/numbertext.h"
+#include "fendrolas/driver.h"
 #include "fendrolas/module1.h"
 #include "fendrolas/moduloi.h"
 
@@ -14,28 +15,72 @@ namespace fendrolas {
 
 namespace {
 
-const char* const kProgramTitle = "FENDROLAS";
-
 const char* const kHelp =
     "Uso: fendrolas                      abre la ventana del programa\n"
+    "     fendrolas --batch ARCHIVO.dat --method N [coeficientes]\n"
+    "         Calcula como \"Calcular\" con el metodo N elegido: 1 Terzaghi, 2 Meyerhof,\n"
+    "         3 Brinch Hansen, 4 Vesic, 5 CCSR Mza87. Escribe \"res.sal\" y el archivo de\n"
+    "         resultados del metodo en la carpeta actual y muestra los cuadros\n"
+    "         \"Resultados\" y \"Area efectiva\" de la ventana principal, un estado por linea.\n"
+    "     fendrolas --batch ARCHIVO.dat --method all [coeficientes]\n"
+    "         Calcula los cinco metodos como \"Calc. todo\".\n"
+    "     fendrolas --batch --compare\n"
+    "         Lee los cinco archivos de resultados de la carpeta actual como \"Comparar\" y\n"
+    "         muestra quTable, NuTable, maxQu y maxNu.\n"
     "     fendrolas --batch ARCHIVO.dat --validate\n"
     "         Lee el archivo de datos, valida los datos como lo hace \"Calcular\" y muestra\n"
     "         los valores que recibe el metodo de calculo.\n"
     "     fendrolas --help                muestra esta ayuda\n"
     "\n"
+    "Coeficientes (textos de los dialogos de coeficientes):\n"
+    "     --alfa1 X --alfa2 Y --cc Z      Brinch Hansen (por omision 2.5, 3.5 y 0.6)\n"
+    "     --vesic-cc Z                    Vesic (por omision 0.6)\n"
+    "\n"
     "Los mensajes se escriben en la salida de errores como TITULO: TEXTO.\n"
-    "Codigos de salida: 0 correcto, 1 opciones incorrectas, 2 archivo de datos ilegible.\n";
+    "Codigos de salida: 0 correcto, 1 opciones incorrectas, 2 archivo de datos ilegible,\n"
+    "3 faltan archivos de resultados para comparar, 4 no se pudo guardar un archivo de\n"
+    "resultados.\n";
 
+constexpr int kExitOptions = 1;
+constexpr int kExitDataFile = 2;
+constexpr int kExitComparison = 3;
+constexpr int kExitWriteFailed = 4;
+
+// What the command line asks for.
 struct Options {
     std::string dataFile;
     bool validate = false;
+    bool compare = false;
     bool help = false;
+    int method = 0;  // 1..5, or kAllMethods
+    CoefficientTexts coefficients;
     std::string error;
 };
 
+constexpr int kAllMethods = -1;
+
+int methodOption(const std::string& text) {
+    if (text == "all") {
+        return kAllMethods;
+    }
+    if (text.size() == 1 && text[0] >= '1' && text[0] <= '5') {
+        return text[0] - '0';
+    }
+    return 0;
+}
+
+// The text after an option such as --alfa1; sets an error when it is missing.
+std::string optionValue(int argc, char* argv[], int& k, Options& o) {
+    if (k + 1 >= argc) {
+        o.error = "Falta el valor de " + std::string(argv[k]);
+        return "";
+    }
+    return argv[++k];
+}
+
 Options parseOptions(int argc, char* argv[]) {
     Options o;
-    for (int k = 1; k < argc; ++k) {
+    for (int k = 1; k < argc && o.error.empty(); ++k) {
         const std::string arg = argv[k];
         if (arg == "--batch") {
             continue;
@@ -43,11 +88,38 @@ Options parseOptions(int argc, char* argv[]) {
             o.help = true;
         } else if (arg == "--validate") {
             o.validate = true;
+        } else if (arg == "--compare") {
+            o.compare = true;
+        } else if (arg == "--method") {
+            const std::string value = optionValue(argc, argv, k, o);
+            o.method = methodOption(value);
+            if (o.error.empty() && o.method == 0) {
+                o.error = "Metodo desconocido: " + value + " (use 1 a 5 o all)";
+            }
+        } else if (arg == "--alfa1") {
+            o.coefficients.alfa1 = optionValue(argc, argv, k, o);
+        } else if (arg == "--alfa2") {
+            o.coefficients.alfa2 = optionValue(argc, argv, k, o);
+        } else if (arg == "--cc") {
+            o.coefficients.cc = optionValue(argc, argv, k, o);
+        } else if (arg == "--vesic-cc") {
+            o.coefficients.vesicCc = optionValue(argc, argv, k, o);
         } else if (!arg.empty() && arg[0] != '-' && o.dataFile.empty()) {
             o.dataFile = arg;
         } else {
             o.error = "Opcion desconocida: " + arg;
         }
+    }
+    if (!o.error.empty() || o.help) {
+        return o;
+    }
+    const int actions = int(o.validate) + int(o.compare) + int(o.method != 0);
+    if (actions != 1) {
+        o.error = "Indique una sola accion: --method, --validate o --compare.";
+    } else if (o.compare && !o.dataFile.empty()) {
+        o.error = "--compare no lee archivo de datos.";
+    } else if (!o.compare && o.dataFile.empty()) {
+        o.error = "Falta el archivo de datos.";
     }
     return o;
 }
@@ -84,6 +156,66 @@ int validateOnly(common::FieldTexts& fields, common::MessageSink& messages) {
     return 0;
 }
 
+// The two result frames of the main window, their columns side by side, one state a line.
+void printResultFrames(const ResultLabels& labels) {
+    std::cout << "Resultados\t\t\t\t\tArea efectiva\n"
+              << "N\u00ba\tPresion actuante [kN/m2]\tPresion de hudimiento [kN/m2]"
+                 "\tCarga de hundimiento [kN]\tCoef. de seguridad"
+                 "\tLx ef [m]\tLy ef[m]\tArea efectiva [m2]\t% Area comprim.\n";
+    for (int state = 1; state <= kStates; ++state) {
+        std::cout << state;
+        for (const std::string& text : labels.text[state - 1]) {
+            std::cout << '\t' << text;
+        }
+        std::cout << '\n';
+    }
+}
+
+int calculate(const Options& options, common::FieldTexts& fields, common::MessageSink& messages) {
+    NullPartialResults partialResults;
+    NullComparison comparison;
+    Driver driver(fields, messages, partialResults, comparison);
+    if (options.method == kAllMethods) {
+        driver.calcTodo(options.coefficients);
+    } else {
+        driver.setSelectedMethod(options.method);
+        driver.calcular(options.coefficients);
+    }
+    printResultFrames(driver.labels());
+    return driver.writeFailed() ? kExitWriteFailed : 0;
+}
+
+void printTable(const char* name,
+                const std::array<std::array<float, kStates + 1>, kMethods + 1>& table) {
+    std::cout << name << "\nMetodo\tEstado 1\tEstado 2\tEstado 3\tEstado 4\tEstado 5\n";
+    for (int m = 1; m <= kMethods; ++m) {
+        std::cout << m;
+        for (int i = 1; i <= kStates; ++i) {
+            std::cout << '\t' << common::displaySingle(table[m][i]);
+        }
+        std::cout << '\n';
+    }
+}
+
+// Shows the comparison data on stdout in place of the comparison window.
+class PrintedComparison : public ComparisonView {
+public:
+    void showComparison(const ComparisonData& data) override {
+        printTable("quTable", data.quTable);
+        printTable("NuTable", data.NuTable);
+        std::cout << "maxQu\t" << common::displaySingle(data.maxQu) << '\n'
+                  << "maxNu\t" << common::displaySingle(data.maxNu) << '\n';
+    }
+};
+
+int compare(common::MessageSink& messages) {
+    common::MemoryFields fields;
+    NullPartialResults partialResults;
+    PrintedComparison comparison;
+    Driver driver(fields, messages, partialResults, comparison);
+    return driver.comparar() ? 0 : kExitComparison;
+}
+
 }  // namespace
 
 int runBatch(int argc, char* argv[]) {
@@ -92,18 +224,22 @@ int runBatch(int argc, char* argv[]) {
         std::cout << kHelp;
         return 0;
     }
-    if (!options.error.empty() || options.dataFile.empty()) {
-        std::cerr << (options.error.empty() ? "Falta el archivo de datos." : options.error)
-                  << "\n\n"
-                  << kHelp;
-        return 1;
+    if (!options.error.empty()) {
+        std::cerr << options.error << "\n\n" << kHelp;
+        return kExitOptions;
     }
     common::StderrMessages messages(kProgramTitle);
+    if (options.compare) {
+        return compare(messages);
+    }
     common::MemoryFields fields;
     if (!cargardat(options.dataFile, fields, messages)) {
-        return 2;
+        return kExitDataFile;
     }
-    return validateOnly(fields, messages);
+    if (options.validate) {
+        return validateOnly(fields, messages);
+    }
+    return calculate(options, fields, messages);
 }
 
 }  // namespace fendrolas

@@ -50,6 +50,8 @@ public:
     const MethodTables& tables() const { return tables_; }
     const MethodResults& windowTable() const { return windowTable_; }
     const ComparisonData& comparison() const { return comparison_; }
+    // True once a result file could not be written (the user was told).
+    bool writeFailed() const { return context_.writeFailed; }
 
 private:
     void runMethod(int method, const CoefficientTexts& coefficients);
