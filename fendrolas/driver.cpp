@@ -1,10 +1,21 @@
 #include "fendrolas/driver.h"
 
+#include "common/fieldvalue.h"
 #include "fendrolas/methods/moduloT.h"
+#include "fendrolas/methods/moduloh.h"
 #include "fendrolas/methods/modulom.h"
 #include "fendrolas/moduloi.h"
 
 namespace fendrolas {
+
+namespace {
+
+// A dialog text by the field value rule, in single precision.
+float toSingle(const std::string& text) {
+    return common::toSingle(common::fieldValue(text));
+}
+
+}  // namespace
 
 Driver::Driver(common::FieldTexts& fields, common::MessageSink& messages,
                PartialResultsView& partialResults, ComparisonView& comparison,
@@ -43,6 +54,10 @@ void Driver::runMethod(int method, const CoefficientTexts& coefficients) {
             break;
         case kMeyerhof:
             metodomeyerhof(input, context_);
+            break;
+        case kBrinchHansen:
+            metodohansen(input, toSingle(coefficients.alfa1), toSingle(coefficients.alfa2),
+                         toSingle(coefficients.cc), context_);
             break;
         default:
             messages_.show("Opcion no disponible actualmente.", "", common::MessageIcon::None);

@@ -10,8 +10,12 @@
 #include "fendrolas/ui/screenshots.h"
 
 int main(int argc, char* argv[]) {
-    if (argc > 1 && std::strcmp(argv[1], "--batch") == 0) {
-        return fendrolas::runBatch(argc, argv);
+    // Batch mode and the help text need no window system.
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--batch") == 0 || std::strcmp(argv[k], "--help") == 0 ||
+            std::strcmp(argv[k], "-h") == 0) {
+            return fendrolas::runBatch(argc, argv);
+        }
     }
 
     QApplication app(argc, argv);
