@@ -59,6 +59,17 @@ inline bool textHasNoNonFinite(const std::string& text) {
     return true;
 }
 
+// True when the frame had to clear values the method left not finite: a method must never
+// leave it any.
+inline bool frameClearedValues(const common::RecordingMessages& messages) {
+    for (const common::Message& m : messages.shown) {
+        if (m.text.find("no da resultados finitos") != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Inputs at the edges of what validation lets through, or what a caller may hand over:
 // frictionless soil, tiny and very large angles, no overburden, loads far more inclined than
 // the angle of friction, moments close to the edge of the base, empty states between loaded

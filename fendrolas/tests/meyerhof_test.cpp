@@ -152,6 +152,7 @@ TEST(Meyerhof, AwkwardInputsNeverGiveNonFiniteValues) {
     for (const MethodInput& in : awkwardInputs()) {
         MethodRun run;
         metodomeyerhof(in, run.context);
+        EXPECT_FALSE(frameClearedValues(run.messages)) << "phi " << in.phi;
         const MethodResults& t = run.tables.of(kMeyerhof);
         EXPECT_TRUE(tableIsFinite(t)) << "phi " << in.phi;
         EXPECT_TRUE(textHasNoNonFinite(run.folder.read("res.sal"))) << "phi " << in.phi;

@@ -1,0 +1,258 @@
+#include "fendrolas/methods/moduloh.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "common/numbertext.h"
+#include "fendrolas/methods/bearingfactors.h"
+#include "fendrolas/methods/effectivebase.h"
+#include "fendrolas/methods/stateoutcome.h"
+
+namespace fendrolas {
+
+namespace {
+
+struct HansenFactors {
+    double Nq = 0, Nc = 0, Ngamma = 0;
+};
+
+HansenFactors hansenFactors(double phi) {
+    HansenFactors N;
+    N.Nq = sharedNq(phi);
+    N.Nc = sharedNc(phi, N.Nq);
+    N.Ngamma = 1.5 * (N.Nq - 1) * std::tan(phi);
+    return N;
+}
+
+// Inclination factors in the directions of b' and l'. An empty state computes no new q and
+// gamma factors and goes on with those of the state before it (0 before state 1); the zeros
+// replaced by 1 stay replaced for the states that follow.
+struct Inclination {
+    double icb = 0, icL = 0, iqb = 0, iqL = 0, igb = 0, igL = 0;
+};
+
+// Base of an inclination power, 1 - k H/D. Without horizontal load there is no inclination
+// whatever D holds.
+double inclinationBase(double k, double H, double D) {
+    return H == 0 ? 1 : 1 - k * H / D;
+}
+
+// New q and gamma factors of a loaded state. False when the horizontal load is beyond what the
+// base can take: a negative base of a power (0.5 H or 0.7 H above D), or no resistance at all
+// (D not positive). Such a power has no meaning, whatever its exponent.
+bool loadedInclination(double D, const EffectiveBase& base, const HansenCoefficients& k,
+                       Inclination& inc) {
+    const bool horizontal = base.Hb != 0 || base.Hl != 0;
+    if (horizontal && !(D > 0)) {
+        return false;
+    }
+    const double qb = inclinationBase(0.5, base.Hb, D);
+    const double qL = inclinationBase(0.5, base.Hl, D);
+    const double gb = inclinationBase(0.7, base.Hb, D);
+    const double gL = inclinationBase(0.7, base.Hl, D);
+    if (qb < 0 || qL < 0 || gb < 0 || gL < 0) {
+        return false;
+    }
+    inc.iqb = std::pow(qb, k.alfa1);
+    inc.iqL = std::pow(qL, k.alfa1);
+    inc.igb = std::pow(gb, k.alfa2);
+    inc.igL = std::pow(gL, k.alfa2);
+    return true;
+}
+
+// Frictionless soil: D = V + A' cc c cot(phi) grows without bound, so the q and gamma factors
+// tend to 1 and ic = iq - (1 - iq)/(Nq - 1) tends to 1 - 0.5 alfa1 H / (A' cc c Nc). Without
+// adhesion nothing holds a horizontal load: false.
+bool frictionlessInclination(const EffectiveBase& base, const HansenCoefficients& k, double c,
+                             double Nc, Inclination& inc) {
+    inc.iqb = inc.iqL = inc.igb = inc.igL = 1;
+    inc.icb = inc.icL = 1;
+    if (base.Hb == 0 && base.Hl == 0) {
+        return true;
+    }
+    const double adhesion = base.A * k.cc * c;
+    if (!(adhesion > 0)) {
+        return false;
+    }
+    inc.icb = 1 - 0.5 * k.alfa1 * base.Hb / (adhesion * Nc);
+    inc.icL = 1 - 0.5 * k.alfa1 * base.Hl / (adhesion * Nc);
+    return true;
+}
+
+void replaceExactZeros(Inclination& inc) {
+    for (double* factor : {&inc.icb, &inc.icL, &inc.iqb, &inc.iqL, &inc.igb, &inc.igL}) {
+        if (*factor == 0) {
+            *factor = 1;
+        }
+    }
+}
+
+double floorAt06(double s) {
+    return s < 0.6 ? 0.6 : s;
+}
+
+struct Depth {
+    double dcb = 0, dcL = 0, dqb = 0, dqL = 0;
+};
+
+Depth depthFactors(double phi, double df, double B, double L) {
+    const double k = 2 * std::tan(phi) * std::pow(1 - std::sin(phi), 2);
+    // The test looks at df/B only; both directions switch to the arctangent together.
+    double rB = df / B;
+    double rL = df / L;
+    if (df / B > 1) {
+        rB = std::atan(df / B);
+        rL = std::atan(df / L);
+    }
+    Depth d;
+    d.dcb = 1 + 0.4 * rB;
+    d.dcL = 1 + 0.4 * rL;
+    d.dqb = 1 + k * rB;
+    d.dqL = 1 + k * rL;
+    if (phi == 0) {
+        // Brinch Hansen's own values for a frictionless soil; its qu does not use them.
+        d.dcb = 0.4 * df / B;
+        d.dcL = 0.4 * df / L;
+    }
+    return d;
+}
+
+void writeRow(MethodResults& r, int row, int i, double value) {
+    r(row, i) = static_cast<float>(value);
+}
+
+// A state whose horizontal load the base cannot take has no result.
+void refuseState(MethodResults& r, int i, common::MessageSink& messages) {
+    messages.show("Inestabilidad en el metodo de Brinch Hansen para el estado " +
+                      common::numberInText(i) + ". Factor negativo.",
+                  "ERROR", common::MessageIcon::Critical);
+    for (int row = 9; row <= 27; ++row) {
+        if (row != 21 && row != 24) {
+            r(row, i) = 0;
+        }
+    }
+}
+
+void computeState(const MethodInput& in, int i, const HansenCoefficients& k, const HansenFactors& N,
+                  Inclination& inc, MethodResults& r, common::MessageSink& messages) {
+    const double phi = in.phi;
+    const double c = in.c;
+    const double gamma = in.gamma;
+    const double V = in.V[i];
+    const EffectiveBase base = effectiveBase(in, i);
+    const double bp = base.bp;
+    const double lp = base.lp;
+    writeEffectiveBase(base, r, i);
+    writeRow(r, 30, i, base.ex);
+    writeRow(r, 31, i, base.ey);
+
+    const Depth d = depthFactors(phi, in.df, base.B, base.L);
+    const double dg = 1;
+    writeRow(r, 4, i, d.dcb);
+    writeRow(r, 5, i, d.dcL);
+    writeRow(r, 6, i, d.dqb);
+    writeRow(r, 7, i, d.dqL);
+    writeRow(r, 8, i, dg);
+
+    const double q = in.df * gamma;
+    writeRow(r, 21, i, q);
+    writeRow(r, 24, i, V / base.A);
+
+    if (phi == 0) {
+        if (V != 0) {
+            Inclination next = inc;
+            if (!frictionlessInclination(base, k, c, N.Nc, next)) {
+                refuseState(r, i, messages);
+                return;
+            }
+            inc = next;
+        }
+    } else {
+        if (V != 0) {
+            Inclination next = inc;
+            const double D = V + base.A * k.cc * c * (1 / std::tan(phi));
+            if (!loadedInclination(D, base, k, next)) {
+                refuseState(r, i, messages);
+                return;
+            }
+            inc = next;
+        }
+        inc.icb = inc.iqb - (1 - inc.iqb) / (N.Nq - 1);
+        inc.icL = inc.iqL - (1 - inc.iqL) / (N.Nq - 1);
+    }
+    replaceExactZeros(inc);
+    writeRow(r, 9, i, inc.icb);
+    writeRow(r, 10, i, inc.icL);
+    writeRow(r, 11, i, inc.iqb);
+    writeRow(r, 12, i, inc.iqL);
+    writeRow(r, 13, i, inc.igb);
+    writeRow(r, 14, i, inc.igL);
+
+    const double sinPhi = std::sin(phi);
+    const double scb = 1 + N.Nq * bp * inc.icb / (N.Nc * lp);
+    const double scL = 1 + N.Nq * lp * inc.icL / (N.Nc * bp);
+    const double sqb = 1 + bp * inc.iqb * sinPhi / lp;
+    const double sqL = 1 + lp * inc.iqL * sinPhi / bp;
+    const double sgb = floorAt06(1 - 0.4 * bp * inc.igb / (lp * inc.igL));
+    const double sgL = floorAt06(1 - 0.4 * lp * inc.igL / (bp * inc.igb));
+    writeRow(r, 15, i, scb);
+    writeRow(r, 16, i, scL);
+    writeRow(r, 17, i, sqb);
+    writeRow(r, 18, i, sqL);
+    writeRow(r, 19, i, sgb);
+    writeRow(r, 20, i, sgL);
+
+    const double qub = c * N.Nc * scb * d.dcb * inc.icb + q * N.Nq * sqb * d.dqb * inc.iqb +
+                       0.5 * gamma * bp * N.Ngamma * sgb * dg * inc.igb;
+    const double quL = c * N.Nc * scL * d.dcL * inc.icL + q * N.Nq * sqL * d.dqL * inc.iqL +
+                       0.5 * gamma * lp * N.Ngamma * sgL * dg * inc.igL;
+    writeRow(r, 22, i, qub);
+    writeRow(r, 23, i, quL);
+    double qu = qub < quL ? qub : quL;
+    if (phi == 0) {
+        qu = 5.14 * c + q;
+    }
+    const double Nu = qu * bp * lp;
+    writeRow(r, 25, i, qu);
+    writeRow(r, 26, i, Nu);
+    if (V == 0) {
+        r(26, i) = 0;
+        r(25, i) = 0;
+    }
+    r(27, i) = V != 0 ? static_cast<float>(Nu / V) : kEmptyStateSafety;
+}
+
+}  // namespace
+
+void computeHansen(const MethodInput& input, const HansenCoefficients& k, MethodResults& table,
+                   common::MessageSink& messages) {
+    const HansenFactors N = hansenFactors(input.phi);
+    table.method = kBrinchHansen;
+    table.Nc = N.Nc;
+    table.Nq = N.Nq;
+    table.Ngamma = N.Ngamma;
+    if (!factorsInRange(N.Nc, N.Nq, N.Ngamma)) {
+        refuseOutOfRangeFactors(table, messages);
+        for (int row : {32, 33, 34}) {
+            table(row, 0) = 0;
+        }
+        return;
+    }
+    writeRow(table, 32, 0, N.Nq);
+    writeRow(table, 33, 0, N.Nc);
+    writeRow(table, 34, 0, N.Ngamma);
+    Inclination inc;
+    for (int i = 1; i <= kStates; ++i) {
+        computeState(input, i, k, N, inc, table, messages);
+        keepStateIfFinite(table, i, messages);
+    }
+}
+
+void metodohansen(const MethodInput& input, float alfa1, float alfa2, float cc,
+                  CalculationContext& context) {
+    MethodResults& table = context.tables.of(kBrinchHansen);
+    computeHansen(input, HansenCoefficients{alfa1, alfa2, cc}, table, context.messages);
+    runMethodFrame(table, input, FrameSteps{}, context);
+}
+
+}  // namespace fendrolas
