@@ -64,9 +64,12 @@ std::optional<BatchOptions> parseOptions(const std::vector<std::string>& args, s
 
 // Why a calculation that ran no method stopped, for a command line that would otherwise say
 // nothing.
-std::string stopNote(CalcStatus status) {
+std::string stopNote(CalcStatus status, Method method) {
     if (status == CalcStatus::NothingToDo) {
         return "Drovines: no se calcula: gam, b1, H y B deben ser distintos de 0.";
+    }
+    if (status == CalcStatus::NoMethod && method == Method::MononobeOkabe) {
+        return "Drovines: Opcion no disponible actualmente.";
     }
     if (status == CalcStatus::NoMethod) {
         return "Drovines: no hay metodo de calculo elegido (use --method 1 o 2).";
@@ -115,7 +118,7 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     const CalcOutcome outcome = calcular(fields, method, options->ticks, messages);
     if (outcome.status != CalcStatus::Computed) {
-        const std::string note = stopNote(outcome.status);
+        const std::string note = stopNote(outcome.status, method);
         if (!note.empty()) {
             err << note << "\n";
         }

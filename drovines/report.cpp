@@ -200,6 +200,16 @@ void addResults(Lines& out, const Resultados& res) {
 
 }  // namespace
 
+std::string resultsCaption(Method method) {
+    if (method == Method::Rankine) {
+        return "Resultados: RANKINE";
+    }
+    if (method == Method::Coulomb) {
+        return "Resultados: COULOMB";
+    }
+    return "Resultados";
+}
+
 std::string resultText(float value) {
     return common::formatPattern(value, kPattern);
 }

@@ -13,6 +13,9 @@ namespace drovines {
 // Text of a result as the results window shows it: pattern "####0.000".
 std::string resultText(float value);
 
+// Caption of the results window after a run of the method.
+std::string resultsCaption(Method method);
+
 // The report lines (without line ends): the data block from the main window's fields as they
 // read now, the method whose option is selected, and the results as the results window shows
 // them.
