@@ -43,8 +43,7 @@ protected:
     common::RecordingMessages messages;
 };
 
-const std::string kZoneOfZeros =
-    " 0             0             0             0             0\r\n";
+const std::string kZoneOfZeros = " 0             0             0             0             0\r\n";
 
 }  // namespace
 
@@ -114,9 +113,9 @@ TEST_F(DataFileTest, AFailedReadChangesNoField) {
         messages.shown.clear();
         EXPECT_FALSE(cargardat(file(name), fields, messages));
         ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0], (common::Message{"Error de datos en el archivo " +
-                                                          file(name) + " .",
-                                                      "ERROR", common::MessageIcon::Critical}));
+        EXPECT_EQ(messages.shown[0],
+                  (common::Message{"Error de datos en el archivo " + file(name) + " .", "ERROR",
+                                   common::MessageIcon::Critical}));
     }
     EXPECT_EQ(fields.text("Text6"), "keep");
     EXPECT_EQ(fields.text("Text1_0"), "");

@@ -68,8 +68,8 @@ TEST_F(ValidationTest, FiAndCBothZeroNeutralisesAndSetsFiToOne) {
     run();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0],
-              (Message{"El angulo fi y la cohesion c no pueden ser nulos simultaneamente.",
-                       "ERROR", MessageIcon::Critical}));
+              (Message{"El angulo fi y la cohesion c no pueden ser nulos simultaneamente.", "ERROR",
+                       MessageIcon::Critical}));
     EXPECT_EQ(fields.text("Text6"), "1");
     EXPECT_EQ(fi, 1);
     EXPECT_EQ(g, 0);
@@ -88,8 +88,8 @@ TEST_F(ValidationTest, ZeroUnitWeightIsRewrittenToOne) {
     fields.setText("Text8", "0");
     run();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], (Message{"El peso especifico no puede ser nulo.", "ERROR",
-                                          MessageIcon::Critical}));
+    EXPECT_EQ(messages.shown[0],
+              (Message{"El peso especifico no puede ser nulo.", "ERROR", MessageIcon::Critical}));
     EXPECT_EQ(fields.text("Text8"), "1");
     EXPECT_EQ(g, 1);
     EXPECT_TRUE(neutralised());
@@ -99,8 +99,8 @@ TEST_F(ValidationTest, BaseSidesMustBePositive) {
     fields.setText("Text10", "0");
     run();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], (Message{"Lx no puede ser nulo o negativo.", "ERROR",
-                                          MessageIcon::Information}));
+    EXPECT_EQ(messages.shown[0],
+              (Message{"Lx no puede ser nulo o negativo.", "ERROR", MessageIcon::Information}));
     EXPECT_EQ(fields.text("Text10"), "0");
     EXPECT_TRUE(neutralised());
 
@@ -142,8 +142,8 @@ TEST_F(ValidationTest, MomentWithoutLoadIsUnstableButTheRestIsComputed) {
     fields.setText("Text4_3", "10");
     run();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], (Message{"La base es inestable para el estado  4",
-                                          "Advertencia", MessageIcon::Critical}));
+    EXPECT_EQ(messages.shown[0], (Message{"La base es inestable para el estado  4", "Advertencia",
+                                          MessageIcon::Critical}));
     EXPECT_EQ(fields.text("Text4_3"), "0");
     EXPECT_EQ(fields.text("Text5_3"), "0");
     EXPECT_EQ(data.Mxz[4], 10);  // kept for this calculation
