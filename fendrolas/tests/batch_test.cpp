@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "fendrolas/tests/testfolder.h"
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    std::string out, err;
+};
+
+// Runs the program in the folder with the given arguments.
+Outcome runProgram(const TestFolder& folder, const std::string& arguments) {
+    const std::string command = "cd '" + folder.path() + "' && '" FENDROLAS_EXE "' " + arguments +
+                                " > stdout.txt 2> stderr.txt";
+    const int status = std::system(command.c_str());
+    Outcome o;
+    o.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    o.out = folder.read("stdout.txt");
+    o.err = folder.read("stderr.txt");
+    std::filesystem::remove(folder.file("stdout.txt"));
+    std::filesystem::remove(folder.file("stderr.txt"));
+    return o;
+}
+
+void copyExample(const TestFolder& folder, const std::string& name) {
+    std::string content;
+    common::readWholeFile(EXAMPLES_DIR "/" + name, content);
+    folder.write(name, content);
+}
+
+}  // namespace
+
+TEST(Batch, OneMethodPrintsTheResultFramesAndWritesItsFiles) {
+    TestFolder folder;
+    copyExample(folder, "zapata-centrada.dat");
+    const Outcome o = runProgram(folder, "--batch zapata-centrada.dat --method 1");
+    EXPECT_EQ(o.code, 0) << o.err;
+    EXPECT_EQ(o.err, "");
+    EXPECT_NE(o.out.find("\n1\t166.7\t1242.4\t7454.3\t7.454\t2.00\t3.00\t6.00\t100.00\n"),
+              std::string::npos)
+        << o.out;
+    EXPECT_NE(o.out.find("\n5\t0.0\t0.0\t0.0\t100000.000\t"), std::string::npos);
+    EXPECT_EQ(folder.read("terza.out").substr(0, 24), "1242.382      7454.292\r\n");
+    EXPECT_NE(folder.read("res.sal").find(" 1\r\n"), std::string::npos);
+}
+
+TEST(Batch, MessagesGoToStderrInOrder) {
+    TestFolder folder;
+    folder.write("malo.dat",
+                 " 0 0 18 0\r\n0 3 1\r\n-100 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n"
+                 "0 0 0 0 0\r\n0 0 0 0 0\r\n");
+    const Outcome o = runProgram(folder, "--batch malo.dat --method 1");
+    EXPECT_EQ(o.code, 0);
+    EXPECT_EQ(o.err, "ERROR: El angulo fi y la cohesion c no pueden ser nulos simultaneamente.\n");
+    const Outcome none = runProgram(folder, "--batch malo.dat --method all");
+    EXPECT_EQ(none.err.find("Opcion no disponible"), std::string::npos) << none.err;
+}
+
+TEST(Batch, AllMethodsThenCompare) {
+    TestFolder folder;
+    copyExample(folder, "zapata-centrada.dat");
+    EXPECT_EQ(runProgram(folder, "--batch --compare").code, 3);
+    const Outcome all = runProgram(folder,
+                                   "--batch zapata-centrada.dat --method all --alfa1 2.5 "
+                                   "--alfa2 3.5 --cc 0.6 --vesic-cc 0.6");
+    EXPECT_EQ(all.code, 0) << all.err;
+    for (const char* name : {"terza.out", "meyer.out", "hansen.out", "vesic.out", "ccsr.out"}) {
+        EXPECT_NE(folder.read(name), "") << name;
+    }
+    EXPECT_NE(folder.read("res.sal").find(" 5\r\n"), std::string::npos);
+
+    const Outcome compared = runProgram(folder, "--batch --compare");
+    EXPECT_EQ(compared.code, 0) << compared.err;
+    EXPECT_NE(compared.out.find("quTable\n"), std::string::npos);
+    EXPECT_NE(compared.out.find("NuTable\n"), std::string::npos);
+    EXPECT_NE(compared.out.find("\n1\t1242.382\t0\t0\t0\t0\n"), std::string::npos) << compared.out;
+    EXPECT_NE(compared.out.find("maxQu\t"), std::string::npos);
+}
+
+TEST(Batch, MissingComparisonFileIsReported) {
+    TestFolder folder;
+    const Outcome o = runProgram(folder, "--batch --compare");
+    EXPECT_EQ(o.code, 3);
+    EXPECT_EQ(o.err,
+              " Error :  Uno de los archvos necesarios no se encuentra. Por favor corra todos los "
+              "metodos para hacer la comparacion. \n");
+    EXPECT_EQ(o.out, "");
+}
+
+TEST(Batch, BadDataFileAndBadOptions) {
+    TestFolder folder;
+    const Outcome missing = runProgram(folder, "--batch nada.dat --method 2");
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.err, "ERROR: Error de datos en el archivo nada.dat .\n");
+    EXPECT_EQ(folder.read("res.sal"), "");
+
+    copyExample(folder, "zapata-centrada.dat");
+    for (const char* arguments :
+         {"--batch zapata-centrada.dat --method 6", "--batch zapata-centrada.dat",
+          "--batch zapata-centrada.dat --method", "--batch --method 1",
+          "--batch zapata-centrada.dat --method 1 --rapido"}) {
+        const Outcome o = runProgram(folder, arguments);
+        EXPECT_EQ(o.code, 1) << arguments;
+        EXPECT_NE(o.err.find("Uso: fendrolas"), std::string::npos) << arguments;
+    }
+    EXPECT_EQ(folder.read("res.sal"), "");
+}
+
+TEST(Batch, HelpNeedsNoWindowSystem) {
+    TestFolder folder;
+    const Outcome o = runProgram(folder, "--help");
+    EXPECT_EQ(o.code, 0);
+    for (const char* option : {"--method", "--compare", "--alfa1", "--vesic-cc", "--validate"}) {
+        EXPECT_NE(o.out.find(option), std::string::npos) << option;
+    }
+}
