@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "common/freeformat.h"
 #include "marvecos/coords.h"
 #include "tempfolder.h"
 
@@ -116,6 +117,32 @@ TEST_F(SlopeRun, BishopWritesEveryFileByteForByte) {
     EXPECT_EQ(file(work, "errores.out"), kErrores);
     EXPECT_EQ(file(work, "Bishop.out"), kBishopFile);
     EXPECT_EQ(file(temp, "results.tmp"), kResults);
+}
+
+TEST_F(SlopeRun, TemporaryFilesReadBackAsTheResultsWindowReadsThem) {
+    const MethodOutcome outcome = runBishop(kSmallSlope, folders(), messages);
+    auto coords = common::FreeFormatReader::fromFile(temp.file("coords.tmp"));
+    ASSERT_TRUE(coords);
+    double p = 0;
+    std::vector<double> points;
+    ASSERT_TRUE(coords->readNumber(p));
+    EXPECT_EQ(p, 11);
+    ASSERT_TRUE(coords->readNumbers(points, 5 * 11));
+    EXPECT_TRUE(coords->atEnd());
+
+    auto results = common::FreeFormatReader::fromFile(temp.file("results.tmp"));
+    ASSERT_TRUE(results);
+    double n = 0, iter = 0, fs0 = 0, fs = 0, error = 0;
+    std::vector<double> slices, history;
+    ASSERT_TRUE(results->readNumber(n));
+    ASSERT_TRUE(results->readNumbers(slices, 8 * static_cast<std::size_t>(n)));
+    ASSERT_TRUE(results->readNumber(iter) && results->readNumber(fs0) && results->readNumber(fs));
+    ASSERT_TRUE(results->readNumbers(history, 2 * static_cast<std::size_t>(iter)));
+    ASSERT_TRUE(results->readNumber(error));
+    EXPECT_TRUE(results->atEnd());
+    EXPECT_EQ(iter, 3);
+    EXPECT_NEAR(fs, outcome.fs, 1e-13);
+    EXPECT_NEAR(history.back(), outcome.fs, 1e-13);
 }
 
 TEST_F(SlopeRun, JanbuWritesItsOwnReportAndTitle) {
