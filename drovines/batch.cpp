@@ -42,7 +42,7 @@ std::optional<BatchOptions> parseOptions(const std::vector<std::string>& args, s
             }
         } else if (a == "--gm" && hasValue) {
             o.gm = args[++i];
-        } else if (a == "--report" && hasValue) {
+        } else if (a == "--report" && hasValue && !args[i + 1].empty()) {
             o.reportFile = args[++i];
         } else if (a == "--delta") {
             o.ticks.check2 = true;

@@ -85,6 +85,9 @@ std::string dataFileText(const common::FieldTexts& fields, Method method) {
 
 bool Guardard(const std::string& fileName, const common::FieldTexts& fields, Method method,
               common::MessageSink& messages) {
+    if (fileName.empty()) {
+        return false;
+    }
     if (!common::writeFileSafely(fileName, dataFileText(fields, method))) {
         messages.show("No se pudo guardar el archivo " + fileName, "ERROR",
                       common::MessageIcon::Critical);

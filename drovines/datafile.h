@@ -23,6 +23,7 @@ DataFileLoad leerdatos(const std::string& fileName, common::FieldTexts& fields,
 
 // Writes the fields and the method code as a data file, one value per line. Returns false,
 // after reporting it, when the file could not be written; an existing file is then untouched.
+// An empty name (a cancelled dialog) writes nothing and says nothing.
 bool Guardard(const std::string& fileName, const common::FieldTexts& fields, Method method,
               common::MessageSink& messages);
 

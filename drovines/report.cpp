@@ -225,6 +225,9 @@ std::vector<std::string> reportLines(const common::FieldTexts& fields, Method se
 
 bool saveReport(const std::string& fileName, const std::vector<std::string>& lines,
                 common::MessageSink& messages) {
+    if (fileName.empty()) {
+        return false;
+    }
     if (!common::writeFileSafely(fileName, common::joinLines(lines))) {
         messages.show("No se pudo guardar el archivo " + fileName, "ERROR",
                       common::MessageIcon::Critical);

@@ -23,7 +23,7 @@ std::vector<std::string> reportLines(const common::FieldTexts& fields, Method se
                                      const Resultados& resultados);
 
 // Writes the report lines as a text file (CR LF). A failure is reported and leaves an existing
-// file untouched.
+// file untouched. An empty name (a cancelled dialog) writes nothing and says nothing.
 bool saveReport(const std::string& fileName, const std::vector<std::string>& lines,
                 common::MessageSink& messages);
 
