@@ -4,6 +4,7 @@
 #include "fendrolas/methods/moduloT.h"
 #include "fendrolas/methods/moduloh.h"
 #include "fendrolas/methods/modulom.h"
+#include "fendrolas/methods/modulov.h"
 #include "fendrolas/moduloi.h"
 
 namespace fendrolas {
@@ -58,6 +59,9 @@ void Driver::runMethod(int method, const CoefficientTexts& coefficients) {
         case kBrinchHansen:
             metodohansen(input, toSingle(coefficients.alfa1), toSingle(coefficients.alfa2),
                          toSingle(coefficients.cc), context_);
+            break;
+        case kVesic:
+            metodovesic(input, context_);
             break;
         default:
             messages_.show("Opcion no disponible actualmente.", "", common::MessageIcon::None);
