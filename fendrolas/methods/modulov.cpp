@@ -214,7 +214,7 @@ bool computeVesic(const MethodInput& input, float cc, MethodResults& table,
 }
 
 void metodovesic(const MethodInput& input, CalculationContext& context) {
-    const float cc = static_cast<float>(common::fieldValue(context.coefficients.vesicCc));
+    const float cc = common::toSingle(common::fieldValue(context.coefficients.vesicCc));
     MethodResults& table = context.tables.of(kVesic);
     FrameSteps steps;
     steps.checkNegatives = computeVesic(input, cc, table, context.messages);
