@@ -36,12 +36,10 @@ QLabel* label(QWidget* parent, const QString& text, QRect geometry,
     return l;
 }
 
+// Two-line headings break where the caption says; single ones wrap to fit their column.
 QLabel* heading(QWidget* parent, const QString& text, QRect geometry) {
     QLabel* l = label(parent, text, geometry, Qt::AlignCenter);
-    l->setWordWrap(true);
-    QFont small = l->font();
-    small.setPointSizeF(small.pointSizeF() * 0.9);
-    l->setFont(small);
+    l->setWordWrap(!text.contains('\n'));
     return l;
 }
 
@@ -92,6 +90,10 @@ Form1::Form1(common::MessageSink* messages, FileDialogs dialogs)
 
     auto* central = new QWidget(this);
     central->setFixedSize(px(11910), px(8340));
+    // The captions were laid out for a small dialog font.
+    QFont small = central->font();
+    small.setPointSize(8);
+    central->setFont(small);
     setCentralWidget(central);
 
     auto* title = label(central, "CAPACIDAD DE CARGA EN FENDROLAS SUPERFICIALES",

@@ -185,6 +185,7 @@ void Form2::buildGrids() {
         grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->setSelectionMode(QAbstractItemView::NoSelection);
+        grid->setFocusPolicy(Qt::NoFocus);
         grid->setColumnWidth(0, kStateColumnWidth);
         for (int row = 0; row < kGridRows; ++row) {
             grid->setRowHeight(row, kGridRowHeight);
@@ -196,7 +197,7 @@ void Form2::buildGrids() {
 void Form2::buildAreas() {
     auto* group = new QGroupBox(this);
     group->setObjectName("Frame5");
-    group->setGeometry(380, 4, 402, 480);
+    group->setGeometry(380, 4, 402, 340);
     auto* caption = new QLabel("AREAS EFECTIVAS           DE CARGA", group);
     caption->setObjectName("Label5");
     caption->setTextFormat(Qt::PlainText);
@@ -219,7 +220,7 @@ void Form2::buildAreas() {
 }
 
 void Form2::buildButtons() {
-    const int y = 500;
+    const int y = 516;
     auto* back = button(this, "Command1", "Volver", QRect(380, y, 94, 30));
     auto* draw = button(this, "Command2", "Graficar", QRect(482, y, 94, 30));
     auto* save = button(this, "Command3", "Guardar como", QRect(584, y, 94, 30));

@@ -1,0 +1,351 @@
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "common/messages.h"
+#include "common/ui/about.h"
+#include "fendrolas/ui/coefficientdialogs.h"
+#include "fendrolas/ui/form1.h"
+#include "fendrolas/ui/form2.h"
+#include "fendrolas/ui/form3.h"
+#include "uitesting.h"
+
+using fendrolas::Form1;
+
+namespace {
+
+const std::vector<std::pair<const char*, const char*>> kSample = {
+    {"Text6", "30"},     {"Text7", "10"},    {"Text8", "17"},    {"Text9", "12"},
+    {"Text10", "2.5"},   {"Text11", "2"},    {"Text12", "1.2"},  {"Text1_0", "800"},
+    {"Text2_0", "40"},   {"Text4_0", "120"}, {"Text1_1", "600"}, {"Text3_1", "30"},
+    {"Text1_2", "1000"},
+};
+
+int countText(const common::RecordingMessages& messages, const std::string& text) {
+    int n = 0;
+    for (const auto& m : messages.shown) {
+        n += m.text == text ? 1 : 0;
+    }
+    return n;
+}
+
+QString labelText(Form1& form, const char* name) {
+    auto* label = form.findChild<QLabel*>(name);
+    return label ? label->text() : QString("<no label>");
+}
+
+void click(Form1& form, const char* name) {
+    auto* button = form.findChild<QAbstractButton*>(name);
+    QVERIFY2(button != nullptr, name);
+    button->click();
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void layoutHasTheNamedControls() {
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        QCOMPARE(form.windowTitle(), QString("FENDROLAS"));
+        QCOMPARE(form.centralWidget()->size(), QSize(794, 556));
+        for (const char* name : {"Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12",
+                                 "Text1_0", "Text5_4", "Text3_2"}) {
+            QVERIFY2(form.findChild<QLineEdit*>(name) != nullptr, name);
+            QCOMPARE(fieldText(&form, name), QString());
+        }
+        QCOMPARE(form.findChild<QLineEdit*>("Text1_3")->toolTip(),
+                 QString("Incluye el peso de la base y el suelo sobre ella."));
+        for (const char* name : {"Label30_0", "Label33_4", "Label51_2", "Label54_4"}) {
+            QCOMPARE(labelText(form, name), QString());
+        }
+        QStringList captions;
+        for (auto* b : form.findChildren<QPushButton*>()) {
+            captions << b->text();
+        }
+        for (const char* caption : {"Abrir Archivo ", "Guardar datos", "Acerca de ...", "Salir",
+                                    "Calcular", "Resultados", "Comparar", "Calc. todo"}) {
+            QVERIFY2(captions.contains(caption), caption);
+        }
+        for (auto* option : form.findChildren<QRadioButton*>()) {
+            QVERIFY(!option->isChecked());
+        }
+        QVERIFY(form.hansenDialog() == nullptr);
+        QVERIFY(form.vesicDialog() == nullptr);
+        QVERIFY(form.comparisonWindow() == nullptr);
+    }
+
+    void calcularWithoutMethodOnlyAsksForOne() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        click(form, "Command5");
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0], (common::Message{"Por favor seleccione un metodo de calculo.",
+                                                     "", common::MessageIcon::None}));
+        QCOMPARE(labelText(form, "Label30_0"), QString());
+        QVERIFY(!folder.exists("res.sal"));
+    }
+
+    void calcularFillsTheResultLabels() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        setFields(&form, kSample);
+        form.findChild<QRadioButton*>("Option1_1")->click();  // Meyerhof
+        click(form, "Command5");
+        QVERIFY(messages.shown.empty());
+        const auto& labels = form.driver().labels();
+        QCOMPARE(labelText(form, "Label30_0"), QString::fromStdString(labels.text[0][0]));
+        QCOMPARE(labelText(form, "Label54_4"), QString::fromStdString(labels.text[4][7]));
+        QCOMPARE(labelText(form, "Label33_4"), QString("100000.000"));
+        QVERIFY(!labelText(form, "Label31_0").isEmpty());
+        QVERIFY(folder.exists("meyer.out"));
+        QCOMPARE(form.partialResults()->windowTitle(), QString("Resultados parciales - Meyerhof"));
+        QVERIFY(!form.partialResults()->isVisible());
+    }
+
+    void hansenDialogKeepsTheLastTypedValues() {
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        auto* option = form.findChild<QRadioButton*>("Option1_2");
+        option->click();
+        fendrolas::Form4* dialog = form.hansenDialog();
+        QVERIFY(dialog != nullptr);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->alfa1(), QString("2.5"));
+        QCOMPARE(dialog->alfa2(), QString("3.5"));
+        QCOMPARE(dialog->cc(), QString("0.6"));
+        dialog->findChild<QLineEdit*>("Text1")->setText("3");
+        dialog->findChild<QLineEdit*>("Text3")->setText("0.8");
+        dialog->findChild<QPushButton*>("Command1")->click();  // Aceptar
+        QVERIFY(!dialog->isVisible());
+
+        option->click();
+        QCOMPARE(form.hansenDialog(), dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->alfa1(), QString("3"));
+        QCOMPARE(dialog->cc(), QString("0.8"));
+        QCOMPARE(form.driver().selectedMethod(), 3);
+
+        form.findChild<QRadioButton*>("Option1_3")->click();
+        QVERIFY(form.vesicDialog() != nullptr);
+        QCOMPARE(form.vesicDialog()->cc(), QString("0.6"));
+        QCOMPARE(form.driver().selectedMethod(), 4);
+    }
+
+    void calcTodoRunsAllFiveAndKeepsTheSelection() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        setFields(&form, kSample);
+        form.findChild<QRadioButton*>("Option1_0")->click();  // Terzaghi
+        click(form, "Command8");
+        for (const char* file : {"terza.out", "meyer.out", "hansen.out", "vesic.out", "ccsr.out"}) {
+            QVERIFY2(folder.exists(file), file);
+        }
+        QVERIFY(folder.read("res.sal").trimmed().endsWith("5"));
+        QCOMPARE(form.partialResults()->windowTitle(),
+                 QString("Resultados parciales - CCSR Mza 87"));
+        QCOMPARE(form.partialResults()->findChild<QLabel*>("Label4")->text(), QString("5"));
+        QCOMPARE(form.driver().selectedMethod(), 1);
+        QVERIFY(form.findChild<QRadioButton*>("Option1_0")->isChecked());
+        const auto ccsrLabels = form.driver().labels();
+
+        click(form, "Command5");  // Calcular runs Terzaghi again
+        QCOMPARE(form.partialResults()->windowTitle(), QString("Resultados parciales - Terzaghi"));
+        QVERIFY(form.driver().labels().text != ccsrLabels.text);
+    }
+
+    void calcTodoWithoutTheDialogUsesItsInitialTexts() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        setFields(&form, kSample);
+        form.calcTodo();
+        QVERIFY(form.hansenDialog() == nullptr);
+        const QByteArray neverOpened = folder.read("hansen.out");
+
+        form.findChild<QRadioButton*>("Option1_2")->click();
+        form.hansenDialog()->hide();
+        form.calcTodo();
+        QCOMPARE(folder.read("hansen.out"), neverOpened);
+
+        form.hansenDialog()->findChild<QLineEdit*>("Text1")->setText("4");
+        form.calcTodo();
+        QVERIFY(folder.read("hansen.out") != neverOpened);
+    }
+
+    void calcTodoReportsLxZeroOncePerMethod() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        setFields(&form, kSample);
+        setFields(&form, {{"Text10", "0"}});
+        form.calcTodo();
+        QCOMPARE(countText(messages, "Lx no puede ser nulo o negativo."), 5);
+        QCOMPARE(labelText(form, "Label33_0"), QString("100000.000"));
+    }
+
+    void resultadosOpensThePartialResultsAndVolverComesBack() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        form.show();
+        click(form, "Command6");  // no "res.sal" yet: nothing happens, nothing is said
+        QVERIFY(!form.partialResults()->isVisible());
+        QVERIFY(form.isEnabled());
+        QVERIFY(messages.shown.empty());
+
+        setFields(&form, kSample);
+        form.selectMethod(2);
+        form.calcular();
+        click(form, "Command6");
+        QVERIFY(form.partialResults()->isVisible());
+        QVERIFY(!form.isEnabled());
+        QCOMPARE(form.partialResults()->shapeGrid()->item(0, 1)->text(), QString("sc"));
+        form.partialResults()->findChild<QPushButton*>("Command1")->click();  // Volver
+        QVERIFY(!form.partialResults()->isVisible());
+        QVERIFY(form.isEnabled());
+    }
+
+    void compararWithAMissingFileSaysSoOnce() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        setFields(&form, kSample);
+        form.calcTodo();
+        messages.shown.clear();
+        QVERIFY(QFile::remove(folder.file("vesic.out")));
+        click(form, "Command7");
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0].title, std::string(" Error "));
+        QCOMPARE(messages.shown[0].icon, common::MessageIcon::Critical);
+        QVERIFY(form.comparisonWindow() == nullptr);
+
+        form.calcTodo();
+        messages.shown.clear();
+        click(form, "Command7");
+        QVERIFY(messages.shown.empty());
+        QVERIFY(form.comparisonWindow() != nullptr);
+        QVERIFY(form.comparisonWindow()->isVisible());
+    }
+
+    void loadAndSaveThroughTheDialogs() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+
+        // Cancelled dialogs change and write nothing.
+        click(form, "Command1");
+        click(form, "Command2");
+        QCOMPARE(stub.openCalls, 1);
+        QCOMPARE(stub.saveCalls, 1);
+        QCOMPARE(stub.lastFilter, QString("Archivos de datos (*.dat);;Todos los archivos (*.*)"));
+        QVERIFY(messages.shown.empty());
+        QVERIFY(QDir(folder.file(".")).entryList(QDir::Files).isEmpty());
+
+        setFields(&form,
+                  {{"Text6", "30"}, {"Text7", "abc"}, {"Text1_0", "-2.5"}, {"Text11", "0.25"}});
+        stub.saveName = folder.file("zapata.dat");
+        click(form, "Command2");
+        const QByteArray saved = folder.read("zapata.dat");
+        QVERIFY(saved.startsWith(" 30  0  0  0\r\n"));
+        QCOMPARE(saved.count("\r\n"), 7);
+
+        setFields(&form, {{"Text6", ""}, {"Text11", "9"}, {"Text1_0", ""}});
+        stub.openName = folder.file("zapata.dat");
+        click(form, "Command1");
+        QVERIFY(messages.shown.empty());
+        QCOMPARE(fieldText(&form, "Text6"), QString("30"));
+        QCOMPARE(fieldText(&form, "Text7"), QString("0"));
+        QCOMPARE(fieldText(&form, "Text11"), QString("0.25"));
+        QCOMPARE(fieldText(&form, "Text1_0"), QString("-2.5"));
+
+        QFile bad(folder.file("corto.dat"));
+        QVERIFY(bad.open(QIODevice::WriteOnly));
+        bad.write("1 2 3\r\n");
+        bad.close();
+        stub.openName = folder.file("corto.dat");
+        click(form, "Command1");
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0].title, std::string("ERROR"));
+        QCOMPARE(messages.shown[0].text,
+                 "Error de datos en el archivo " + folder.file("corto.dat").toStdString() + " .");
+        QCOMPARE(fieldText(&form, "Text6"), QString("30"));
+    }
+
+    void menusCarryTheirShortcuts() {
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        QMap<QString, QString> shortcuts;
+        QStringList topLevel;
+        for (QAction* top : form.menuBar()->actions()) {
+            topLevel << top->text();
+            if (top->menu() != nullptr) {
+                for (QAction* entry : top->menu()->actions()) {
+                    shortcuts[entry->text()] = entry->shortcut().toString();
+                }
+            }
+        }
+        QCOMPARE(topLevel, QStringList({"Archivo", "Analisis", "Acerca de..."}));
+        QCOMPARE(shortcuts["Abrir"], QString("Ctrl+A"));
+        QCOMPARE(shortcuts["Guardar datos"], QString("Ctrl+G"));
+        QCOMPARE(shortcuts["Salir"], QString("Ctrl+F4"));
+        QCOMPARE(shortcuts["Calcular"], QString("Ctrl+C"));
+        QCOMPARE(shortcuts["Resultados parciales"], QString("Ctrl+R"));
+        QCOMPARE(shortcuts["Comparar metodos"], QString("Ctrl+M"));
+    }
+
+    void aboutIsOneModelessWindow() {
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        click(form, "Command3");
+        auto* about = form.aboutWindow();
+        QVERIFY(about != nullptr);
+        QVERIFY(about->isVisible());
+        QVERIFY(!about->isModal());
+        QCOMPARE(about->windowTitle(), QString("Acerca de FENDROLAS"));
+        about->close();
+        form.acercaDe();
+        QCOMPARE(form.aboutWindow(), about);
+        QVERIFY(about->isVisible());
+    }
+
+    void salirClosesEveryWindow() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        form.show();
+        form.selectMethod(3);
+        form.acercaDe();
+        click(form, "Command4");
+        QVERIFY(!form.isVisible());
+        QVERIFY(!form.hansenDialog()->isVisible());
+        QVERIFY(!form.aboutWindow()->isVisible());
+        QVERIFY(QDir(folder.file(".")).entryList(QDir::Files).isEmpty());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
