@@ -2,6 +2,7 @@
 
 #include "common/fieldvalue.h"
 #include "fendrolas/methods/moduloT.h"
+#include "fendrolas/methods/moduloc.h"
 #include "fendrolas/methods/moduloh.h"
 #include "fendrolas/methods/modulom.h"
 #include "fendrolas/methods/modulov.h"
@@ -63,8 +64,8 @@ void Driver::runMethod(int method, const CoefficientTexts& coefficients) {
         case kVesic:
             metodovesic(input, context_);
             break;
-        default:
-            messages_.show("Opcion no disponible actualmente.", "", common::MessageIcon::None);
+        case kCcsr:
+            metodoccsr(input, context_);
             break;
     }
     partialResults_.setCaption(partialResultsCaption(method));

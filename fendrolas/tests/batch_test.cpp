@@ -57,8 +57,18 @@ TEST(Batch, MessagesGoToStderrInOrder) {
     const Outcome o = runProgram(folder, "--batch malo.dat --method 1");
     EXPECT_EQ(o.code, 0);
     EXPECT_EQ(o.err, "ERROR: El angulo fi y la cohesion c no pueden ser nulos simultaneamente.\n");
-    const Outcome none = runProgram(folder, "--batch malo.dat --method all");
-    EXPECT_EQ(none.err.find("Opcion no disponible"), std::string::npos) << none.err;
+    // "Calc. todo" validates before each method; the corrected angle is reported only once,
+    // then the zero Lx stops each of the four other methods.
+    const Outcome all = runProgram(folder, "--batch malo.dat --method all");
+    EXPECT_EQ(all.code, 0);
+    const std::string lx = "ERROR: Lx no puede ser nulo o negativo.\n";
+    EXPECT_EQ(all.err.find("ERROR: El angulo fi"), 0u);
+    int lxMessages = 0;
+    for (std::size_t at = all.err.find(lx); at != std::string::npos;
+         at = all.err.find(lx, at + 1)) {
+        ++lxMessages;
+    }
+    EXPECT_EQ(lxMessages, 4) << all.err;
 }
 
 TEST(Batch, AllMethodsThenCompare) {
