@@ -172,6 +172,14 @@ TEST(Dialogue, ForceSearchThatNeverConvergesEndsTheCalculation) {
     EXPECT_TRUE(s.out.ends_with(kOtro));
 }
 
+TEST(Dialogue, SlicesForcesThatCannotBeComputedEndTheCalculation) {
+    const Session s = run("0\n0\n18\n10\n20\n8\n22\n23\n20\n\n0\n");
+    EXPECT_NE(s.out.find(" id=1\n NO HAY CONVERGENCIA PARA ESTOS VALORES.\n\n\n RESULTADOS\n"
+                         " TASLACION FST= 0.000\n MOMENTOS  FSM= 0.000\n ANGULO  THETA= 0.000\n"),
+              std::string::npos);
+    EXPECT_TRUE(s.traceLines().empty());
+}
+
 TEST(Dialogue, ThetaSwingingBetweenNeighboursIsStopped) {
     const Session s = run(kSwinging + "\n0\n");
     const std::vector<std::string> trace = s.traceLines();

@@ -186,6 +186,53 @@ TEST(Spencer, AnEmptySliceCarriesNoForceWhateverItsKeptAngles) {
     EXPECT_FALSE(trace.lines.empty());
 }
 
+// Slices without weight or cohesion: both residuals are zero, so each search stops at its start
+// and FST is simply the starting value the totals give.
+SliceTable weightlessSlices(float sumWcos) {
+    SliceTable t;
+    t.n = 2;
+    for (int k = 1; k <= 2; ++k) {
+        t.L1[k] = 1.0f;
+        t.dxx[k] = 0.8f;
+        t.cos[k] = 0.8f;
+        t.sen[k] = 0.6f;
+    }
+    t.sumL = 2.0f;
+    t.sumWcos = sumWcos;
+    t.sumWsen = 1.2f;
+    return t;
+}
+
+TEST(Spencer, ThetaBeyondNinetyDegreesEndsTheSearch) {
+    const SpencerInput p{45, 0, 18, 10, 20, 8, 22, 23, 2};
+    for (const float sign : {-1.0f, 1.0f}) {
+        // F0 = 1.2 * tan(45) * sumWcos / 1.2: above the moment factor 1.0 or below it.
+        SliceTable t = weightlessSlices(sign < 0 ? 2.0f : 0.5f);
+        QuietTrace trace;
+        const SpencerResult r = runSpencer(p, t, trace);
+        EXPECT_FALSE(r.converged);
+        EXPECT_EQ(trace.lines.size(), 158u);  // 0, 0.01, ..., 1.57
+        EXPECT_NEAR(trace.lines.back().theta, sign * 1.57f, 1e-4f);
+        EXPECT_NEAR(r.theta, sign * 1.58f, 1e-4f);  // the value that went past the bound
+        EXPECT_EQ(r.FSM, 1.0f);
+        EXPECT_NEAR(r.FST, sign < 0 ? 2.0f : 0.5f, 1e-4f);
+    }
+}
+
+TEST(Spencer, NoFactorForASoilWithoutStrength) {
+    // With neither cohesion nor friction the starting factor is 0 and every slice force divides
+    // by it: the calculation stops with finite values instead of dividing.
+    const SpencerInput p{0, 0, 18, 10, 20, 8, 22, 23, 20};
+    SliceTable table;
+    ASSERT_TRUE(prepareSlices(p, table));
+    QuietTrace trace;
+    const SpencerResult r = runSpencer(p, table, trace);
+    EXPECT_FALSE(r.converged);
+    EXPECT_TRUE(trace.lines.empty());
+    EXPECT_EQ(r.FST, 0.0f);
+    EXPECT_EQ(r.FSM, 0.0f);
+}
+
 TEST(Slices, DataTheGeometryCannotCutAreRefused) {
     SliceTable table;
     const SpencerInput good{20, 10, 18, 10, 20, 8, 22, 23, 20};
