@@ -73,6 +73,34 @@ std::optional<float> momentResidual(const SpencerInput& in, const SliceTable& t,
     return finiteOrNothing(sumM);
 }
 
+// FST: the force search from F0, started again in the other direction each time it reaches its
+// trial limit. The direction stays turned for the rest of the calculation.
+SearchOutcome forceFactor(const Residual& forces, float F0, float& sF, SpencerTrace& trace) {
+    float tolerance = kStartTolerance;
+    SearchOutcome force;
+    for (int start = 1;; ++start) {
+        force = searchFactor(forces, F0, sF, tolerance);
+        if (force.end != SearchEnd::TrialLimit) {
+            return force;
+        }
+        trace.searchMessage("No hay convergencia en traslaciones...");
+        sF = -sF;
+        if (start == kForceStarts) {
+            return force;
+        }
+    }
+}
+
+// FSM: the moment search from 1; at its trial limit the value reached stands.
+SearchOutcome momentFactor(const Residual& moments, SpencerTrace& trace) {
+    float tolerance = kStartTolerance;
+    const SearchOutcome moment = searchFactor(moments, 1.0f, kMomentStep, tolerance);
+    if (moment.end == SearchEnd::TrialLimit) {
+        trace.searchMessage("No hay convergencia en momentos...");
+    }
+    return moment;
+}
+
 }  // namespace
 
 SpencerResult runSpencer(const SpencerInput& in, SliceTable& t, SpencerTrace& trace) {
@@ -81,7 +109,6 @@ SpencerResult runSpencer(const SpencerInput& in, SliceTable& t, SpencerTrace& tr
     float dtheta = 0.0f;
     int NP = 0;
     float sF = kForceStep;
-    const float sM = kMomentStep;
     int reversals = 0;
 
     for (;;) {
@@ -95,33 +122,16 @@ SpencerResult runSpencer(const SpencerInput& in, SliceTable& t, SpencerTrace& tr
 
         const Residual forces = [&](float F) { return forceResidual(in, t, tanfi, F); };
         const float F0 = 1.2f * (in.C * t.sumL + tanfi * t.sumWcos) / t.sumWsen;
-        float tolerance = kStartTolerance;
-        SearchOutcome force;
-        for (int start = 1;; ++start) {
-            force = searchFactor(forces, F0, sF, tolerance);
-            if (force.end != SearchEnd::TrialLimit) {
-                break;
-            }
-            trace.searchMessage("No hay convergencia en traslaciones...");
-            sF = -sF;
-            if (start == kForceStarts) {
-                break;
-            }
-        }
+        const SearchOutcome force = forceFactor(forces, F0, sF, trace);
         result.FST = force.F;
         if (force.end == SearchEnd::Undefined) {
             return result;
         }
-
         const Residual moments = [&](float F) { return momentResidual(in, t, tanfi, F); };
-        float momentTolerance = kStartTolerance;
-        const SearchOutcome moment = searchFactor(moments, 1.0f, sM, momentTolerance);
+        const SearchOutcome moment = momentFactor(moments, trace);
         result.FSM = moment.F;
         if (moment.end == SearchEnd::Undefined) {
             return result;
-        }
-        if (moment.end == SearchEnd::TrialLimit) {
-            trace.searchMessage("No hay convergencia en momentos...");
         }
 
         NP = NP + 1;
