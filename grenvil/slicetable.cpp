@@ -31,7 +31,9 @@ bool allFinite(const SliceTable& t) {
 }  // namespace
 
 bool prepareSlices(const SpencerInput& in, SliceTable& t) {
-    if (!circleCutsFaceLine(in)) {
+    // The geometry only sees R squared, but the moments take R as their arm: a negative radius
+    // would turn the moment equation round.
+    if (!(in.R > 0.0f) || !circleCutsFaceLine(in)) {
         return false;
     }
     const marvecos::GeometryInput geometryInput{in.H, in.L, in.XCR, in.YCR, in.R, double(in.N)};

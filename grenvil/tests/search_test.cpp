@@ -242,6 +242,9 @@ TEST(Slices, DataTheGeometryCannotCutAreRefused) {
     EXPECT_FALSE(circleCutsFaceLine(p));
     EXPECT_FALSE(prepareSlices(p, table));
     p = good;
+    p.R = -23;  // the same circle, but no moment arm
+    EXPECT_FALSE(prepareSlices(p, table));
+    p = good;
     p.YCR = 5;
     p.R = 3;  // cuts the face twice but never reaches the crest level
     EXPECT_TRUE(circleCutsFaceLine(p));
