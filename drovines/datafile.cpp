@@ -37,7 +37,7 @@ Method methodOfCode(double code) {
 }
 
 // The fifteen values, or nothing when the file cannot be opened or ends early. A token that is
-// not a number reads as 0, as an entry field would read it.
+// not wholly a number ("abc", "12abc") is taken as text and reads as 0.
 std::optional<std::vector<double>> readValues(const std::string& fileName) {
     auto reader = common::FreeFormatReader::fromFile(fileName);
     if (!reader) {
@@ -49,7 +49,11 @@ std::optional<std::vector<double>> readValues(const std::string& fileName) {
         if (!reader->readToken(token)) {
             return std::nullopt;
         }
-        values.push_back(common::fieldValue(token));
+        double value = 0;
+        if (!common::parseNumberToken(token, value)) {
+            value = 0;
+        }
+        values.push_back(value);
     }
     return values;
 }
@@ -58,6 +62,9 @@ std::optional<std::vector<double>> readValues(const std::string& fileName) {
 
 DataFileLoad leerdatos(const std::string& fileName, common::FieldTexts& fields,
                        common::MessageSink& messages) {
+    if (fileName.empty()) {
+        return {};
+    }
     const auto values = readValues(fileName);
     if (!values) {
         messages.show("Error de datos en el archivo " + fileName + " .", "ERROR",

@@ -18,6 +18,7 @@ struct DataFileLoad {
 
 // Loads the fifteen values of a data file into the fields. The fields change only when all
 // fifteen were read; a file that cannot be opened or ends early is reported and changes nothing.
+// An empty name (a cancelled dialog) reads nothing and says nothing.
 DataFileLoad leerdatos(const std::string& fileName, common::FieldTexts& fields,
                        common::MessageSink& messages);
 

@@ -114,6 +114,9 @@ TEST_F(BatchTest, UnreadableFileAndNothingToComputeAreClearFailures) {
 TEST_F(BatchTest, HelpAndWindowlessStart) {
     EXPECT_EQ(run("--help"), 0);
     EXPECT_NE(out_.find("Uso: drovines --batch"), std::string::npos);
+    EXPECT_EQ(run("--batch muro.dat --help"), 0);
+    EXPECT_NE(out_.find("Uso: drovines --batch"), std::string::npos);
+    EXPECT_EQ(err_, "");
     EXPECT_EQ(run(""), 2);
     EXPECT_NE(err_.find("no esta disponible"), std::string::npos);
 }

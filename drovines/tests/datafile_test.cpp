@@ -92,17 +92,26 @@ TEST_F(DataFileTest, ShortOrMissingFileIsReportedAndChangesNothing) {
     messages.shown.clear();
     EXPECT_FALSE(leerdatos(path("no-existe.dat"), fields, messages).loaded);
     EXPECT_EQ(messages.shown, dataError(path("no-existe.dat")));
+
+    // A cancelled dialog gives no name: nothing is read and nothing is said.
+    messages.shown.clear();
+    EXPECT_FALSE(leerdatos("", fields, messages).loaded);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(fields.text("gam"), "20");
 }
 
 TEST_F(DataFileTest, WordInPlaceOfANumberReadsAsZero) {
-    writeText("palabra.dat", "18\n30\nabc\n0\n0\n0\n2\n4\n0\n0\n0\n0\n1\n1\n0\n");
+    writeText("palabra.dat", "18\n30\nabc\n0\n0\n0\n2\n4\n12abc\n0\n0\n0\n1\n1\n0\n");
     auto fields = sampleWall();
     fields.setText("co", "5");
+    fields.setText("alfa", "5");
     common::RecordingMessages messages;
     const DataFileLoad load = leerdatos(path("palabra.dat"), fields, messages);
     EXPECT_TRUE(load.loaded);
     EXPECT_EQ(load.method, Method::Rankine);
     EXPECT_EQ(fields.text("co"), "0");
+    // A number followed by letters is not a number either.
+    EXPECT_EQ(fields.text("alfa"), "0");
 }
 
 TEST_F(DataFileTest, FailedSaveIsReportedAndKeepsTheOldFile) {

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -6,7 +7,8 @@
 
 int main(int argc, char* argv[]) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+    const auto asksForHelp = [](const std::string& a) { return a == "--help" || a == "-h"; };
+    if (std::any_of(args.begin(), args.end(), asksForHelp)) {
         std::cout << drovines::batchHelp();
         return 0;
     }
