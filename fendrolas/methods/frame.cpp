@@ -37,24 +37,34 @@ void checkNegativeFactors(const MethodResults& results, NegativeMessage style,
     }
 }
 
-// Zeroes every cell that is not finite; true when there was one (or a factor is not finite).
+// Sets a value that is not finite to 0; true when it did.
+bool clearIfNotFinite(double& value) {
+    if (std::isfinite(value)) {
+        return false;
+    }
+    value = 0;
+    return true;
+}
+
+bool clearIfNotFinite(float& value) {
+    if (std::isfinite(value)) {
+        return false;
+    }
+    value = 0;
+    return true;
+}
+
+// True when the run held a value that is not finite, now 0.
 bool clearNonFiniteValues(MethodResults& results) {
-    bool found =
-        !std::isfinite(results.Nc) || !std::isfinite(results.Nq) || !std::isfinite(results.Ngamma);
+    bool found = false;
     for (auto& row : results.cell) {
         for (float& value : row) {
-            if (!std::isfinite(value)) {
-                value = 0;
-                found = true;
-            }
+            found |= clearIfNotFinite(value);
         }
     }
-    if (!std::isfinite(results.Nc))
-        results.Nc = 0;
-    if (!std::isfinite(results.Nq))
-        results.Nq = 0;
-    if (!std::isfinite(results.Ngamma))
-        results.Ngamma = 0;
+    found |= clearIfNotFinite(results.Nc);
+    found |= clearIfNotFinite(results.Nq);
+    found |= clearIfNotFinite(results.Ngamma);
     return found;
 }
 
@@ -130,10 +140,12 @@ std::string methodFileText(const MethodResults& results) {
                             .add(common::formatPattern(qu, "#####0.000"))
                             .zone(common::formatPattern(Nu, "#####0.000"))
                             .text());
-        if (qu > maxQu)
+        if (qu > maxQu) {
             maxQu = qu;
-        if (Nu > maxNu)
+        }
+        if (Nu > maxNu) {
             maxNu = Nu;
+        }
     }
     lines.push_back(common::PrintLine()
                         .add(common::printSingle(maxQu))
