@@ -65,7 +65,7 @@ TEST_F(BatchTest, OptionsChooseMethodWallWeightAndTickBoxes) {
     EXPECT_NE(out_.find("Peso especifico del muro gm= 24.000 kN/m3"), std::string::npos);
     EXPECT_NE(out_.find("Angulo del empuje con la horiz. d= 30.000º"), std::string::npos);
 
-    ASSERT_EQ(run("--batch muro.dat --delta"), 0) << err_;
+    ASSERT_EQ(run("muro.dat --batch --delta"), 0) << err_;
     EXPECT_NE(out_.find("Angulo del empuje con la horiz. d= 30.000º"), std::string::npos);
 }
 

@@ -12,12 +12,14 @@ int main(int argc, char* argv[]) {
         std::cout << drovines::batchHelp();
         return 0;
     }
-    if (args.empty() || args[0] != "--batch") {
+    const auto batchFlag = std::find(args.begin(), args.end(), "--batch");
+    if (batchFlag == args.end()) {
         std::cerr << "La ventana de Drovines no esta disponible en esta version; "
                      "use el modo por lotes.\n\n"
                   << drovines::batchHelp();
         return 2;
     }
-    const std::vector<std::string> batchArgs(args.begin() + 1, args.end());
+    std::vector<std::string> batchArgs(args.begin(), batchFlag);
+    batchArgs.insert(batchArgs.end(), batchFlag + 1, args.end());
     return drovines::runBatch(batchArgs, std::cout, std::cerr);
 }
