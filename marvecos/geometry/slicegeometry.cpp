@@ -256,10 +256,13 @@ SliceGeometry computeSliceGeometry(const GeometryInput& in) {
     if (status != GeometryStatus::Ok) {
         return failed(g, status);
     }
-    // The slip surface leaves the ground at its right end, whatever the running sums gave.
-    const int last = g.slices + 1;
-    g.X[last] = g.Xd;
-    g.Y[last] = g.YS[last];
+    // Cases 1, 3 and 4 placed the right end before the pass, which then puts it on the circle;
+    // the face-to-face case places it on the ground after the pass.
+    if (g.caso == 2) {
+        const int last = g.slices + 1;
+        g.X[last] = g.Xd;
+        g.Y[last] = g.YS[last];
+    }
 
     if (g.Y[1] < g.YS[1]) {
         // A first point lifted by a mere rounding difference is no reason for a warning.

@@ -114,8 +114,34 @@ TEST(SliceGeometry, LastBoundaryIsTheExitPointInEveryCase) {
         ASSERT_EQ(g.status, GeometryStatus::Ok);
         const int last = g.slices + 1;
         EXPECT_EQ(g.X[last], g.Xd) << g.caso;
-        EXPECT_EQ(g.Y[last], g.YS[last]) << g.caso;
+        EXPECT_LE(g.Y[last], g.YS[last]) << g.caso;
+        if (g.caso == 2) {
+            EXPECT_EQ(g.Y[last], g.YS[last]);
+        }
     }
+}
+
+TEST(SliceGeometry, LastSlipPointOfCrestOrBaseCirclesLiesOnTheCircle) {
+    // Crest to face: the running sum crosses the crest edge a hair above 0, so the face widths
+    // start one boundary early and, being narrower than those behind the crest, stop short of
+    // the exit point. The ground of the last boundary stays where the sum stopped, above the
+    // circle; the slip surface still ends on the circle at Xd.
+    const GeometryInput in{13.68, 27.23, -4.34, 18.45, 16.3, 99};
+    const SliceGeometry g = computeSliceGeometry(in);
+    ASSERT_EQ(g.status, GeometryStatus::Ok);
+    ASSERT_EQ(g.caso, 1);
+    const double onCircle = in.Ycr - std::sqrt(in.R * in.R - (g.Xd - in.Xcr) * (g.Xd - in.Xcr));
+    EXPECT_EQ(g.X[100], g.Xd);
+    EXPECT_EQ(g.Y[100], onCircle);
+    EXPECT_NEAR(g.YS[100], 9.25245725706436, 1e-12);
+    EXPECT_LT(g.Y[100], g.YS[100] - 0.1);
+
+    // Face to base with the centre below the base: the lower half of the circle at Xd.
+    const SliceGeometry b = computeSliceGeometry({2.78, 5.03, 8.96, -1.4, 5.34, 100});
+    ASSERT_EQ(b.status, GeometryStatus::Ok);
+    ASSERT_EQ(b.caso, 3);
+    EXPECT_EQ(b.YS[101], 0);
+    EXPECT_NEAR(b.Y[101], -2.8, 1e-12);
 }
 
 TEST(SliceGeometry, FractionalSliceCountUsesItsWholePartForTheBoundaries) {
