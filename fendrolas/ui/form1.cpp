@@ -40,6 +40,9 @@ QLabel* label(QWidget* parent, const QString& text, QRect geometry,
 QLabel* heading(QWidget* parent, const QString& text, QRect geometry) {
     QLabel* l = label(parent, text, geometry, Qt::AlignCenter);
     l->setWordWrap(!text.contains('\n'));
+    QFont small = l->font();
+    small.setPointSize(7);
+    l->setFont(small);
     return l;
 }
 
@@ -71,7 +74,7 @@ void fieldRows(QGroupBox* group, const std::vector<FieldRow>& rows, int captionW
     for (const FieldRow& row : rows) {
         label(group, row.caption, QRect(6, y, captionWidth, 20), Qt::AlignRight | Qt::AlignVCenter);
         field(group, row.name, QRect(captionWidth + 10, y, fieldWidth, 20));
-        label(group, row.unit, QRect(captionWidth + fieldWidth + 14, y, 34, 20));
+        label(group, row.unit, QRect(captionWidth + fieldWidth + 14, y, 40, 20));
         y += step;
     }
 }
@@ -142,7 +145,7 @@ void Form1::buildSoilFrame(QWidget* central) {
                {"Cohesion c=", "Text7", "kPa"},
                {"Peso especifico suelo seco g=", "Text8", "kN/m3"},
                {"Humedad w=", "Text9", "%"}},
-              182, 50, 20, 24);
+              170, 50, 20, 24);
 }
 
 void Form1::buildBaseFrame(QWidget* central) {

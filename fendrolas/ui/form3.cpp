@@ -11,7 +11,7 @@ namespace fendrolas {
 namespace {
 
 constexpr int kChartWidth = 370;
-constexpr int kChartHeight = 340;
+constexpr int kChartHeight = 440;
 
 QLabel* chartHeading(QWidget* parent, const QString& name, const QString& text, int x) {
     auto* label = new QLabel(text, parent);
@@ -28,6 +28,10 @@ Canvas* chartArea(QWidget* parent, const QString& name, int x) {
     auto* area = new Canvas(Qt::white, Qt::black, parent);
     area->setObjectName(name);
     area->setGeometry(x, 32, kChartWidth, kChartHeight);
+    // Small enough for the legend lines, three units apart, not to run into each other.
+    QFont small = area->font();
+    small.setPointSize(7);
+    area->setFont(small);
     area->clear();
     return area;
 }
