@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "fendrolas/methods/stateoutcome.h"
+
 namespace fendrolas {
 
 EffectiveBase effectiveBase(const MethodInput& in, int i) {
@@ -35,11 +37,11 @@ EffectiveBase effectiveBase(const MethodInput& in, int i) {
 }
 
 void writeEffectiveBase(const EffectiveBase& base, MethodResults& table, int i) {
-    table(1, i) = static_cast<float>(base.bp);
-    table(2, i) = static_cast<float>(base.lp);
-    table(3, i) = static_cast<float>(base.A);
-    table(28, i) = static_cast<float>(base.Lxp);
-    table(29, i) = static_cast<float>(base.Lyp);
+    table(1, i) = tableValue(base.bp);
+    table(2, i) = tableValue(base.lp);
+    table(3, i) = tableValue(base.A);
+    table(28, i) = tableValue(base.Lxp);
+    table(29, i) = tableValue(base.Lyp);
 }
 
 }  // namespace fendrolas

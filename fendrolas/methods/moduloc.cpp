@@ -24,10 +24,6 @@ CcsrFactors ccsrFactors(double phi) {
     return N;
 }
 
-void writeRow(MethodResults& r, int row, int i, double value) {
-    r(row, i) = static_cast<float>(value);
-}
-
 void refuseFailingState(MethodResults& r, int i, common::MessageSink& messages) {
     messages.show(
         "Inestabilidad en el metodo del CCSR 87 para el estado " + common::numberInText(i) + ".",
@@ -60,9 +56,9 @@ bool computeState(const MethodInput& in, int i, const CcsrFactors& N, double& t,
     const double sc = 1 + k * bp / lp;
     const double sq = sc - (sc - 1) / N.Nq;
     const double sg = 1 - 0.5 * k * bp / lp;
-    writeRow(r, 15, i, sc);
-    writeRow(r, 17, i, sq);
-    writeRow(r, 19, i, sg);
+    setRow(r, 15, i, sc);
+    setRow(r, 17, i, sq);
+    setRow(r, 19, i, sg);
 
     double dc = 1;
     if (df != 0) {
@@ -70,10 +66,10 @@ bool computeState(const MethodInput& in, int i, const CcsrFactors& N, double& t,
     }
     const double dq = dc - (dc - 1) / N.Nq;
     const double dg = 1;
-    writeRow(r, 4, i, dc);
-    writeRow(r, 6, i, dq);
-    writeRow(r, 8, i, dg);
-    writeRow(r, 24, i, V / base.A);
+    setRow(r, 4, i, dc);
+    setRow(r, 6, i, dq);
+    setRow(r, 8, i, dg);
+    setRow(r, 24, i, V / base.A);
 
     const double H = std::sqrt(double(in.Qx[i]) * in.Qx[i] + double(in.Qy[i]) * in.Qy[i]);
     if (V != 0) {
@@ -84,20 +80,20 @@ bool computeState(const MethodInput& in, int i, const CcsrFactors& N, double& t,
         refuseFailingState(r, i, messages);
         return false;
     }
-    writeRow(r, 9, i, inc.ic);
-    writeRow(r, 11, i, inc.iq);
-    writeRow(r, 13, i, inc.ig);
+    setRow(r, 9, i, inc.ic);
+    setRow(r, 11, i, inc.iq);
+    setRow(r, 13, i, inc.ig);
 
     const double qu = 0.5 * gamma * bp * N.Ngamma * sg * dg * inc.ig + c * N.Nc * sc * dc * inc.ic +
                       gamma * df * N.Nq * sq * dq * inc.iq;
     const double Nu = qu * bp * lp;
-    writeRow(r, 26, i, Nu);
-    writeRow(r, 25, i, qu);
+    setRow(r, 26, i, Nu);
+    setRow(r, 25, i, qu);
     if (V == 0) {
         r(26, i) = 0;
         r(25, i) = 0;
     }
-    r(27, i) = V != 0 ? static_cast<float>(Nu / V) : kEmptyStateSafety;
+    r(27, i) = V != 0 ? tableValue(Nu / V) : kEmptyStateSafety;
     return true;
 }
 

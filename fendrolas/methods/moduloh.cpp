@@ -117,10 +117,6 @@ Depth depthFactors(double phi, double df, double B, double L) {
     return d;
 }
 
-void writeRow(MethodResults& r, int row, int i, double value) {
-    r(row, i) = static_cast<float>(value);
-}
-
 // A state whose horizontal load the base cannot take has no result.
 void refuseState(MethodResults& r, int i, common::MessageSink& messages) {
     messages.show("Inestabilidad en el metodo de Brinch Hansen para el estado " +
@@ -143,20 +139,20 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k, con
     const double bp = base.bp;
     const double lp = base.lp;
     writeEffectiveBase(base, r, i);
-    writeRow(r, 30, i, base.ex);
-    writeRow(r, 31, i, base.ey);
+    setRow(r, 30, i, base.ex);
+    setRow(r, 31, i, base.ey);
 
     const Depth d = depthFactors(phi, in.df, base.B, base.L);
     const double dg = 1;
-    writeRow(r, 4, i, d.dcb);
-    writeRow(r, 5, i, d.dcL);
-    writeRow(r, 6, i, d.dqb);
-    writeRow(r, 7, i, d.dqL);
-    writeRow(r, 8, i, dg);
+    setRow(r, 4, i, d.dcb);
+    setRow(r, 5, i, d.dcL);
+    setRow(r, 6, i, d.dqb);
+    setRow(r, 7, i, d.dqL);
+    setRow(r, 8, i, dg);
 
     const double q = in.df * gamma;
-    writeRow(r, 21, i, q);
-    writeRow(r, 24, i, V / base.A);
+    setRow(r, 21, i, q);
+    setRow(r, 24, i, V / base.A);
 
     if (phi == 0) {
         if (V != 0) {
@@ -181,12 +177,12 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k, con
         inc.icL = inc.iqL - (1 - inc.iqL) / (N.Nq - 1);
     }
     replaceExactZeros(inc);
-    writeRow(r, 9, i, inc.icb);
-    writeRow(r, 10, i, inc.icL);
-    writeRow(r, 11, i, inc.iqb);
-    writeRow(r, 12, i, inc.iqL);
-    writeRow(r, 13, i, inc.igb);
-    writeRow(r, 14, i, inc.igL);
+    setRow(r, 9, i, inc.icb);
+    setRow(r, 10, i, inc.icL);
+    setRow(r, 11, i, inc.iqb);
+    setRow(r, 12, i, inc.iqL);
+    setRow(r, 13, i, inc.igb);
+    setRow(r, 14, i, inc.igL);
 
     const double sinPhi = std::sin(phi);
     const double scb = 1 + N.Nq * bp * inc.icb / (N.Nc * lp);
@@ -195,31 +191,31 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k, con
     const double sqL = 1 + lp * inc.iqL * sinPhi / bp;
     const double sgb = floorAt06(1 - 0.4 * bp * inc.igb / (lp * inc.igL));
     const double sgL = floorAt06(1 - 0.4 * lp * inc.igL / (bp * inc.igb));
-    writeRow(r, 15, i, scb);
-    writeRow(r, 16, i, scL);
-    writeRow(r, 17, i, sqb);
-    writeRow(r, 18, i, sqL);
-    writeRow(r, 19, i, sgb);
-    writeRow(r, 20, i, sgL);
+    setRow(r, 15, i, scb);
+    setRow(r, 16, i, scL);
+    setRow(r, 17, i, sqb);
+    setRow(r, 18, i, sqL);
+    setRow(r, 19, i, sgb);
+    setRow(r, 20, i, sgL);
 
     const double qub = c * N.Nc * scb * d.dcb * inc.icb + q * N.Nq * sqb * d.dqb * inc.iqb +
                        0.5 * gamma * bp * N.Ngamma * sgb * dg * inc.igb;
     const double quL = c * N.Nc * scL * d.dcL * inc.icL + q * N.Nq * sqL * d.dqL * inc.iqL +
                        0.5 * gamma * lp * N.Ngamma * sgL * dg * inc.igL;
-    writeRow(r, 22, i, qub);
-    writeRow(r, 23, i, quL);
+    setRow(r, 22, i, qub);
+    setRow(r, 23, i, quL);
     double qu = qub < quL ? qub : quL;
     if (phi == 0) {
         qu = 5.14 * c + q;
     }
     const double Nu = qu * bp * lp;
-    writeRow(r, 25, i, qu);
-    writeRow(r, 26, i, Nu);
+    setRow(r, 25, i, qu);
+    setRow(r, 26, i, Nu);
     if (V == 0) {
         r(26, i) = 0;
         r(25, i) = 0;
     }
-    r(27, i) = V != 0 ? static_cast<float>(Nu / V) : kEmptyStateSafety;
+    r(27, i) = V != 0 ? tableValue(Nu / V) : kEmptyStateSafety;
 }
 
 }  // namespace
@@ -238,9 +234,9 @@ void computeHansen(const MethodInput& input, const HansenCoefficients& k, Method
         }
         return;
     }
-    writeRow(table, 32, 0, N.Nq);
-    writeRow(table, 33, 0, N.Nc);
-    writeRow(table, 34, 0, N.Ngamma);
+    setRow(table, 32, 0, N.Nq);
+    setRow(table, 33, 0, N.Nc);
+    setRow(table, 34, 0, N.Ngamma);
     Inclination inc;
     for (int i = 1; i <= kStates; ++i) {
         computeState(input, i, k, N, inc, table, messages);

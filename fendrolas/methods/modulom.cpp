@@ -96,27 +96,27 @@ void computeState(const MethodInput& in, int i, const MeyerhofFactors& N, Carrie
     const double qr = qu * Re;
     const double Nu = qr * bp * base.lp;
 
-    r(4, i) = static_cast<float>(dc);
-    r(6, i) = static_cast<float>(dq);
-    r(8, i) = static_cast<float>(dg);
-    r(9, i) = static_cast<float>(ic);
-    r(11, i) = static_cast<float>(iq);
-    r(13, i) = static_cast<float>(ig);
-    r(15, i) = static_cast<float>(sc);
-    r(17, i) = static_cast<float>(sq);
-    r(19, i) = static_cast<float>(sg);
+    r(4, i) = tableValue(dc);
+    r(6, i) = tableValue(dq);
+    r(8, i) = tableValue(dg);
+    r(9, i) = tableValue(ic);
+    r(11, i) = tableValue(iq);
+    r(13, i) = tableValue(ig);
+    r(15, i) = tableValue(sc);
+    r(17, i) = tableValue(sq);
+    r(19, i) = tableValue(sg);
     for (int row : {5, 7, 10, 12, 14, 16, 18, 20, 22, 23}) {
         r(row, i) = 0;
     }
-    r(21, i) = static_cast<float>(q);
-    r(24, i) = static_cast<float>(V / base.A);
-    r(25, i) = static_cast<float>(qr);
-    r(26, i) = static_cast<float>(Nu);
+    r(21, i) = tableValue(q);
+    r(24, i) = tableValue(V / base.A);
+    r(25, i) = tableValue(qr);
+    r(26, i) = tableValue(Nu);
     if (V == 0) {
         r(25, i) = 0;
         r(26, i) = 0;
     }
-    r(27, i) = V != 0 ? static_cast<float>(Nu / V) : kEmptyStateSafety;
+    r(27, i) = V != 0 ? tableValue(Nu / V) : kEmptyStateSafety;
 }
 
 }  // namespace

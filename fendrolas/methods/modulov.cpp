@@ -94,10 +94,6 @@ void updateIc(double phi, double c, double cc, double H, const EffectiveBase& ba
     }
 }
 
-void writeRow(MethodResults& r, int row, int i, double value) {
-    r(row, i) = static_cast<float>(value);
-}
-
 void refuseFailingState(MethodResults& r, int i, common::MessageSink& messages) {
     messages.show("Inestabilidad en el metodo de Vesic para el estado " + common::numberInText(i) +
                       ". Factor negativo.",
@@ -131,16 +127,16 @@ bool computeState(const MethodInput& in, int i, double cc, const VesicFactors& N
     const double dc = 1 + 0.4 * ratio;
     const double dq = 1 + 2 * std::tan(phi) * std::pow(1 - std::sin(phi), 2) * ratio;
     const double dg = 1;
-    writeRow(r, 4, i, dc);
-    writeRow(r, 6, i, dq);
-    writeRow(r, 8, i, dg);
+    setRow(r, 4, i, dc);
+    setRow(r, 6, i, dq);
+    setRow(r, 8, i, dg);
 
     updateExponent(base, carried);
-    writeRow(r, 33, i, carried.m);
+    setRow(r, 33, i, carried.m);
 
     const double q = in.df * gamma;
-    writeRow(r, 21, i, q);
-    writeRow(r, 24, i, V / base.A);
+    setRow(r, 21, i, q);
+    setRow(r, 24, i, V / base.A);
 
     const double H = std::sqrt(base.Hb * base.Hb + base.Hl * base.Hl);
     if (V != 0) {
@@ -158,9 +154,9 @@ bool computeState(const MethodInput& in, int i, double cc, const VesicFactors& N
     if (carried.iq == 0) {
         carried.iq = 1;
     }
-    writeRow(r, 9, i, carried.ic);
-    writeRow(r, 11, i, carried.iq);
-    writeRow(r, 13, i, carried.ig);
+    setRow(r, 9, i, carried.ic);
+    setRow(r, 11, i, carried.iq);
+    setRow(r, 13, i, carried.ig);
 
     const double sc = 1 + N.Nq * bp / (N.Nc * lp);
     const double sq = 1 + (bp / lp) * std::tan(phi);
@@ -168,20 +164,20 @@ bool computeState(const MethodInput& in, int i, double cc, const VesicFactors& N
     if (sg < 0.6) {
         sg = 0.6;
     }
-    writeRow(r, 15, i, sc);
-    writeRow(r, 17, i, sq);
-    writeRow(r, 19, i, sg);
+    setRow(r, 15, i, sc);
+    setRow(r, 17, i, sq);
+    setRow(r, 19, i, sg);
 
     const double qu = c * N.Nc * sc * dc * carried.ic + q * N.Nq * sq * dq * carried.iq +
                       0.5 * gamma * bp * N.Ngamma * sg * dg * carried.ig;
     const double Nu = qu * bp * lp;
-    writeRow(r, 25, i, qu);
-    writeRow(r, 26, i, Nu);
+    setRow(r, 25, i, qu);
+    setRow(r, 26, i, Nu);
     if (V == 0) {
         r(26, i) = 0;
         r(25, i) = 0;
     }
-    r(27, i) = V != 0 ? static_cast<float>(Nu / V) : kEmptyStateSafety;
+    r(27, i) = V != 0 ? tableValue(Nu / V) : kEmptyStateSafety;
     return true;
 }
 

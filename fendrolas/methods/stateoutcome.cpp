@@ -1,10 +1,24 @@
 #include "fendrolas/methods/stateoutcome.h"
 
 #include <cmath>
+#include <limits>
 
 #include "common/numbertext.h"
 
 namespace fendrolas {
+
+float tableValue(double value) {
+    constexpr double kLargest = std::numeric_limits<float>::max();
+    if (std::fabs(value) > kLargest) {
+        return value > 0 ? std::numeric_limits<float>::infinity()
+                         : -std::numeric_limits<float>::infinity();
+    }
+    return static_cast<float>(value);
+}
+
+void setRow(MethodResults& table, int row, int state, double value) {
+    table(row, state) = tableValue(value);
+}
 
 void clearState(MethodResults& table, int state) {
     for (int row = 1; row <= kResultRows; ++row) {

@@ -5,6 +5,13 @@
 
 namespace fendrolas {
 
+// A value as the single-precision table holds it. Beyond the single range it becomes infinite
+// (with its sign), which keepStateIfFinite then refuses, rather than a rounded-off figure.
+float tableValue(double value);
+
+// Row `row` of column `state` = value, through tableValue.
+void setRow(MethodResults& table, int row, int state, double value);
+
 // A state without a result holds 0 in every row: qu = Nu = 0 and a factor of safety of 0, so it
 // is never mistaken for an empty state (factor of safety 100000) or for the result of an
 // earlier problem.
