@@ -164,3 +164,17 @@ TEST(Meyerhof, AwkwardInputsNeverGiveNonFiniteValues) {
         }
     }
 }
+
+TEST(Meyerhof, AngleNearNinetyDegreesIsRefusedWithOneMessage) {
+    MethodInput in = exampleInput();
+    in.phi = phiOf(89.9);
+    MethodRun run;
+    metodomeyerhof(in, run.context);
+    ASSERT_EQ(run.messages.shown.size(), 1u);
+    EXPECT_EQ(run.messages.shown[0].title, "ERROR");
+    const MethodResults& t = run.tables.of(kMeyerhof);
+    EXPECT_EQ(t.Nq, 0);
+    EXPECT_EQ(t(27, 1), 0);
+    EXPECT_EQ(run.context.labels.text[0][3], "0.000");
+    EXPECT_TRUE(textHasNoNonFinite(run.folder.read("res.sal")));
+}
