@@ -18,5 +18,8 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 fi
 work="$(mktemp -d)"
 cd "$work"
-echo "== Fendrolas: $sample, todos los metodos (carpeta $work) =="
-"$exe" --batch "$sample" --validate
+echo "== Fendrolas: $(basename "$sample"), los cinco metodos (carpeta $work) =="
+"$exe" --batch "$sample" --method all
+echo
+echo "== Comparacion de los metodos =="
+"$exe" --batch --compare
