@@ -178,3 +178,27 @@ TEST(Meyerhof, AngleNearNinetyDegreesIsRefusedWithOneMessage) {
     EXPECT_EQ(run.context.labels.text[0][3], "0.000");
     EXPECT_TRUE(textHasNoNonFinite(run.folder.read("res.sal")));
 }
+
+TEST(EffectiveBase, MomentsActByMagnitudeAndATieKeepsBAlongX) {
+    MethodInput in = exampleInput();
+    in.Lx = 3;
+    in.Ly = 2;
+    in.Mxz[1] = -500;  // ex = 0.5: Lx' = 2 = Ly'
+    in.Qx[1] = 7;
+    in.Qy[1] = 9;
+    const EffectiveBase base = effectiveBase(in, 1);
+    EXPECT_DOUBLE_EQ(base.ex, 0.5);
+    EXPECT_DOUBLE_EQ(base.Lxp, 2);
+    EXPECT_TRUE(base.bAlongX);
+    EXPECT_EQ(base.Hb, 7);
+    EXPECT_EQ(base.B, 3);
+    in.Mxz[1] = -600;  // Lx' = 1.8 < Ly'
+    in.Myz[1] = 0;
+    EXPECT_TRUE(effectiveBase(in, 1).bAlongX);
+    in.Mxz[1] = 100;  // Lx' = 2.8 > Ly'
+    const EffectiveBase other = effectiveBase(in, 1);
+    EXPECT_FALSE(other.bAlongX);
+    EXPECT_EQ(other.Hb, 9);
+    EXPECT_EQ(other.B, 2);
+    EXPECT_DOUBLE_EQ(other.bp, 2);
+}
