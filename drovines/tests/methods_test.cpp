@@ -189,6 +189,29 @@ TEST(Coulomb, PublishedCoefficientForWallFriction) {
     EXPECT_FLOAT_EQ((*res)[10], 20);
 }
 
+TEST(Coulomb, MatchesAnIndependentCalculationWithWaterAndSurcharge) {
+    auto fields = wallWithWaterAndSurcharge();
+    common::RecordingMessages messages;
+    const auto res = Coulomb(recordOf(fields), fields, messages);
+    ASSERT_TRUE(res);
+    const auto& r = *res;
+    EXPECT_NEAR(r[1], 0.354271, 1e-6);
+    EXPECT_NEAR(r[9], 91.197182, 1e-4);
+    EXPECT_NEAR(r[21], 202.158722, 1e-3);  // MV
+    EXPECT_NEAR(r[23], 23.306290, 1e-4);   // Msq: the surcharge on the wedge only
+    EXPECT_NEAR(r[27], 521.355896, 1e-3);  // MEV with the water and surcharge terms
+    EXPECT_NEAR(r[28], 2.578943, 1e-5);
+    EXPECT_NEAR(r[34], 292.112549, 1e-3);
+    EXPECT_NEAR(r[35], 268.979950, 1e-3);
+    EXPECT_NEAR(r[36], 0.552374, 1e-5);
+    EXPECT_NEAR(r[37], 1089.820312, 1e-2);
+    EXPECT_NEAR(r[38], 4.051679, 1e-5);
+    EXPECT_NEAR(r[43], 80.486244, 1e-4);
+    EXPECT_NEAR(r[44], 125.427750, 1e-3);
+    EXPECT_NEAR(r[45], 1.558375, 1e-5);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST(Coulomb, EqualsRankineForSmoothVerticalWallAndLevelBackfill) {
     auto fields = wallWithWaterAndSurcharge();
     fields.setText("alfa", "0");
@@ -246,6 +269,15 @@ TEST(Hansen, StripFootingOnSandMatchesTheFormula) {
     EXPECT_NEAR(Nu, 0.5 * 18 * 15.0690 * 0.8 * 2, 0.05);
     EXPECT_FALSE(ar.failed());
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST(Hansen, DeepFoundationTakesTheArcTangentOfTheDepth) {
+    common::RecordingMessages messages;
+    Arithmetic ar;
+    const double fi = 30 * 3.141592654 / 180;
+    // df = 2 m > L = 1 m: k = atan 2 in dq; overburden 18 x 2 with Nq, sq = 1 + sin fi / 2.
+    EXPECT_NEAR(Hansen(fi, 0, 18, 2, 100, 0, 0, 2, messages, ar), 2402.406643, 1e-4);
+    EXPECT_FALSE(ar.failed());
 }
 
 TEST(Hansen, LoadAtTheEdgeFailsAndBeyondItIsRefused) {
