@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -117,6 +118,11 @@ Form1::Form1(common::MessageSink* messages, FileDialogs dialogs)
     buildResultFrames(central);
     buildButtons(central);
 
+    // Ctrl+A and Ctrl+C belong to the menus, also while the cursor is in a field.
+    for (QLineEdit* edit : central->findChildren<QLineEdit*>()) {
+        edit->installEventFilter(this);
+    }
+
     form2_ = std::make_unique<Form2>(fields_, *messages_, dialogs_, this);
     driver_ = std::make_unique<Driver>(fields_, *messages_, *form2_, *this);
 }
@@ -124,6 +130,8 @@ Form1::Form1(common::MessageSink* messages, FileDialogs dialogs)
 Form1::~Form1() = default;
 
 void Form1::buildMenus() {
+    menuShortcuts_ = {QKeySequence("Ctrl+A"), QKeySequence("Ctrl+G"), QKeySequence("Ctrl+F4"),
+                      QKeySequence("Ctrl+C"), QKeySequence("Ctrl+R"), QKeySequence("Ctrl+M")};
     QMenu* file = menuBar()->addMenu("Archivo");
     file->addAction("Abrir", QKeySequence("Ctrl+A"), this, &Form1::abrirArchivo);
     file->addAction("Guardar datos", QKeySequence("Ctrl+G"), this, &Form1::guardarDatos);
@@ -360,6 +368,19 @@ void Form1::salir() {
     }
     close();
     QApplication::quit();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->modifiers() | key->key());
+        if (menuShortcuts_.contains(pressed)) {
+            // Not taken by the field, so the menu entry's shortcut fires.
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -58,6 +58,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -82,6 +83,7 @@ private:
     common::frmAbout* about_ = nullptr;
     QButtonGroup* methods_ = nullptr;
     std::array<std::array<QLabel*, ResultLabels::kColumns>, kStates> resultLabels_{};
+    QList<QKeySequence> menuShortcuts_;
     bool leaving_ = false;
 };
 

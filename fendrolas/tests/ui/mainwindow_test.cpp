@@ -317,6 +317,25 @@ private slots:
         QCOMPARE(shortcuts["Comparar metodos"], QString("Ctrl+M"));
     }
 
+    void menuShortcutsWorkFromAField() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* edit = form.findChild<QLineEdit*>("Text6");
+        edit->setFocus();
+        edit->setText("30");
+        QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);  // Calcular
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0].text, std::string("Por favor seleccione un metodo de calculo."));
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);  // Abrir
+        QCOMPARE(stub.openCalls, 1);
+        QCOMPARE(edit->text(), QString("30"));
+    }
+
     void aboutIsOneModelessWindow() {
         common::RecordingMessages messages;
         StubDialogs stub;
@@ -346,6 +365,18 @@ private slots:
         QVERIFY(!form.hansenDialog()->isVisible());
         QVERIFY(!form.aboutWindow()->isVisible());
         QVERIFY(QDir(folder.file(".")).entryList(QDir::Files).isEmpty());
+    }
+
+    void theCloseBoxEndsTheProgramLikeSalir() {
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        form.show();
+        form.selectMethod(4);
+        QVERIFY(form.vesicDialog()->isVisible());
+        form.close();
+        QVERIFY(!form.isVisible());
+        QVERIFY(!form.vesicDialog()->isVisible());
     }
 };
 
