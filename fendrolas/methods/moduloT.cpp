@@ -22,7 +22,9 @@ double interpolatedKpg(double phiDegrees) {
     double Kpg = 0;
     for (int k = 1; k < kKpgPoints; ++k) {
         if (phiDegrees >= kpgAngle[k] && phiDegrees <= kpgAngle[k + 1]) {
-            const float slope = (kpgValue[k + 1] - kpgValue[k]) / (kpgAngle[k + 1] - kpgAngle[k]);
+            // The slope is rounded to single precision; the rest is double.
+            const double slope =
+                float((kpgValue[k + 1] - kpgValue[k]) / (kpgAngle[k + 1] - kpgAngle[k]));
             Kpg = slope * phiDegrees - slope * kpgAngle[k] + kpgValue[k];
         }
     }
