@@ -121,6 +121,17 @@ TEST(Batch, BadDataFileAndBadOptions) {
     EXPECT_EQ(folder.read("res.sal"), "");
 }
 
+TEST(Batch, ResultFileThatCannotBeWritten) {
+    TestFolder folder;
+    copyExample(folder, "zapata-centrada.dat");
+    std::filesystem::create_directories(folder.file("res.sal/keep"));
+    const Outcome o = runProgram(folder, "--batch zapata-centrada.dat --method 1");
+    EXPECT_EQ(o.code, 4);
+    EXPECT_EQ(o.err, "ERROR: No se pudo guardar el archivo res.sal\n");
+    EXPECT_NE(folder.read("terza.out"), "");
+    EXPECT_NE(o.out.find("\n1\t166.7\t1242.4\t"), std::string::npos);
+}
+
 TEST(Batch, HelpNeedsNoWindowSystem) {
     TestFolder folder;
     const Outcome o = runProgram(folder, "--help");
