@@ -159,6 +159,16 @@ private slots:
         QVERIFY(f.form.area(1)->picture().toImage() != eccentric);
     }
 
+    void theWindowRedrawsOnItsOwnPaintEvent() {
+        Fixture f;
+        f.fields.setText("Text10", "2");
+        f.fields.setText("Text11", "2");
+        f.fields.setText("Text1_4", "100");
+        QCOMPARE(pixelsOf(f.form.area(5)->picture().toImage(), fendrolas::classicColor(10)), 0);
+        f.form.grab();  // paints the window as showing it would
+        QVERIFY(pixelsOf(f.form.area(5)->picture().toImage(), fendrolas::classicColor(10)) > 0);
+    }
+
     void aLongBaseFitsItsArea() {
         Fixture f;
         f.fields.setText("Text10", "6");
