@@ -17,7 +17,9 @@ bool isFieldName(const std::string& name) {
            std::end(kSlopeFieldNames);
 }
 
+// The option buttons are mutually exclusive: the last --method given is the one selected.
 bool readMethod(const std::string& text, MethodButtons& buttons) {
+    buttons = MethodButtons{};
     if (text == "bishop") {
         buttons.bishop = true;
     } else if (text == "janbu") {
@@ -93,6 +95,10 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
     // The window redraws after every "Calcular", which rewrites "coords.tmp" from the fields.
     prepareSliceGeometry(readSlopeInput(fields, buttons), folders.temp, messages, false);
     if (!outcome.computed) {
+        // The window says nothing for Spencer; a script still learns why there is no result.
+        if (buttons.spencer) {
+            err << "marvecos: el metodo Spencer no esta disponible; no se calcula nada.\n";
+        }
         return kBatchNoResult;
     }
     out << "fs=" << outcome.valueLabel << "\n";

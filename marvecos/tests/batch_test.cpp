@@ -76,9 +76,16 @@ TEST_F(Batch, MessagesGoToStandardErrorInOrder) {
     EXPECT_EQ(r.err, "Marvecos: Por favor seleccione un metodo de analisis.\n");
     EXPECT_TRUE(program.has("coords.tmp"));  // the redraw still rewrites it
 
+    // Spencer shows no message box; the batch run still says why it has no result.
     r = run(kSlope + " --method spencer");
     EXPECT_EQ(r.exitCode, 3);
-    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.err, "marvecos: el metodo Spencer no esta disponible; no se calcula nada.\n");
+    EXPECT_EQ(r.out, "");
+
+    // Only one method button is selected at a time: the last option wins.
+    r = run(kSlope + " --method bishop --method janbu");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "fs=2.017\n");
 
     // The calculation and the redraw after it both warn about the number of slices.
     r =
