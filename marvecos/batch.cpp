@@ -32,6 +32,22 @@ bool readMethod(const std::string& text, MethodButtons& buttons) {
     return true;
 }
 
+// Passes every box on and remembers whether a file could not be written: in this program
+// that is what the critical icon reports.
+class WriteFailureWatch : public common::MessageSink {
+public:
+    explicit WriteFailureWatch(common::MessageSink& inner) : inner_(inner) {}
+    void show(const std::string& text, const std::string& title,
+              common::MessageIcon icon) override {
+        failedWrite = failedWrite || icon == common::MessageIcon::Critical;
+        inner_.show(text, title, icon);
+    }
+    bool failedWrite = false;
+
+private:
+    common::MessageSink& inner_;
+};
+
 int usageError(std::ostream& err, const std::string& text) {
     err << "marvecos: " << text << "\n"
         << "Use marvecos --help para ver las opciones.\n";
@@ -64,7 +80,7 @@ std::string batchHelp() {
            "$XDG_DATA_HOME/marvecos o ~/.local/share/marvecos).\n"
            "\n"
            "Codigos de salida: 0 factor de seguridad calculado, 2 opciones incorrectas,\n"
-           "3 sin resultado.\n";
+           "3 sin resultado, 4 calculado pero algun archivo no se pudo escribir.\n";
 }
 
 int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, std::ostream& out,
@@ -91,9 +107,10 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
             return usageError(err, "opcion desconocida: " + arg);
         }
     }
-    const CalcularOutcome outcome = calcular(fields, buttons, folders, messages);
+    WriteFailureWatch watched(messages);
+    const CalcularOutcome outcome = calcular(fields, buttons, folders, watched);
     // The window redraws after every "Calcular", which rewrites "coords.tmp" from the fields.
-    prepareSliceGeometry(readSlopeInput(fields, buttons), folders.temp, messages, false);
+    prepareSliceGeometry(readSlopeInput(fields, buttons), folders.temp, watched, false);
     if (!outcome.computed) {
         // The window says nothing for Spencer; a script still learns why there is no result.
         if (buttons.spencer) {
@@ -102,7 +119,7 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
         return kBatchNoResult;
     }
     out << "fs=" << outcome.valueLabel << "\n";
-    return kBatchComputed;
+    return watched.failedWrite ? kBatchFileNotWritten : kBatchComputed;
 }
 
 }  // namespace marvecos

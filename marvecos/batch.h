@@ -13,6 +13,7 @@ namespace marvecos {
 constexpr int kBatchComputed = 0;
 constexpr int kBatchUsage = 2;
 constexpr int kBatchNoResult = 3;
+constexpr int kBatchFileNotWritten = 4;
 
 std::string batchHelp();
 

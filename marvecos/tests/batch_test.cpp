@@ -98,6 +98,16 @@ TEST_F(Batch, MessagesGoToStandardErrorInOrder) {
     EXPECT_EQ(r.err.substr(r.err.size() - warning.size()), warning);
 }
 
+TEST_F(Batch, FileThatCannotBeWrittenIsAFailureEvenWithAResult) {
+    fs::create_directories(work.file("errores.out/keep"));
+    const ProgramRun r = run(kSlope + " --method bishop");
+    EXPECT_EQ(r.exitCode, 4);
+    EXPECT_EQ(r.out, "fs=2.253\n");
+    EXPECT_EQ(r.err, "Marvecos: No se pudo escribir el archivo ./errores.out.\n");
+    EXPECT_TRUE(work.has("Bishop.out"));
+    EXPECT_TRUE(fs::is_directory(work.file("errores.out/keep")));
+}
+
 TEST_F(Batch, BrokenCircleHasNoResult) {
     const ProgramRun r =
         run("--batch --fi 20 --c 10 --gam 18 --H 10 --L 20 --Xcr 100 --Ycr 100 --R 5 --n 10 "
