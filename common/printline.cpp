@@ -17,12 +17,21 @@ std::size_t columns(const std::string& text) {
 
 }  // namespace
 
+void PrintLine::padTo(std::size_t column) {
+    const std::size_t used = columns(line_);
+    if (used < column) {
+        line_.append(column - used, ' ');
+    }
+}
+
 PrintLine& PrintLine::add(const std::string& item) {
+    padTo(pendingColumn_);
     line_ += item;
     return *this;
 }
 
 PrintLine& PrintLine::zone(const std::string& item) {
+    padTo(pendingColumn_);
     const std::size_t used = columns(line_);
     std::size_t start = 0;  // 0-based column of the next zone
     while (start < used || start < nextZoneFrom_) {
@@ -33,25 +42,21 @@ PrintLine& PrintLine::zone(const std::string& item) {
     if (start > 0 && start == used && line_.back() != ' ') {
         start += kPrintZoneWidth;
     }
+    nextZoneFrom_ = start + 1;
+    if (item.empty()) {
+        return *this;  // the blanks come with the next item, never after the last one
+    }
     line_.append(start - used, ' ');
     line_ += item;
-    nextZoneFrom_ = start + 1;
     return *this;
 }
 
 PrintLine& PrintLine::column(int col) {
-    const std::size_t target = col > 1 ? static_cast<std::size_t>(col - 1) : 0;
-    const std::size_t used = columns(line_);
-    if (used < target) {
-        line_.append(target - used, ' ');
-    }
+    pendingColumn_ = col > 1 ? static_cast<std::size_t>(col - 1) : 0;
     return *this;
 }
 
-std::string PrintLine::text() const {
-    const std::size_t end = line_.find_last_not_of(' ');
-    return end == std::string::npos ? std::string() : line_.substr(0, end + 1);
-}
+std::string PrintLine::text() const { return line_; }
 
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string content;

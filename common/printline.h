@@ -7,12 +7,13 @@ namespace common {
 
 // One line of a text file or printer page, built item by item. add() writes an item directly
 // after the previous one; zone() starts it at the next 14-character print zone (columns 1, 15,
-// 29, 43, ...). text() gives the line without trailing blanks and without a line end.
+// 29, 43, ...). Blanks only ever stand before an item, never after the last one; a number's own
+// trailing blank (its print text) is part of the item and stays. text() has no line end.
 class PrintLine {
 public:
     PrintLine& add(const std::string& item);
     PrintLine& zone(const std::string& item);
-    // Moves to the given 1-based column (padding with blanks) if the line is not past it.
+    // The next item starts at the given 1-based column if the line is not past it.
     PrintLine& column(int col);
     std::string text() const;
 
@@ -20,6 +21,9 @@ private:
     std::string line_;
     // First column an item placed by zone() may use: an empty item still takes up its zone.
     std::size_t nextZoneFrom_ = 0;
+    // Column (0-based) asked for by column(), filled with blanks when the next item comes.
+    std::size_t pendingColumn_ = 0;
+    void padTo(std::size_t column);
 };
 
 constexpr int kPrintZoneWidth = 14;

@@ -16,14 +16,14 @@ namespace fs = std::filesystem;
 TEST(PrintLine, ItemsDirectlyOrInZones) {
     PrintLine direct;
     direct.add(printSingle(30)).add(printSingle(10));
-    EXPECT_EQ(direct.text(), " 30  10");
+    EXPECT_EQ(direct.text(), " 30  10 ");
 
     PrintLine zoned;
     zoned.zone(printSingle(2)).zone(printSingle(3)).zone(printSingle(1.5f));
     const std::string line = zoned.text();
     EXPECT_EQ(line.find('3'), 15u);  // position 15 counted from 1 holds the sign blank
     EXPECT_EQ(line.substr(28, 4), " 1.5");
-    EXPECT_EQ(line, " 2             3             1.5");
+    EXPECT_EQ(line, " 2             3             1.5 ");
 }
 
 TEST(PrintLine, FullZoneKeepsTheNextItemApart) {
@@ -46,7 +46,7 @@ TEST(PrintLine, EmptyItemStillTakesItsZone) {
 TEST(PrintLine, ZonesCountCharactersNotBytes) {
     PrintLine line;
     line.zone("CASO N\u00ba:").zone(printInteger(3));
-    EXPECT_EQ(line.text(), "CASO N\u00ba:       3");
+    EXPECT_EQ(line.text(), "CASO N\u00ba:       3 ");
     PrintLine titled;
     titled.add("\u00ba").column(4).add("x");
     EXPECT_EQ(titled.text(), "\u00ba  x");
@@ -56,6 +56,8 @@ TEST(PrintLine, ColumnAndJoin) {
     PrintLine line;
     line.column(20).add("Titulo");
     EXPECT_EQ(line.text(), std::string(19, ' ') + "Titulo");
+    line.column(40);
+    EXPECT_EQ(line.text(), std::string(19, ' ') + "Titulo");  // no blanks after the last item
     EXPECT_EQ(joinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
 }
 

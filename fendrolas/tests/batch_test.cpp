@@ -46,7 +46,7 @@ TEST(Batch, OneMethodPrintsTheResultFramesAndWritesItsFiles) {
         << o.out;
     EXPECT_NE(o.out.find("\n5\t0.0\t0.0\t0.0\t100000.000\t"), std::string::npos);
     EXPECT_EQ(folder.read("terza.out").substr(0, 24), "1242.382      7454.292\r\n");
-    EXPECT_NE(folder.read("res.sal").find(" 1\r\n"), std::string::npos);
+    EXPECT_NE(folder.read("res.sal").find(" 1 \r\n"), std::string::npos);
 }
 
 TEST(Batch, MessagesGoToStderrInOrder) {
@@ -82,7 +82,7 @@ TEST(Batch, AllMethodsThenCompare) {
     for (const char* name : {"terza.out", "meyer.out", "hansen.out", "vesic.out", "ccsr.out"}) {
         EXPECT_NE(folder.read(name), "") << name;
     }
-    EXPECT_NE(folder.read("res.sal").find(" 5\r\n"), std::string::npos);
+    EXPECT_NE(folder.read("res.sal").find(" 5 \r\n"), std::string::npos);
 
     const Outcome compared = runProgram(folder, "--batch --compare");
     EXPECT_EQ(compared.code, 0) << compared.err;

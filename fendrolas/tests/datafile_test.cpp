@@ -43,13 +43,13 @@ protected:
     common::RecordingMessages messages;
 };
 
-const std::string kZoneOfZeros = " 0             0             0             0             0\r\n";
+const std::string kZoneOfZeros = " 0             0             0             0             0 \r\n";
 
 }  // namespace
 
 TEST_F(DataFileTest, FreshWindowSavesZeros) {
     ASSERT_TRUE(grabardat(file("nuevo.dat"), fields, messages));
-    std::string expected = " 0  0  0  0\r\n 0             0             0\r\n";
+    std::string expected = " 0  0  0  0 \r\n 0             0             0 \r\n";
     for (int i = 0; i < 5; ++i) {
         expected += kZoneOfZeros;
     }
@@ -66,8 +66,8 @@ TEST_F(DataFileTest, SavesRawFieldValuesInPrintText) {
     fields.setText("Text1_1", "-2.5");
     ASSERT_TRUE(grabardat(file("d.dat"), fields, messages));
     const std::string content = read("d.dat");
-    EXPECT_EQ(content.substr(0, content.find("\r\n")), " 30  0  .25  1234568");
-    EXPECT_NE(content.find("\r\n 2.5           0             0\r\n"), std::string::npos);
+    EXPECT_EQ(content.substr(0, content.find("\r\n")), " 30  0  .25  1234568 ");
+    EXPECT_NE(content.find("\r\n 2.5           0             0 \r\n"), std::string::npos);
     EXPECT_NE(content.find("\r\n-2.5           0"), std::string::npos);
 }
 

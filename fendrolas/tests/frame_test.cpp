@@ -79,14 +79,14 @@ TEST(ResultFiles, SummaryFileLayout) {
         start = end + 2;
     }
     ASSERT_EQ(lines.size(), 166u);
-    EXPECT_EQ(lines[0], " 5.5" + blanks(10) + " 1" + blanks(12) + " .25" + blanks(10) + " 1");
+    EXPECT_EQ(lines[0], " 5.5" + blanks(10) + " 1" + blanks(12) + " .25" + blanks(10) + " 1 ");
     // Row j of state i on line 2 + 5 (j - 1) + (i - 1), counted from 1.
-    EXPECT_EQ(lines[1], " 2");
-    EXPECT_EQ(lines[1 + 5 * 24], " 1242.5");
-    EXPECT_EQ(lines[1 + 5 * 24 + 2], " 20.25");
-    EXPECT_EQ(lines[1 + 5 * 25], " 7455");
-    EXPECT_EQ(lines[1 + 5 * 23], " 166.6667");
-    EXPECT_EQ(lines[165], " 0");
+    EXPECT_EQ(lines[1], " 2 ");
+    EXPECT_EQ(lines[1 + 5 * 24], " 1242.5 ");
+    EXPECT_EQ(lines[1 + 5 * 24 + 2], " 20.25 ");
+    EXPECT_EQ(lines[1 + 5 * 25], " 7455 ");
+    EXPECT_EQ(lines[1 + 5 * 23], " 166.6667 ");
+    EXPECT_EQ(lines[165], " 0 ");
     EXPECT_EQ(text.find('\n') - 1, text.find('\r'));
 }
 
@@ -97,14 +97,14 @@ TEST(ResultFiles, MethodFileLayout) {
                   "20.250" + blanks(8) + "0.000\r\n" +   //
                   "0.000" + blanks(9) + "0.000\r\n" +    //
                   "0.000" + blanks(9) + "0.000\r\n" +    //
-                  " 1242.5" + blanks(7) + " 7455\r\n");
+                  " 1242.5" + blanks(7) + " 7455 \r\n");
 }
 
 TEST(ResultFiles, EmptyRunWritesZerosAsTheLargestValues) {
     MethodResults empty;
     empty.method = 2;
     const std::string text = methodFileText(empty);
-    EXPECT_EQ(text.substr(text.size() - 20), "\r\n 0" + blanks(12) + " 0\r\n");
+    EXPECT_EQ(text.substr(text.size() - 21), "\r\n 0" + blanks(12) + " 0 \r\n");
 }
 
 TEST(ResultFiles, AllNegativeRunKeepsTheStartValues) {
@@ -114,7 +114,7 @@ TEST(ResultFiles, AllNegativeRunKeepsTheStartValues) {
         negative(26, i) = -2000000;
     }
     const std::string text = methodFileText(negative);
-    EXPECT_NE(text.find("\r\n-100000       -1000000\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n-100000       -1000000 \r\n"), std::string::npos);
 }
 
 TEST(Frame, WritesBothFilesAndReadsThemBack) {

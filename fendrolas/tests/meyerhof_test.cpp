@@ -145,7 +145,7 @@ TEST(Meyerhof, RunWritesItsFilesAndHandsOverMethodTwo) {
     const std::string meyer = run.folder.read("meyer.out");
     EXPECT_EQ(meyer.substr(0, meyer.find("\r\n")), "1294.659      7767.956");
     const std::string summary = run.folder.read("res.sal");
-    EXPECT_TRUE(summary.substr(0, summary.find("\r\n")).ends_with(" 2"));
+    EXPECT_TRUE(summary.substr(0, summary.find("\r\n")).ends_with(" 2 "));
 }
 
 TEST(Meyerhof, AwkwardInputsNeverGiveNonFiniteValues) {

@@ -51,11 +51,11 @@ TEST(IterateFactor, ConvergedAtTheFirstIterationHasIterZero) {
               "              1.200         1.200\r\n");
     // No iteration lines: the count, the starting value and the result, then the error.
     EXPECT_EQ(resultsText(q, it),
-              " 1\r\n"
+              " 1 \r\n"
               " 1.2           0             0             0             0             0  "
-              "           0             0\r\n"
-              " 0             1.2           1.2\r\n"
-              " 0\r\n");
+              "           0             0 \r\n"
+              " 0             1.2           1.2 \r\n"
+              " 0 \r\n");
 }
 
 TEST(IterateFactor, ToleranceLoosensAfterIterations500And750) {
@@ -87,7 +87,7 @@ TEST(IterateFactor, WithoutConvergenceStopsAfterIteration1000WithTheLastValue) {
     // results.tmp holds pairs 1..1001; the last was never reached and reads 0, 0.
     const std::string results = resultsText(swingingSlice(2.05), it);
     EXPECT_EQ(std::count(results.begin(), results.end(), '\n'), 1 + 1 + 1 + 1001 + 1);
-    EXPECT_NE(results.find("\r\n 0             0\r\n"), std::string::npos);
+    EXPECT_NE(results.find("\r\n 0             0 \r\n"), std::string::npos);
 }
 
 TEST(IterateFactor, JanbuDividesBySumWtanWithSecantSquared) {

@@ -269,7 +269,7 @@ private slots:
         stub.saveName = folder.file("zapata.dat");
         click(form, "Command2");
         const QByteArray saved = folder.read("zapata.dat");
-        QVERIFY(saved.startsWith(" 30  0  0  0\r\n"));
+        QVERIFY(saved.startsWith(" 30  0  0  0 \r\n"));
         QCOMPARE(saved.count("\r\n"), 7);
 
         setFields(&form, {{"Text6", ""}, {"Text11", "9"}, {"Text1_0", ""}});
