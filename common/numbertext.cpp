@@ -4,12 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 
-// GCC 12 at -O2 reports string concatenation inside std::string as overlapping copies
-// (a known false -Wrestrict), which -Werror would turn into a failed release build.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wrestrict"
-#endif
-
 namespace common {
 
 namespace {
