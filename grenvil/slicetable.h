@@ -21,7 +21,7 @@ struct SpencerInput {
 constexpr int kMaxSlices = 104;
 constexpr int kEntries = kMaxSlices + 2;
 
-// The slices of one calculation. The table lives as long as the session: where a slice has no
+// The slices of one calculation. The table lives as long as the program runs: where a slice has no
 // base length its angles are not recomputed and keep the values they last had.
 struct SliceTable {
     int caso = 0;

@@ -32,7 +32,7 @@ std::string tempFolder() {
     return dir.string();
 }
 
-struct Session {
+struct Conversation {
     std::string out, err;
     int code = -1;
     std::vector<std::string> lines() const {
@@ -61,10 +61,10 @@ struct Session {
     }
 };
 
-Session run(const std::string& input, const std::string& averPath = "") {
+Conversation run(const std::string& input, const std::string& averPath = "") {
     std::istringstream in(input);
     std::ostringstream out, err;
-    Session s;
+    Conversation s;
     if (averPath.empty()) {
         const std::string folder = tempFolder();
         s.code = runGrenvil(in, out, err, folder + "/aver.out");
@@ -122,7 +122,7 @@ const std::string kOtro = "\n\n OTRO CALCULO? SI=1,NO=0   OT=";
 
 TEST(Dialogue, OneCalculationLineByLine) {
     // The answers are not echoed on a string stream, so each prompt runs into the next text.
-    const Session s = run(kFirstTheta + "0\n");
+    const Conversation s = run(kFirstTheta + "0\n");
     EXPECT_EQ(s.code, 0);
     EXPECT_EQ(s.out, kBanner + kPrompts +
                          " id=4\n"
@@ -140,14 +140,14 @@ TEST(Dialogue, OneCalculationLineByLine) {
 }
 
 TEST(Dialogue, SecondThetaFollowsTheLargerFactor) {
-    const Session down = run(kDownward + "0\n");
+    const Conversation down = run(kDownward + "0\n");
     ASSERT_GE(down.traceLines().size(), 2u);
     EXPECT_NE(down.traceLines()[0].find("THETA=  0.000 RAD"), std::string::npos);
     EXPECT_NE(down.traceLines()[1].find("NP=   2"), std::string::npos);
     EXPECT_NE(down.traceLines()[1].find("THETA= -0.010 RAD"), std::string::npos);
     EXPECT_NE(down.out.find(" ANGULO  THETA=-0.573\n"), std::string::npos);
 
-    const Session up = run(kUpward + "0\n");
+    const Conversation up = run(kUpward + "0\n");
     ASSERT_GE(up.traceLines().size(), 2u);
     EXPECT_NE(up.traceLines()[1].find("THETA=  0.010 RAD"), std::string::npos);
     EXPECT_NE(up.out.find(" RESULTADOS\n"), std::string::npos);
@@ -155,7 +155,7 @@ TEST(Dialogue, SecondThetaFollowsTheLargerFactor) {
 }
 
 TEST(Dialogue, FactorsOfAHundredOrMoreDoNotFitTheResultField) {
-    const Session s = run(kHugeCohesion + "\n0\n");
+    const Conversation s = run(kHugeCohesion + "\n0\n");
     EXPECT_NE(s.out.find(" TASLACION FST=******\n"), std::string::npos);
     EXPECT_NE(s.out.find(" NO HAY CONVERGENCIA PARA ESTOS VALORES.\n"), std::string::npos);
     EXPECT_EQ(s.count("nan"), 0);
@@ -163,7 +163,7 @@ TEST(Dialogue, FactorsOfAHundredOrMoreDoNotFitTheResultField) {
 }
 
 TEST(Dialogue, ForceSearchThatNeverConvergesEndsTheCalculation) {
-    const Session s = run(kNoForceBalance + "\n0\n");
+    const Conversation s = run(kNoForceBalance + "\n0\n");
     EXPECT_EQ(s.count(" No hay convergencia en traslaciones...\n"), 3);
     ASSERT_EQ(s.traceLines().size(), 1u);
     const std::string expected =
@@ -173,7 +173,7 @@ TEST(Dialogue, ForceSearchThatNeverConvergesEndsTheCalculation) {
 }
 
 TEST(Dialogue, SlicesForcesThatCannotBeComputedEndTheCalculation) {
-    const Session s = run("0\n0\n18\n10\n20\n8\n22\n23\n20\n\n0\n");
+    const Conversation s = run("0\n0\n18\n10\n20\n8\n22\n23\n20\n\n0\n");
     EXPECT_NE(s.out.find(" id=1\n NO HAY CONVERGENCIA PARA ESTOS VALORES.\n\n\n RESULTADOS\n"
                          " TASLACION FST= 0.000\n MOMENTOS  FSM= 0.000\n ANGULO  THETA= 0.000\n"),
               std::string::npos);
@@ -181,7 +181,7 @@ TEST(Dialogue, SlicesForcesThatCannotBeComputedEndTheCalculation) {
 }
 
 TEST(Dialogue, ThetaSwingingBetweenNeighboursIsStopped) {
-    const Session s = run(kSwinging + "\n0\n");
+    const Conversation s = run(kSwinging + "\n0\n");
     const std::vector<std::string> trace = s.traceLines();
     ASSERT_GE(trace.size(), 3u);
     const auto theta = [](const std::string& line) { return line.substr(line.find("THETA=")); };
@@ -194,7 +194,7 @@ TEST(Dialogue, ThetaSwingingBetweenNeighboursIsStopped) {
 
 TEST(Dialogue, BadDataWaitsForALineThenOffersAnotherCalculation) {
     // The line after the error is only waited for: "7" must not be taken as the answer to OT.
-    const Session s = run(kCircleMissesFace + "7\n1\n" + kFirstTheta + "0\n");
+    const Conversation s = run(kCircleMissesFace + "7\n1\n" + kFirstTheta + "0\n");
     EXPECT_EQ(s.code, 0);
     EXPECT_NE(s.out.find(" COMIENZO DEL ANALISIS.\n *** ERROR DE DATOS ***\n" + kOtro + kBanner),
               std::string::npos);
@@ -202,7 +202,7 @@ TEST(Dialogue, BadDataWaitsForALineThenOffersAnotherCalculation) {
     EXPECT_EQ(s.count(" RESULTADOS"), 1);
 
     for (const std::string slices : {"0", "105", "-4", "1"}) {
-        const Session bad = run("20\n10\n18\n10\n20\n8\n22\n23\n" + slices + "\n\n0\n");
+        const Conversation bad = run("20\n10\n18\n10\n20\n8\n22\n23\n" + slices + "\n\n0\n");
         EXPECT_NE(bad.out.find(" *** ERROR DE DATOS ***\n"), std::string::npos) << slices;
         EXPECT_EQ(bad.count(" id="), 0) << slices;
     }
@@ -212,8 +212,8 @@ TEST(Dialogue, AnAnswerThatIsNotANumberIsAskedAgain) {
     const std::string fi = " ANGULO DE FRICCION INTERNA DEL SUELO  FI=";
     const std::string n = " NUMERO DE DOVELAS                      N=";
     const std::string ot = " OTRO CALCULO? SI=1,NO=0   OT=";
-    const Session clean = run(kFirstTheta + "0\n");
-    const Session s = run("abc\n1,5\n\n10\n40\n18\n10\n10\n8\n12\n14\n20.5\n20\nsi\n0\n");
+    const Conversation clean = run(kFirstTheta + "0\n");
+    const Conversation s = run("abc\n1,5\n\n10\n40\n18\n10\n10\n8\n12\n14\n20.5\n20\nsi\n0\n");
     std::string expected = clean.out;
     expected.insert(expected.find(fi), fi + fi + fi);
     expected.insert(expected.find(n), n);
@@ -223,7 +223,7 @@ TEST(Dialogue, AnAnswerThatIsNotANumberIsAskedAgain) {
 }
 
 TEST(Dialogue, AnotherCalculationStartsOverWithTheBanner) {
-    const Session s = run(kFirstTheta + "1\n" + kDownward + "0\n");
+    const Conversation s = run(kFirstTheta + "1\n" + kDownward + "0\n");
     EXPECT_EQ(s.count("METODO DE SPENCER"), 2);
     EXPECT_EQ(s.count(" RESULTADOS\n"), 2);
     EXPECT_EQ(s.count(kOtro), 2);
@@ -245,13 +245,13 @@ TEST(Dialogue, EndOfInputAtAnyStageEndsTheProgram) {
     }
     cuts.push_back(1);  // "0" without its line end, then nothing more
     for (const std::size_t cut : cuts) {
-        const Session s = run(whole.substr(0, cut));
+        const Conversation s = run(whole.substr(0, cut));
         EXPECT_EQ(s.code, 0) << cut;
         EXPECT_TRUE(s.out.ends_with("\n")) << cut;
         EXPECT_LE(s.count("METODO DE SPENCER"), 3) << cut;
     }
     // Input ending at the wait after "NO HAY CONVERGENCIA": no result block follows.
-    const Session atWait = run(kNoForceBalance);
+    const Conversation atWait = run(kNoForceBalance);
     EXPECT_TRUE(atWait.out.ends_with(" NO HAY CONVERGENCIA PARA ESTOS VALORES.\n\n"));
     EXPECT_EQ(atWait.count("RESULTADOS"), 0);
     // Input ending at the first prompt.
@@ -264,7 +264,7 @@ TEST(Dialogue, AverOutIsCreatedEmpty) {
         std::ofstream old(path);
         old << "resultados antiguos\r\n";
     }
-    const Session s = run(kFirstTheta + "0\n", path);
+    const Conversation s = run(kFirstTheta + "0\n", path);
     ASSERT_TRUE(fs::exists(path));
     EXPECT_EQ(fs::file_size(path), 0u);
     EXPECT_TRUE(s.err.empty());
@@ -273,7 +273,7 @@ TEST(Dialogue, AverOutIsCreatedEmpty) {
 
 TEST(Dialogue, AverOutThatCannotBeCreatedIsReportedAndTheCalculationGoesOn) {
     const std::string path = tempFolder() + "/no/such/folder/aver.out";
-    const Session s = run(kFirstTheta + "0\n", path);
+    const Conversation s = run(kFirstTheta + "0\n", path);
     EXPECT_EQ(s.err.rfind("No se pudo crear el archivo " + path, 0), 0u) << s.err;
     EXPECT_NE(s.out.find(" RESULTADOS\n"), std::string::npos);
     EXPECT_EQ(s.code, 0);
