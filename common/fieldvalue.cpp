@@ -8,7 +8,9 @@ namespace common {
 
 namespace {
 
-bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool isDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
 
 // Length of the longest prefix of s that is a number: sign, digits, point, digits, exponent.
 // The exponent counts only when it has at least one digit.

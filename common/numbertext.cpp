@@ -71,8 +71,7 @@ bool fitsPlainForm(const Decimal& d, int maxDigits) {
 std::string plainForm(const Decimal& d, bool leadingZero) {
     const int n = static_cast<int>(d.digits.size());
     if (d.exponent < 0) {
-        return std::string(leadingZero ? "0." : ".") + std::string(-d.exponent - 1, '0') +
-               d.digits;
+        return std::string(leadingZero ? "0." : ".") + std::string(-d.exponent - 1, '0') + d.digits;
     }
     const int integerDigits = d.exponent + 1;
     if (n <= integerDigits) {
@@ -113,15 +112,25 @@ std::string print(double value, int maxDigits, bool single) {
 
 }  // namespace
 
-std::string displaySingle(float value) { return display(value, kSingleDigits, true); }
+std::string displaySingle(float value) {
+    return display(value, kSingleDigits, true);
+}
 
-std::string displayDouble(double value) { return display(value, kDoubleDigits, false); }
+std::string displayDouble(double value) {
+    return display(value, kDoubleDigits, false);
+}
 
-std::string printSingle(float value) { return print(value, kSingleDigits, true); }
+std::string printSingle(float value) {
+    return print(value, kSingleDigits, true);
+}
 
-std::string printDouble(double value) { return print(value, kDoubleDigits, false); }
+std::string printDouble(double value) {
+    return print(value, kDoubleDigits, false);
+}
 
-std::string printInteger(long value) { return numberInText(value) + " "; }
+std::string printInteger(long value) {
+    return numberInText(value) + " ";
+}
 
 std::string numberInText(long value) {
     return value < 0 ? std::to_string(value) : " " + std::to_string(value);

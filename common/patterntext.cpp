@@ -7,7 +7,9 @@ namespace common {
 
 namespace {
 
-bool isPlace(char ch) { return ch == '#' || ch == '0'; }
+bool isPlace(char ch) {
+    return ch == '#' || ch == '0';
+}
 
 struct Pattern {
     std::string prefix, suffix;
@@ -65,8 +67,8 @@ Pattern parsePattern(const std::string& pattern) {
 std::pair<std::string, std::string> roundedDigits(double magnitude, int decimals) {
     // The exact expansion well past the rounding place tells a true tie from a near one.
     char buffer[512];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                std::chars_format::fixed, decimals + 30);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed,
+                                decimals + 30);
     std::string text(buffer, result.ptr);
     const std::size_t point = text.find('.');
     std::string integer = text.substr(0, point);

@@ -56,7 +56,9 @@ PrintLine& PrintLine::column(int col) {
     return *this;
 }
 
-std::string PrintLine::text() const { return line_; }
+std::string PrintLine::text() const {
+    return line_;
+}
 
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string content;

@@ -76,8 +76,8 @@ bool writeFileSafely(const std::string& path, const std::string& content, std::s
         return fail(error, pattern);
     }
     const std::string tempPath(temp.data());
-    const bool written = writeAll(fd, content) && ::fchmod(fd, modeFor(path)) == 0 &&
-                         ::fsync(fd) == 0;
+    const bool written =
+        writeAll(fd, content) && ::fchmod(fd, modeFor(path)) == 0 && ::fsync(fd) == 0;
     const int savedErrno = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {

@@ -1,10 +1,11 @@
+#include "common/numbertext.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <random>
 
 #include "common/fieldvalue.h"
-#include "common/numbertext.h"
 #include "common/patterntext.h"
 
 using namespace common;
@@ -80,12 +81,11 @@ TEST(PrintText, EverySingleReadsBackToSevenDigits) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> exponent(-8, 9);
     for (int k = 0; k < 5000; ++k) {
-        const float value = static_cast<float>(std::pow(10.0, exponent(random)) *
-                                               (k % 2 ? -1 : 1));
+        const float value = static_cast<float>(std::pow(10.0, exponent(random)) * (k % 2 ? -1 : 1));
         double back = 0;
         std::string text = printSingle(value);
-        ASSERT_TRUE(parseNumberToken(text.substr(text[0] == ' ' ? 1 : 0, text.size() - 1 -
-                                                     (text[0] == ' ' ? 1 : 0)), back))
+        ASSERT_TRUE(parseNumberToken(
+            text.substr(text[0] == ' ' ? 1 : 0, text.size() - 1 - (text[0] == ' ' ? 1 : 0)), back))
             << text;
         EXPECT_NEAR(back, value, std::fabs(value) * 1e-6) << text;
         EXPECT_NEAR(fieldValue(displaySingle(value)), value, std::fabs(value) * 1e-6);

@@ -46,7 +46,8 @@ TEST_F(DataFileTest, WritesOneValuePerLineWithTheMethodOnLine13) {
     fields.setText("hn", "-1.25");
     fields.setText("w", "12 %");
     EXPECT_EQ(dataFileText(fields, Method::Coulomb),
-              " 18 \r\n 30 \r\n 2.5 \r\n 0 \r\n 12 \r\n-1.25 \r\n 2 \r\n 4 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n"
+              " 18 \r\n 30 \r\n 2.5 \r\n 0 \r\n 12 \r\n-1.25 \r\n 2 \r\n 4 \r\n 0 \r\n 0 \r\n 0 "
+              "\r\n 0 \r\n"
               " 2 \r\n 1 \r\n 0 \r\n");
 }
 
