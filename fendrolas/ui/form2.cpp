@@ -272,6 +272,13 @@ void Form2::setCaption(const std::string& caption) {
 void Form2::open() {
     if (mainWindow_ != nullptr) {
         mainWindow_->setEnabled(false);
+        // Disabling a window disables the windows it owns too; the comparison window, the
+        // coefficient dialogs and About stay usable.
+        for (QWidget* child : mainWindow_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isWindow()) {
+                child->setEnabled(true);
+            }
+        }
     }
     show();
     raise();

@@ -226,6 +226,27 @@ private slots:
         QVERIFY(form.isEnabled());
     }
 
+    void onlyTheMainWindowGoesOutOfUse() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        form.show();
+        setFields(&form, kSample);
+        form.selectMethod(3);
+        form.calcTodo();
+        click(form, "Command7");
+        form.acercaDe();
+        click(form, "Command6");
+        QVERIFY(!form.isEnabled());
+        QVERIFY(form.comparisonWindow()->isEnabled());
+        QVERIFY(form.hansenDialog()->isEnabled());
+        QVERIFY(form.aboutWindow()->isEnabled());
+        form.partialResults()->volver();
+        QVERIFY(form.isEnabled());
+        QVERIFY(form.comparisonWindow()->isEnabled());
+    }
+
     void compararWithAMissingFileSaysSoOnce() {
         WorkFolder folder;
         common::RecordingMessages messages;
