@@ -8,7 +8,8 @@
 namespace fendrolas {
 
 void drawEffectiveArea(Canvas& area, int state, const AreaInput& input, Eccentricities& memory) {
-    if (!(input.V > 0)) {
+    // A negative V is computed by its magnitude, and drawn so; only an empty state is skipped.
+    if (input.V == 0) {
         return;
     }
     memory.ex[state] = input.Mxz / input.V;

@@ -12,10 +12,10 @@ struct AreaInput {
 };
 
 // Draws the base of a load state afresh: outline and centre lines in white,
-// the effective area in green and the point of load in red. A state without a positive V is not
-// drawn and its area keeps what it showed; a state with V > 0 updates its eccentricities in
-// `memory` first. The methods work with the magnitudes of the moments, and so does the drawing. A
-// base much longer than wide is scaled down so that it fits the area.
+// the effective area in green and the point of load in red. A state with V = 0 is not drawn and
+// its area keeps what it showed; any other state updates its eccentricities in `memory` first.
+// The methods work with the magnitudes of the loads and moments, and so does the drawing. A base
+// much longer than wide is scaled down so that it fits the area.
 void drawEffectiveArea(Canvas& area, int state, const AreaInput& input, Eccentricities& memory);
 
 }  // namespace fendrolas
