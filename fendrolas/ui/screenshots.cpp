@@ -1,12 +1,14 @@
 #include "fendrolas/ui/screenshots.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
 #include <cstdio>
 
 #include "common/messages.h"
+#include "common/safefile.h"
 #include "common/ui/about.h"
 #include "common/ui/splash.h"
 #include "fendrolas/ui/coefficientdialogs.h"
@@ -23,7 +25,11 @@ bool save(QWidget* window, const QDir& directory, const QString& name) {
     window->show();
     QApplication::processEvents();
     const QString path = directory.filePath(name + ".png");
-    if (!window->grab().save(path)) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!window->grab().save(&buffer, "PNG") ||
+        !common::writeFileSafely(path.toStdString(), png.toStdString())) {
         std::fprintf(stderr, "No se pudo guardar %s\n", qPrintable(path));
         return false;
     }
