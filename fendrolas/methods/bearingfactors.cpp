@@ -8,7 +8,7 @@ namespace fendrolas {
 
 double sharedNq(double phi) {
     const double t = std::tan(kPi / 4 + phi / 2);
-    return std::pow(kE, kPi * std::tan(phi)) * t * t;
+    return std::pow(kE, kPi * std::tan(phi)) * (t * t);
 }
 
 double sharedNc(double phi, double Nq) {

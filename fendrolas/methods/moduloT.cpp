@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "fendrolas/methods/stateoutcome.h"
+
 namespace fendrolas {
 
 namespace {
@@ -43,17 +45,17 @@ void writeStateRows(MethodResults& r, int i, const MethodInput& in, const Terzag
 
     r(1, i) = B;
     r(2, i) = L;
-    r(3, i) = static_cast<float>(area);
+    setRow(r, 3, i, area);
     r(28, i) = 0;
     r(29, i) = 0;
-    r(24, i) = static_cast<float>(V / area);
-    r(25, i) = static_cast<float>(qu);
-    r(26, i) = static_cast<float>(Nu);
+    setRow(r, 24, i, V / area);
+    setRow(r, 25, i, qu);
+    setRow(r, 26, i, Nu);
     if (V == 0) {
         r(26, i) = 0;
         r(25, i) = 0;
     }
-    r(27, i) = V != 0 ? static_cast<float>(Nu / V) : kEmptyStateSafety;
+    r(27, i) = V != 0 ? tableValue(Nu / V) : kEmptyStateSafety;
 }
 
 // Terzaghi has no depth or inclination factors; its shape factors are sc = 1.3 and sg = 1.

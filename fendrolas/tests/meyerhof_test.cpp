@@ -28,6 +28,19 @@ TEST(Meyerhof, FactorsAt30DegreesAreTheTabulatedOnes) {
     EXPECT_EQ(t.method, kMeyerhof);
 }
 
+TEST(Meyerhof, FactorsGoToResSalToTheirLastDigit) {
+    // Nq = e^(pi tan phi) times the square tan^2(pi/4 + phi/2): multiplying by the tangent twice
+    // rounds differently and changes the last digit of Nc in "res.sal".
+    MethodInput in = exampleInput();
+    in.phi = phiOf(41.9);
+    MethodRun run;
+    metodomeyerhof(in, run.context);
+    const std::string summary = run.folder.read("res.sal");
+    EXPECT_EQ(summary.substr(0, summary.find("\r\n")),
+              " 92.6558904457584            84.1352771727356            136.518462719378"
+              "            2 ");
+}
+
 TEST(Meyerhof, CentredVerticalLoadUsesShapeAndDepthFactors) {
     common::RecordingMessages messages;
     const MethodResults t = computed(exampleInput(), messages);
