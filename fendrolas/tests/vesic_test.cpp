@@ -68,6 +68,33 @@ TEST(Vesic, ExponentFollowsTheDirectionOfTheHorizontalLoad) {
     EXPECT_FLOAT_EQ(t(11, 4), 1);
 }
 
+// An eccentricity along y makes Ly' the shorter side: b' then lies along y and takes Qy as Hb
+// and the full side Ly as B, so B is longer than L here.
+TEST(Vesic, EccentricityTurnsTheBaseWithItsLoadAndFullSides) {
+    MethodInput in = exampleInput();
+    in.Myz[1] = 600;  // ey = 0.6: Ly' = 1.8 < Lx' = 2
+    in.Qy[1] = 100;
+    common::RecordingMessages messages;
+    const MethodResults t = computed(in, messages);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FLOAT_EQ(t(1, 1), 1.8f);
+    EXPECT_FLOAT_EQ(t(2, 1), 2);
+    EXPECT_FLOAT_EQ(t(28, 1), 2);
+    EXPECT_FLOAT_EQ(t(29, 1), 1.8f);
+    EXPECT_NEAR(t(33, 1), 1.4, 1e-6);      // mB with B/L = 3/2
+    EXPECT_NEAR(t(4, 1), 1.133333, 1e-6);  // df/B = 1/3
+    EXPECT_NEAR(t(6, 1), 1.096225, 1e-6);
+    EXPECT_NEAR(t(9, 1), 0.8600999, 1e-6);
+    EXPECT_NEAR(t(11, 1), 0.8677027, 1e-6);
+    EXPECT_NEAR(t(13, 1), 0.7840617, 1e-6);
+    EXPECT_NEAR(t(15, 1), 1.549476, 1e-6);  // effective sides b'/l' = 0.9
+    EXPECT_NEAR(t(17, 1), 1.519615, 1e-6);
+    EXPECT_FLOAT_EQ(t(19, 1), 0.64f);
+    EXPECT_NEAR(t(25, 1), 1097.328, 1e-2);
+    EXPECT_NEAR(t(26, 1), 3950.382, 1e-2);
+    EXPECT_NEAR(t(27, 1), 3.950382, 1e-5);
+}
+
 TEST(Vesic, SquareBaseLoadedInBothDirections) {
     MethodInput in = exampleInput();
     in.Ly = 2;
