@@ -92,13 +92,16 @@ void loadStates(Lines& lines, const common::FieldTexts& fields, Eccentricities& 
         const float Qy = field(fields, loadField(3, i));
         const float Mxz = field(fields, loadField(4, i));
         const float Myz = field(fields, loadField(5, i));
+        // An empty state has no eccentricity; one kept from an earlier load would be a wrong
+        // figure in the report.
+        float ex = 0, ey = 0;
         if (V != 0) {
-            memory.ex[i] = Mxz / V;
-            memory.ey[i] = Myz / V;
+            ex = memory.ex[i] = Mxz / V;
+            ey = memory.ey[i] = Myz / V;
         }
         common::PrintLine line;
         line.zone(fmt(i, "##0")).zone(fmt(V, "####0.00"));
-        for (float value : {Qx, Qy, Mxz, Myz, memory.ex[i], memory.ey[i]}) {
+        for (float value : {Qx, Qy, Mxz, Myz, ex, ey}) {
             line.zone(fmt(value, "###0.00"));
         }
         lines.push_back(line.text());

@@ -18,7 +18,7 @@ struct Eccentricities {
 
 // The report of a run, line by line without line ends: the header, the input data as the main
 // window's fields hold them now, and the results of "res.sal" (`results`, read by the caller).
-// The eccentricities of states with V != 0 are updated in `memory`.
+// The eccentricities of states with V != 0 are updated in `memory`; an empty state reports 0.
 std::vector<std::string> reportLines(const MethodResults& results, const common::FieldTexts& fields,
                                      Eccentricities& memory);
 

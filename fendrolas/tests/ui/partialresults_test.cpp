@@ -336,6 +336,31 @@ private slots:
         QCOMPARE(written, QByteArray::fromStdString(content));
     }
 
+    void anEmptyStateReportsNoEccentricity() {
+        WorkFolder folder;
+        Fixture f;
+        QVERIFY(common::writeFileSafely("res.sal", fendrolas::summaryFileText(numberedTable(1))));
+        f.fields.setText("Text10", "2");
+        f.fields.setText("Text11", "2");
+        f.fields.setText("Text1_0", "800");
+        f.fields.setText("Text4_0", "120");
+        f.fields.setText("Text5_0", "40");
+        f.form.graficar();
+        const auto stateLine = [&f]() {
+            const std::vector<std::string> lines = f.form.currentReport();
+            const auto at = std::find(lines.begin(), lines.end(), std::string(105, '-'));
+            return at + 2 < lines.end() ? *(at + 2) : std::string();
+        };
+        QCOMPARE(stateLine(),
+                 zones({"1", "800.00", "0.00", "0.00", "120.00", "40.00", "0.15", "0.05"}));
+        // The state is emptied: the eccentricities of the old load must not stay in the report.
+        f.fields.setText("Text1_0", "0");
+        f.fields.setText("Text4_0", "0");
+        f.fields.setText("Text5_0", "0");
+        f.form.graficar();
+        QCOMPARE(stateLine(), zones({"1", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00"}));
+    }
+
     void reportWithoutAMethodEndsAfterItsHeading() {
         WorkFolder folder;
         Fixture f;
