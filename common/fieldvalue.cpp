@@ -49,10 +49,10 @@ std::size_t numberPrefixLength(const std::string& s) {
     return i;
 }
 
-// Converts a well-formed number text whatever the locale; D exponents become E.
+// Converts a well-formed number text whatever the locale; e, D and d exponents become E.
 double convert(std::string number) {
     for (char& ch : number) {
-        if (ch == 'D' || ch == 'd') {
+        if (ch == 'e' || ch == 'D' || ch == 'd') {
             ch = 'E';
         }
     }

@@ -32,6 +32,8 @@ TEST(FieldValue, ReadsExponentsWithEOrD) {
 TEST(FieldValue, HugeExponentsStayFinite) {
     EXPECT_TRUE(std::isfinite(fieldValue("1E999")));
     EXPECT_DOUBLE_EQ(fieldValue("1E-999"), 0.0);
+    EXPECT_DOUBLE_EQ(fieldValue("1e-999"), 0.0);
+    EXPECT_DOUBLE_EQ(fieldValue("-1d-999"), 0.0);
     EXPECT_TRUE(std::isfinite(toSingle(fieldValue("1E300"))));
     EXPECT_EQ(toSingle(-1e300), -std::numeric_limits<float>::max());
 }
