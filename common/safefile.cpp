@@ -68,6 +68,11 @@ bool writeFileSafely(const std::string& path, const std::string& content, std::s
         errno = EINVAL;
         return fail(error, path);
     }
+    // A file the user has made read-only is protected: replacing it by rename would get round
+    // its permissions, which the folder's own permissions do not cover.
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0) {
+        return fail(error, path);
+    }
     std::string pattern = folderOf(path) + "/." + nameOf(path) + ".XXXXXX";
     std::vector<char> temp(pattern.begin(), pattern.end());
     temp.push_back('\0');

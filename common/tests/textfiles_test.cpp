@@ -135,6 +135,22 @@ TEST_F(SafeFileTest, FailureLeavesTheOldFileAndReportsIt) {
     EXPECT_EQ(content, "kept");
 }
 
+TEST_F(SafeFileTest, AReadOnlyFileIsNotReplaced) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root writes over read-only files";
+    }
+    const std::string path = (dir / "firmado.dat").string();
+    ASSERT_TRUE(writeFileSafely(path, "signed"));
+    fs::permissions(path, fs::perms::owner_read);
+    std::string error;
+    EXPECT_FALSE(writeFileSafely(path, "replaced", &error));
+    EXPECT_FALSE(error.empty());
+    std::string content;
+    ASSERT_TRUE(readWholeFile(path, content));
+    EXPECT_EQ(content, "signed");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
 TEST(Messages, RecordedInOrder) {
     RecordingMessages messages;
     messages.show("uno", "ERROR", MessageIcon::Critical);
