@@ -75,6 +75,11 @@ void computeState(const MethodInput& in, int i, const MeyerhofFactors& N, Carrie
     } else {
         ig = std::pow(1 - theta / phi, 2);
     }
+    // Past the angle of friction the square would grow again and a more inclined load would
+    // carry more; the gamma term carries nothing there, as at phi = 0.
+    if (phi > 0 && theta > phi) {
+        ig = 0;
+    }
 
     const double sc = 1 + 0.2 * N.Kp * B / L;
     double sq = 1 + 0.1 * N.Kp * B / L;

@@ -84,6 +84,24 @@ TEST(Meyerhof, EmptyStatesGiveNoLoadAndKeepTheInclinationOfTheStateBefore) {
     }
 }
 
+TEST(Meyerhof, LoadInclinedBeyondTheFrictionAngleLeavesNoGammaTerm) {
+    MethodInput in = exampleInput();
+    in.phi = phiOf(10);
+    in.Qx[1] = 500;  // theta = 26.6 degrees
+    in.V[2] = 1000;
+    in.Qy[2] = 100;  // theta = 5.7 degrees, within phi
+    common::RecordingMessages messages;
+    const MethodResults t = computed(in, messages);
+    EXPECT_EQ(t(13, 1), 0);
+    const double Nq = t.Nq;
+    const double Kp = std::pow(std::tan(kPi / 4 + phiOf(10) / 2.0), 2);
+    const double ic = std::pow(1 - std::atan(0.5) / (kPi / 2), 2);
+    const double dc = 1 + 0.2 * std::sqrt(Kp) * 1 / 2;
+    const double dq = 1 + 0.1 * std::sqrt(Kp) * 1 / 2;
+    EXPECT_NEAR(t(25, 1), 10 * t.Nc * dc * ic + 18 * Nq * dq * ic, 1e-3);
+    EXPECT_NEAR(t(13, 2), std::pow(1 - std::atan(0.1) / phiOf(10), 2), 1e-6);
+}
+
 TEST(Meyerhof, EccentricLoadIsReducedOnTheEffectiveBase) {
     MethodInput in = exampleInput();
     in.Mxz[1] = 100;  // ex = 0.1
