@@ -16,7 +16,7 @@ std::string fmt(double value, const char* pattern) {
 }
 
 float field(const common::FieldTexts& fields, const std::string& name) {
-    return static_cast<float>(common::fieldValue(fields.text(name)));
+    return common::toSingle(common::fieldValue(fields.text(name)));
 }
 
 void blank(Lines& lines, int count) {
@@ -43,7 +43,7 @@ void header(Lines& lines) {
 
 // The value rounded by its pattern, then written as a number: " 30" for 30, " 17.66" for 17.655.
 std::string roundedValue(float value, const char* pattern) {
-    const float rounded = static_cast<float>(common::fieldValue(fmt(value, pattern)));
+    const float rounded = common::toSingle(common::fieldValue(fmt(value, pattern)));
     std::string text = common::printSingle(rounded);
     if (!text.empty() && text.back() == ' ') {
         text.pop_back();

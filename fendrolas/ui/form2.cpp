@@ -301,7 +301,7 @@ void Form2::closeEvent(QCloseEvent* event) {
 void Form2::graficar() {
     // The drawing is the same whatever method Label4 names: it shows the base and the loads.
     const auto value = [&](const std::string& name) {
-        return static_cast<float>(common::fieldValue(fields_.text(name)));
+        return common::toSingle(common::fieldValue(fields_.text(name)));
     };
     for (int i = 1; i <= kStates; ++i) {
         AreaInput input;

@@ -361,6 +361,16 @@ private slots:
         QCOMPARE(stateLine(), zones({"1", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00", "0.00"}));
     }
 
+    void aValueBeyondTheSingleRangeIsReportedAsTheLargest() {
+        WorkFolder folder;
+        Fixture f;
+        QVERIFY(common::writeFileSafely("res.sal", fendrolas::summaryFileText(numberedTable(1))));
+        f.fields.setText("Text7", "1e39");
+        const std::vector<std::string> lines = f.form.currentReport();
+        QVERIFY(std::find(lines.begin(), lines.end(),
+                          "                  Cohesion c=  3.402823E+38 kN/m2") != lines.end());
+    }
+
     void reportWithoutAMethodEndsAfterItsHeading() {
         WorkFolder folder;
         Fixture f;
