@@ -162,6 +162,33 @@ TEST(Dialogue, FactorsOfAHundredOrMoreDoNotFitTheResultField) {
     EXPECT_EQ(s.count("inf"), 0);
 }
 
+TEST(Dialogue, EveryGeometryCaseGivesTheFiguresOfACalculationByHand) {
+    // Figures from a separate step-by-step calculation in single precision on the same slices.
+    struct Expected {
+        std::string answers;
+        std::string id;
+        std::size_t trials;
+        std::string results;
+    };
+    const std::vector<Expected> cases = {
+        {"25\n15\n18\n10\n0\n6\n14\n12\n20\n", " id=1\n", 5,  // L = 0: the face line taken as level
+         " TASLACION FST= 2.424\n MOMENTOS  FSM= 2.421\n ANGULO  THETA=-2.292\n"},
+        {"25\n8\n19\n10\n20\n12\n12\n11\n16\n", " id=2\n", 25,
+         " TASLACION FST= 1.815\n MOMENTOS  FSM= 1.822\n ANGULO  THETA=13.751\n"},
+        {"20\n10\n18\n10\n20\n14\n8\n12\n20\n", " id=3\n", 27,
+         " TASLACION FST= 1.871\n MOMENTOS  FSM= 1.874\n ANGULO  THETA=14.897\n"},
+        {"28\n12\n19\n10\n15\n12\n20\n22\n30\n", " id=4\n", 27,
+         " TASLACION FST= 1.763\n MOMENTOS  FSM= 1.773\n ANGULO  THETA=14.897\n"},
+    };
+    for (const Expected& e : cases) {
+        const Conversation s = run(e.answers + "0\n");
+        EXPECT_NE(s.out.find(" COMIENZO DEL ANALISIS.\n" + e.id), std::string::npos) << e.answers;
+        EXPECT_EQ(s.traceLines().size(), e.trials) << e.answers;
+        EXPECT_NE(s.out.find(" RESULTADOS\n" + e.results), std::string::npos) << e.answers;
+        EXPECT_EQ(s.count("onvergencia"), 0) << e.answers;
+    }
+}
+
 TEST(Dialogue, ForceSearchThatNeverConvergesEndsTheCalculation) {
     const Conversation s = run(kNoForceBalance + "\n0\n");
     EXPECT_EQ(s.count(" No hay convergencia en traslaciones...\n"), 3);
