@@ -1,12 +1,16 @@
 #include "common/fieldvalue.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdlib>
 #include <limits>
 
 namespace common {
 
 namespace {
+
+constexpr long long kHugeExponent = 1000000000;
 
 bool isDigit(char ch) {
     return ch >= '0' && ch <= '9';
@@ -49,6 +53,28 @@ std::size_t numberPrefixLength(const std::string& s) {
     return i;
 }
 
+// Whether an unsigned number text (exponent introduced by E) stands for a value below 1: the
+// power of ten of its first significant digit is negative. Only asked of numbers too far from 1
+// for a double, whose size the digits alone ("0.000...01") or the exponent may set.
+bool belowOne(const std::string& number) {
+    const std::size_t e = std::min(number.find('E'), number.size());
+    const std::string mantissa = number.substr(0, e);
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string::npos) {
+        return true;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const long long place = first < point ? static_cast<long long>(point - first) - 1
+                                          : -static_cast<long long>(first - point);
+    long long exponent = 0;
+    if (e < number.size()) {
+        // A huge exponent only needs its sign and size, not its exact value.
+        exponent = std::clamp(std::strtoll(number.c_str() + e + 1, nullptr, 10), -kHugeExponent,
+                              kHugeExponent);
+    }
+    return place + exponent < 0;
+}
+
 // Converts a well-formed number text whatever the locale; e, D and d exponents become E.
 double convert(std::string number) {
     for (char& ch : number) {
@@ -69,8 +95,7 @@ double convert(std::string number) {
     if (result.ec == std::errc::result_out_of_range) {
         // Far beyond any quantity of these programs: too small reads as 0, too large as the
         // largest finite value, so no infinity enters a calculation.
-        const bool tiny = number.find("E-") != std::string::npos;
-        value = tiny ? 0.0 : std::numeric_limits<double>::max();
+        value = belowOne(number.substr(start)) ? 0.0 : std::numeric_limits<double>::max();
     }
     return negative ? -value : value;
 }

@@ -34,6 +34,10 @@ TEST(FieldValue, HugeExponentsStayFinite) {
     EXPECT_DOUBLE_EQ(fieldValue("1E-999"), 0.0);
     EXPECT_DOUBLE_EQ(fieldValue("1e-999"), 0.0);
     EXPECT_DOUBLE_EQ(fieldValue("-1d-999"), 0.0);
+    // Too small or too large by its digits alone, with no exponent to tell
+    EXPECT_DOUBLE_EQ(fieldValue("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(fieldValue("1" + std::string(400, '0')), std::numeric_limits<double>::max());
+    EXPECT_DOUBLE_EQ(fieldValue("0." + std::string(400, '0') + "1E500"), 1e99);
     EXPECT_TRUE(std::isfinite(toSingle(fieldValue("1E300"))));
     EXPECT_EQ(toSingle(-1e300), -std::numeric_limits<float>::max());
 }
