@@ -39,7 +39,9 @@ double inclinationBase(double k, double H, double D) {
 
 // New q and gamma factors of a loaded state. False when the horizontal load is beyond what the
 // base can take: a negative base of a power (0.5 H or 0.7 H above D), or no resistance at all
-// (D not positive). Such a power has no meaning, whatever its exponent.
+// (D not positive). Such a power has no meaning, whatever its exponent. A base of exactly 0 (the
+// load right at that limit) counts with them: its factor 0 would otherwise be replaced by 1 and
+// the term would count in full.
 bool loadedInclination(double D, const EffectiveBase& base, const HansenCoefficients& k,
                        Inclination& inc) {
     const bool horizontal = base.Hb != 0 || base.Hl != 0;
@@ -50,7 +52,7 @@ bool loadedInclination(double D, const EffectiveBase& base, const HansenCoeffici
     const double qL = inclinationBase(0.5, base.Hl, D);
     const double gb = inclinationBase(0.7, base.Hb, D);
     const double gL = inclinationBase(0.7, base.Hl, D);
-    if (qb < 0 || qL < 0 || gb < 0 || gL < 0) {
+    if (qb <= 0 || qL <= 0 || gb <= 0 || gL <= 0) {
         return false;
     }
     inc.iqb = std::pow(qb, k.alfa1);

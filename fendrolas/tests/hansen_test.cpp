@@ -179,6 +179,25 @@ TEST(BrinchHansen, HorizontalLoadBeyondTheBaseLeavesOnlyThatStateWithoutResult) 
     EXPECT_TRUE(tableIsFinite(t));
 }
 
+TEST(BrinchHansen, HorizontalLoadRightAtTheLimitHasNoResultEither) {
+    MethodInput in = exampleInput();
+    in.c = 0;  // D = V
+    in.V[1] = 700;
+    in.Qx[1] = 1000;  // 0.7 H = D: the gamma factor is 0, not a full term
+    in.V[2] = 700;
+    in.Qx[2] = 999;  // just inside the limit
+    common::RecordingMessages messages;
+    const MethodResults t = computed(in, messages);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Inestabilidad en el metodo de Brinch Hansen para el estado  1. Factor negativo.");
+    EXPECT_EQ(t(25, 1), 0);
+    EXPECT_EQ(t(27, 1), 0);
+    EXPECT_LT(t(13, 2), 1e-6);
+    EXPECT_GT(t(27, 2), 0);
+    EXPECT_LT(t(27, 2), 1);  // the gamma term is all but gone
+}
+
 TEST(BrinchHansen, AwkwardInputsNeverGiveNonFiniteValues) {
     for (const float alfa : {2.5f, 0.0f, -1.0f}) {
         for (const MethodInput& in : awkwardInputs()) {
