@@ -63,6 +63,7 @@ TEST_F(DataFileTest, SavesRawFieldValuesInPrintText) {
     fields.setText("Text8", "0.25");
     fields.setText("Text9", "1234567.8");
     fields.setText("Text10", "2.5 m");
+    fields.setText("Text11", "1e-999");  // too small for any number: 0, not the largest value
     fields.setText("Text1_1", "-2.5");
     ASSERT_TRUE(grabardat(file("d.dat"), fields, messages));
     const std::string content = read("d.dat");
