@@ -100,6 +100,12 @@ bool writeFileSafely(const std::string& path, const std::string& content, std::s
 }
 
 bool readWholeFile(const std::string& path, std::string& content) {
+    // A folder, a device such as /dev/zero or a pipe chosen as a file would read nothing, never
+    // end or wait for ever; only ordinary files are read.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return false;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         return false;

@@ -10,7 +10,7 @@ namespace common {
 bool writeFileSafely(const std::string& path, const std::string& content,
                      std::string* error = nullptr);
 
-// Reads a whole file; false when it cannot be opened.
+// Reads a whole file; false when it cannot be opened or is not an ordinary file.
 bool readWholeFile(const std::string& path, std::string& content);
 
 }  // namespace common

@@ -78,6 +78,8 @@ TEST(FreeFormat, BadTokenOrEarlyEndIsAnError) {
     FreeFormatReader shortFile("1 2 3");
     EXPECT_FALSE(shortFile.readNumbers(values, 4));
     EXPECT_FALSE(FreeFormatReader::fromFile("/nonexistent/dir/file.dat").has_value());
+    EXPECT_FALSE(FreeFormatReader::fromFile("/dev/zero").has_value());  // would never end
+    EXPECT_FALSE(FreeFormatReader::fromFile(fs::temp_directory_path().string()).has_value());
 }
 
 TEST(FreeFormat, LinesWithoutTheirEnds) {
