@@ -14,6 +14,11 @@ double sharedNq(double phi);
 // the formula, pi + 2, the cohesion factor of a frictionless soil.
 double sharedNc(double phi, double Nq);
 
+// The three bearing-capacity factors of one run.
+struct BearingFactors {
+    double Nq = 0, Nc = 0, Ngamma = 0;
+};
+
 // True when the three factors fit the single-precision table. Near phi = 90 degrees Nq
 // overflows; no result of such a run can be stored.
 bool factorsInRange(double Nc, double Nq, double Ngamma);

@@ -12,12 +12,8 @@ namespace fendrolas {
 
 namespace {
 
-struct CcsrFactors {
-    double Nq = 0, Nc = 0, Ngamma = 0;
-};
-
-CcsrFactors ccsrFactors(double phi) {
-    CcsrFactors N;
+BearingFactors ccsrFactors(double phi) {
+    BearingFactors N;
     N.Nq = sharedNq(phi);
     N.Nc = sharedNc(phi, N.Nq);
     N.Ngamma = 1.8 * (N.Nq - 1) * std::tan(phi);
@@ -35,8 +31,8 @@ void refuseFailingState(MethodResults& r, int i, common::MessageSink& messages) 
 
 // The tangent of the load's inclination survives from state to state: an empty state keeps
 // that of the state before it (0 before state 1).
-bool computeState(const MethodInput& in, int i, const CcsrFactors& N, double& t, MethodResults& r,
-                  common::MessageSink& messages) {
+bool computeState(const MethodInput& in, int i, const BearingFactors& N, double& t,
+                  MethodResults& r, common::MessageSink& messages) {
     const double phi = in.phi;
     const double c = in.c;
     const double gamma = in.gamma;
@@ -122,7 +118,7 @@ bool ccsrInclination(double phi, double t, double Nq, CcsrInclination& factors) 
 }
 
 bool computeCcsr(const MethodInput& input, MethodResults& table, common::MessageSink& messages) {
-    const CcsrFactors N = ccsrFactors(input.phi);
+    const BearingFactors N = ccsrFactors(input.phi);
     table.method = kCcsr;
     table.Nc = N.Nc;
     table.Nq = N.Nq;

@@ -12,12 +12,8 @@ namespace fendrolas {
 
 namespace {
 
-struct HansenFactors {
-    double Nq = 0, Nc = 0, Ngamma = 0;
-};
-
-HansenFactors hansenFactors(double phi) {
-    HansenFactors N;
+BearingFactors hansenFactors(double phi) {
+    BearingFactors N;
     N.Nq = sharedNq(phi);
     N.Nc = sharedNc(phi, N.Nq);
     N.Ngamma = 1.5 * (N.Nq - 1) * std::tan(phi);
@@ -131,8 +127,9 @@ void refuseState(MethodResults& r, int i, common::MessageSink& messages) {
     }
 }
 
-void computeState(const MethodInput& in, int i, const HansenCoefficients& k, const HansenFactors& N,
-                  Inclination& inc, MethodResults& r, common::MessageSink& messages) {
+void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
+                  const BearingFactors& N, Inclination& inc, MethodResults& r,
+                  common::MessageSink& messages) {
     const double phi = in.phi;
     const double c = in.c;
     const double gamma = in.gamma;
@@ -224,7 +221,7 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k, con
 
 void computeHansen(const MethodInput& input, const HansenCoefficients& k, MethodResults& table,
                    common::MessageSink& messages) {
-    const HansenFactors N = hansenFactors(input.phi);
+    const BearingFactors N = hansenFactors(input.phi);
     table.method = kBrinchHansen;
     table.Nc = N.Nc;
     table.Nq = N.Nq;

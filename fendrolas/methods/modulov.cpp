@@ -13,12 +13,8 @@ namespace fendrolas {
 
 namespace {
 
-struct VesicFactors {
-    double Nq = 0, Nc = 0, Ngamma = 0;
-};
-
-VesicFactors vesicFactors(double phi) {
-    VesicFactors N;
+BearingFactors vesicFactors(double phi) {
+    BearingFactors N;
     N.Nq = sharedNq(phi);
     N.Nc = sharedNc(phi, N.Nq);
     N.Ngamma = 2 * (N.Nq - 1) * std::tan(phi);
@@ -77,7 +73,7 @@ bool loadedInclination(double phi, double c, double cc, double V, double H,
 }
 
 void updateIc(double phi, double c, double cc, double H, const EffectiveBase& base,
-              const VesicFactors& N, Carried& carried) {
+              const BearingFactors& N, Carried& carried) {
     if (c == 0) {
         return;
     }
@@ -106,8 +102,8 @@ void refuseFailingState(MethodResults& r, int i, common::MessageSink& messages) 
 }
 
 // False when the state failed.
-bool computeState(const MethodInput& in, int i, double cc, const VesicFactors& N, Carried& carried,
-                  MethodResults& r, common::MessageSink& messages) {
+bool computeState(const MethodInput& in, int i, double cc, const BearingFactors& N,
+                  Carried& carried, MethodResults& r, common::MessageSink& messages) {
     const double phi = in.phi;
     const double c = in.c;
     const double gamma = in.gamma;
@@ -185,7 +181,7 @@ bool computeState(const MethodInput& in, int i, double cc, const VesicFactors& N
 
 bool computeVesic(const MethodInput& input, float cc, MethodResults& table,
                   common::MessageSink& messages) {
-    const VesicFactors N = vesicFactors(input.phi);
+    const BearingFactors N = vesicFactors(input.phi);
     table.method = kVesic;
     table.Nc = N.Nc;
     table.Nq = N.Nq;
