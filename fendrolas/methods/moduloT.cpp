@@ -49,13 +49,7 @@ void writeStateRows(MethodResults& r, int i, const MethodInput& in, const Terzag
     r(28, i) = 0;
     r(29, i) = 0;
     setRow(r, 24, i, V / area);
-    setRow(r, 25, i, qu);
-    setRow(r, 26, i, Nu);
-    if (V == 0) {
-        r(26, i) = 0;
-        r(25, i) = 0;
-    }
-    r(27, i) = V != 0 ? tableValue(Nu / V) : kEmptyStateSafety;
+    setUltimate(r, i, V, qu, Nu);
 }
 
 // Terzaghi has no depth or inclination factors; its shape factors are sc = 1.3 and sg = 1.

@@ -83,13 +83,7 @@ bool computeState(const MethodInput& in, int i, const BearingFactors& N, double&
     const double qu = 0.5 * gamma * bp * N.Ngamma * sg * dg * inc.ig + c * N.Nc * sc * dc * inc.ic +
                       gamma * df * N.Nq * sq * dq * inc.iq;
     const double Nu = qu * bp * lp;
-    setRow(r, 26, i, Nu);
-    setRow(r, 25, i, qu);
-    if (V == 0) {
-        r(26, i) = 0;
-        r(25, i) = 0;
-    }
-    r(27, i) = V != 0 ? tableValue(Nu / V) : kEmptyStateSafety;
+    setUltimate(r, i, V, qu, Nu);
     return true;
 }
 

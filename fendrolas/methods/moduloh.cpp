@@ -208,13 +208,7 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
         qu = 5.14 * c + q;
     }
     const double Nu = qu * bp * lp;
-    setRow(r, 25, i, qu);
-    setRow(r, 26, i, Nu);
-    if (V == 0) {
-        r(26, i) = 0;
-        r(25, i) = 0;
-    }
-    r(27, i) = V != 0 ? tableValue(Nu / V) : kEmptyStateSafety;
+    setUltimate(r, i, V, qu, Nu);
 }
 
 }  // namespace

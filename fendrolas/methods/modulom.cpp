@@ -115,13 +115,7 @@ void computeState(const MethodInput& in, int i, const MeyerhofFactors& N, Carrie
     }
     r(21, i) = tableValue(q);
     r(24, i) = tableValue(V / base.A);
-    r(25, i) = tableValue(qr);
-    r(26, i) = tableValue(Nu);
-    if (V == 0) {
-        r(25, i) = 0;
-        r(26, i) = 0;
-    }
-    r(27, i) = V != 0 ? tableValue(Nu / V) : kEmptyStateSafety;
+    setUltimate(r, i, V, qr, Nu);
 }
 
 }  // namespace

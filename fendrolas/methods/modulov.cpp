@@ -167,13 +167,7 @@ bool computeState(const MethodInput& in, int i, double cc, const BearingFactors&
     const double qu = c * N.Nc * sc * dc * carried.ic + q * N.Nq * sq * dq * carried.iq +
                       0.5 * gamma * bp * N.Ngamma * sg * dg * carried.ig;
     const double Nu = qu * bp * lp;
-    setRow(r, 25, i, qu);
-    setRow(r, 26, i, Nu);
-    if (V == 0) {
-        r(26, i) = 0;
-        r(25, i) = 0;
-    }
-    r(27, i) = V != 0 ? tableValue(Nu / V) : kEmptyStateSafety;
+    setUltimate(r, i, V, qu, Nu);
     return true;
 }
 

@@ -12,6 +12,10 @@ float tableValue(double value);
 // Row `row` of column `state` = value, through tableValue.
 void setRow(MethodResults& table, int row, int state, double value);
 
+// The end of every state: qu (row 25), Nu (row 26) and the factor of safety Nu/V (row 27); an
+// empty state (V = 0) holds qu = Nu = 0 and a factor of safety of 100000.
+void setUltimate(MethodResults& table, int state, double V, double qu, double Nu);
+
 // A state without a result holds 0 in every row: qu = Nu = 0 and a factor of safety of 0, so it
 // is never mistaken for an empty state (factor of safety 100000) or for the result of an
 // earlier problem.
