@@ -113,22 +113,13 @@ bool ccsrInclination(double phi, double t, double Nq, CcsrInclination& factors) 
 
 bool computeCcsr(const MethodInput& input, MethodResults& table, common::MessageSink& messages) {
     const BearingFactors N = ccsrFactors(input.phi);
-    table.method = kCcsr;
-    table.Nc = N.Nc;
-    table.Nq = N.Nq;
-    table.Ngamma = N.Ngamma;
-    if (!factorsInRange(N.Nc, N.Nq, N.Ngamma)) {
-        refuseOutOfRangeFactors(table, messages);
+    if (!startMethodRun(table, kCcsr, N, messages)) {
         return true;
     }
     double t = 0;
     for (int i = 1; i <= kStates; ++i) {
         if (!computeState(input, i, N, t, table, messages)) {
-            // The states after a failing one are not computed; none keeps the figures of an
-            // earlier run.
-            for (int later = i + 1; later <= kStates; ++later) {
-                clearState(table, later);
-            }
+            clearStatesAfter(table, i);
             return false;
         }
         keepStateIfFinite(table, i, messages);

@@ -216,12 +216,7 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
 void computeHansen(const MethodInput& input, const HansenCoefficients& k, MethodResults& table,
                    common::MessageSink& messages) {
     const BearingFactors N = hansenFactors(input.phi);
-    table.method = kBrinchHansen;
-    table.Nc = N.Nc;
-    table.Nq = N.Nq;
-    table.Ngamma = N.Ngamma;
-    if (!factorsInRange(N.Nc, N.Nq, N.Ngamma)) {
-        refuseOutOfRangeFactors(table, messages);
+    if (!startMethodRun(table, kBrinchHansen, N, messages)) {
         for (int row : {32, 33, 34}) {
             table(row, 0) = 0;
         }

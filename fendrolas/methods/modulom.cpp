@@ -22,8 +22,8 @@ double eccentricityFactor(double r, const std::string& message, int i,
     return 0;
 }
 
-struct MeyerhofFactors {
-    double Nq = 0, Nc = 0, Ngamma = 0, Kp = 0;
+struct MeyerhofFactors : BearingFactors {
+    double Kp = 0;
 };
 
 MeyerhofFactors meyerhofFactors(double phi) {
@@ -142,12 +142,7 @@ double reductionFactor(const EffectiveBase& base, const MethodInput& input, int 
 void computeMeyerhof(const MethodInput& input, MethodResults& table,
                      common::MessageSink& messages) {
     const MeyerhofFactors N = meyerhofFactors(input.phi);
-    table.method = kMeyerhof;
-    table.Nc = N.Nc;
-    table.Nq = N.Nq;
-    table.Ngamma = N.Ngamma;
-    if (!factorsInRange(N.Nc, N.Nq, N.Ngamma)) {
-        refuseOutOfRangeFactors(table, messages);
+    if (!startMethodRun(table, kMeyerhof, N, messages)) {
         return;
     }
     Carried carried;

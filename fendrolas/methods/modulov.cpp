@@ -176,22 +176,13 @@ bool computeState(const MethodInput& in, int i, double cc, const BearingFactors&
 bool computeVesic(const MethodInput& input, float cc, MethodResults& table,
                   common::MessageSink& messages) {
     const BearingFactors N = vesicFactors(input.phi);
-    table.method = kVesic;
-    table.Nc = N.Nc;
-    table.Nq = N.Nq;
-    table.Ngamma = N.Ngamma;
-    if (!factorsInRange(N.Nc, N.Nq, N.Ngamma)) {
-        refuseOutOfRangeFactors(table, messages);
+    if (!startMethodRun(table, kVesic, N, messages)) {
         return true;
     }
     Carried carried;
     for (int i = 1; i <= kStates; ++i) {
         if (!computeState(input, i, cc, N, carried, table, messages)) {
-            // The states after a failing one are not computed; none keeps the figures of an
-            // earlier run.
-            for (int later = i + 1; later <= kStates; ++later) {
-                clearState(table, later);
-            }
+            clearStatesAfter(table, i);
             return false;
         }
         keepStateIfFinite(table, i, messages);

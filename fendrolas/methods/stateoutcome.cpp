@@ -66,4 +66,23 @@ void refuseOutOfRangeFactors(MethodResults& table, common::MessageSink& messages
     }
 }
 
+bool startMethodRun(MethodResults& table, int method, const BearingFactors& N,
+                    common::MessageSink& messages) {
+    table.method = method;
+    table.Nc = N.Nc;
+    table.Nq = N.Nq;
+    table.Ngamma = N.Ngamma;
+    if (!factorsInRange(N.Nc, N.Nq, N.Ngamma)) {
+        refuseOutOfRangeFactors(table, messages);
+        return false;
+    }
+    return true;
+}
+
+void clearStatesAfter(MethodResults& table, int state) {
+    for (int later = state + 1; later <= kStates; ++later) {
+        clearState(table, later);
+    }
+}
+
 }  // namespace fendrolas

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/messages.h"
+#include "fendrolas/methods/bearingfactors.h"
 #include "fendrolas/methods/methodresults.h"
 
 namespace fendrolas {
@@ -27,6 +28,14 @@ bool stateIsFinite(const MethodResults& table, int state);
 // After a state is computed: when one of its figures overflowed the single-precision table, the
 // user is told and the state is left without a result. True when the state was kept.
 bool keepStateIfFinite(MethodResults& table, int state, common::MessageSink& messages);
+
+// The start of a run: the table takes the method number and the run's factors. False when the
+// factors overflow the table, after refuseOutOfRangeFactors.
+bool startMethodRun(MethodResults& table, int method, const BearingFactors& N,
+                    common::MessageSink& messages);
+
+// The states after a failing one are not computed; none keeps the figures of an earlier run.
+void clearStatesAfter(MethodResults& table, int state);
 
 // For a friction angle close to 90 degrees the bearing-capacity factors overflow: the user is
 // told, the factors become 0 and no state has a result.
