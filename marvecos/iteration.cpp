@@ -43,12 +43,22 @@ bool calculatedFactor(SliceMethod method, const SliceQuantities& q, double c, do
 
 Iteration iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi) {
     Iteration it;
+    iterateFactor(method, q, c, tanfi, it);
+    return it;
+}
+
+void iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi,
+                   Iteration& it) {
+    it.failed = false;
+    it.converged = false;
+    it.iter = 0;
+    it.fs = it.fsCalc = it.error = it.result = 0;
     it.fsprop.assign(kLastIteration + 2, 0.0);
     it.fscalc.assign(kLastIteration + 2, 0.0);
     it.fs0 = startingFactor(c, tanfi, q);
     if (!std::isfinite(it.fs0)) {
         it.failed = true;
-        return it;
+        return;
     }
     double fs = it.fs0;
     double fsCalc = 0;
@@ -61,7 +71,7 @@ Iteration iterateFactor(SliceMethod method, const SliceQuantities& q, double c, 
         }
         if (!calculatedFactor(method, q, c, tanfi, fs, fsCalc)) {
             it.failed = true;
-            return it;
+            return;
         }
         it.error = std::fabs(fsCalc - fs);
         it.fsprop[iter] = fs;
@@ -77,7 +87,6 @@ Iteration iterateFactor(SliceMethod method, const SliceQuantities& q, double c, 
     it.iter = iter;
     it.fs = fs;
     it.fsCalc = fsCalc;
-    return it;
 }
 
 }  // namespace marvecos

@@ -33,4 +33,8 @@ struct Iteration {
 // The caller makes sure the divisor sums are not zero.
 Iteration iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi);
 
+// The same into a caller's object, whose vectors keep their capacity.
+void iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi,
+                   Iteration& out);
+
 }  // namespace marvecos

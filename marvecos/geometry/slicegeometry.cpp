@@ -79,13 +79,12 @@ GeometryStatus crestToFace(const GeometryInput& in, double m, SliceGeometry& g) 
     const double wb = std::fabs(g.Xi / n1);
     const double wf = g.Xd / n2;
     const int last = g.slices + 1;
-    std::vector<double> G(last + 1, 0.0);
-    G[1] = g.Xi;
+    double G = g.Xi;
     g.X[1] = g.Xi;
     g.YS[1] = in.H;
     for (int i = 2; i <= last; ++i) {
-        G[i] = G[i - 1] + wb;
-        g.X[i] = G[i] > 0 ? g.X[i - 1] + wf : G[i];
+        G = G + wb;
+        g.X[i] = G > 0 ? g.X[i - 1] + wf : G;
         g.YS[i] = g.X[i] > 0 ? g.YS[1] + m * g.X[i] : g.YS[1];
     }
     g.X[last] = g.Xd;
@@ -116,13 +115,12 @@ GeometryStatus faceToBase(const GeometryInput& in, double m, SliceGeometry& g) {
     const double wf = (in.L - g.Xi) / n1;
     const double wt = (g.Xd - in.L) / n2;
     const int last = g.slices + 1;
-    std::vector<double> G(last + 1, 0.0);
-    G[1] = g.Xi;
+    double G = g.Xi;
     g.X[1] = g.Xi;
     g.YS[1] = in.H + m * g.X[1];
     for (int i = 2; i <= last; ++i) {
-        G[i] = G[i - 1] + wf;
-        g.X[i] = G[i] >= in.L ? g.X[i - 1] + wt : G[i];
+        G = G + wf;
+        g.X[i] = G >= in.L ? g.X[i - 1] + wt : G;
         g.YS[i] = g.X[i] < in.L ? in.H + m * g.X[i] : 0;
     }
     g.X[last] = g.Xd;
@@ -143,14 +141,14 @@ GeometryStatus crestToBase(const GeometryInput& in, double m, SliceGeometry& g) 
     const double wf = in.L / n2;
     const double wt = std::fabs((g.Xd - in.L) / n3);
     const int last = g.slices + 1;
-    std::vector<double> G1(last + 1, 0.0), G2(last + 1, 0.0);
-    G1[1] = G2[1] = g.X[1] = g.Xi;
+    double G1 = g.Xi, G2 = g.Xi;
+    g.X[1] = g.Xi;
     g.YS[1] = in.H;
     // The four passes of the method depend only on earlier entries, so one loop does them all.
     for (int i = 2; i <= last; ++i) {
-        G1[i] = G1[i - 1] + wb;
-        G2[i] = G1[i] > 0 ? G2[i - 1] + wf : G1[i];
-        g.X[i] = G2[i] > in.L ? g.X[i - 1] + wt : G2[i];
+        G1 = G1 + wb;
+        G2 = G1 > 0 ? G2 + wf : G1;
+        g.X[i] = G2 > in.L ? g.X[i - 1] + wt : G2;
         const double ground = g.X[i] > 0 ? in.H + m * g.X[i] : in.H;
         g.YS[i] = ground < 0 ? 0 : ground;
     }
@@ -195,11 +193,6 @@ bool allFinite(const SliceGeometry& g) {
     return true;
 }
 
-SliceGeometry failed(SliceGeometry g, GeometryStatus status) {
-    g.status = status;
-    return g;
-}
-
 }  // namespace
 
 MinMax minMax4(double a, double b, double c, double d) {
@@ -217,8 +210,23 @@ MinMax minMax4(double a, double b, double c, double d) {
 
 SliceGeometry computeSliceGeometry(const GeometryInput& in) {
     SliceGeometry g;
+    computeSliceGeometry(in, g);
+    return g;
+}
+
+void computeSliceGeometry(const GeometryInput& in, SliceGeometry& g) {
+    g.status = GeometryStatus::Ok;
+    g.Xi = g.Xd = 0;
+    g.caso = 0;
+    g.slices = 0;
+    g.firstPointLifted = false;
+    g.warnFewSlices = false;
     if (!std::isfinite(in.n) || in.n < 1 || in.n >= kMaxSlices + 1) {
-        return failed(g, GeometryStatus::BadSliceCount);
+        g.X.clear();
+        g.Y.clear();
+        g.YS.clear();
+        g.status = GeometryStatus::BadSliceCount;
+        return;
     }
     g.slices = static_cast<int>(Int(in.n));
     g.X.assign(g.slices + 2, 0.0);
@@ -228,7 +236,8 @@ SliceGeometry computeSliceGeometry(const GeometryInput& in) {
     const double m = in.L > 0 ? -in.H / in.L : 0;
     const CircleEnds ends = findCircleEnds(in, m);
     if (ends.status != GeometryStatus::Ok) {
-        return failed(g, ends.status);
+        g.status = ends.status;
+        return;
     }
     const MinMax span = minMax4(ends.xl, ends.xl, ends.xr, ends.xr);
     g.Xd = span.largest;
@@ -254,7 +263,8 @@ SliceGeometry computeSliceGeometry(const GeometryInput& in) {
         status = slipSurfacePass(in, g);
     }
     if (status != GeometryStatus::Ok) {
-        return failed(g, status);
+        g.status = status;
+        return;
     }
     // Cases 1, 3 and 4 placed the right end before the pass, which then puts it on the circle;
     // the face-to-face case places it on the ground after the pass.
@@ -272,9 +282,8 @@ SliceGeometry computeSliceGeometry(const GeometryInput& in) {
         g.Y[1] = g.YS[1];
     }
     if (!allFinite(g)) {
-        return failed(g, GeometryStatus::NotFinite);
+        g.status = GeometryStatus::NotFinite;
     }
-    return g;
 }
 
 }  // namespace marvecos

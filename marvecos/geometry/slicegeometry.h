@@ -67,4 +67,8 @@ MinMax minMax4(double a, double b, double c, double d);
 
 SliceGeometry computeSliceGeometry(const GeometryInput& in);
 
+// The same into a caller's object, whose vectors keep their capacity: a search that tries many
+// circles reuses one object and allocates nothing once it has grown.
+void computeSliceGeometry(const GeometryInput& in, SliceGeometry& out);
+
 }  // namespace marvecos

@@ -5,18 +5,31 @@
 namespace marvecos {
 
 std::vector<double> soilHeights(const SliceGeometry& g, double L) {
-    std::vector<double> DY(g.slices + 2, 0.0);
+    std::vector<double> DY;
+    soilHeights(g, L, DY);
+    return DY;
+}
+
+void soilHeights(const SliceGeometry& g, double L, std::vector<double>& DY) {
+    DY.assign(g.slices + 2, 0.0);
     for (int i = 1; i <= g.slices + 1; ++i) {
         const double yb = g.X[i] > L ? g.YS[i] : g.Y[i];
         DY[i] = g.YS[i] - yb;
     }
-    return DY;
 }
 
 SliceQuantities sliceQuantities(const SliceGeometry& g, const std::vector<double>& DY, double gam) {
     SliceQuantities q;
+    sliceQuantities(g, DY, gam, q);
+    return q;
+}
+
+void sliceQuantities(const SliceGeometry& g, const std::vector<double>& DY, double gam,
+                     SliceQuantities& q) {
     const int n = g.slices;
     q.slices = n;
+    q.sumL = q.sumWcos = q.sumWsen = q.sumWtan = 0;
+    q.degenerateSlices = 0;
     for (auto* v :
          {&q.dxx, &q.A, &q.L1, &q.w, &q.cos, &q.sen, &q.tanA, &q.secA, &q.wcos, &q.wsen}) {
         v->assign(n + 1, 0.0);
@@ -42,7 +55,6 @@ SliceQuantities sliceQuantities(const SliceGeometry& g, const std::vector<double
         q.wcos[k] = q.w[k] * q.cos[k];
         q.wsen[k] = q.w[k] * q.sen[k];
     }
-    return q;
 }
 
 double frictionTangent(double fi) {

@@ -13,6 +13,7 @@ namespace marvecos {
 // Soil height above the slip surface at boundaries 1..slices+1 (element 0 unused). Beyond the
 // toe the height is zero.
 std::vector<double> soilHeights(const SliceGeometry& g, double L);
+void soilHeights(const SliceGeometry& g, double L, std::vector<double>& DY);
 
 // Per slice k = 1..slices (element 0 unused); slice k lies between boundaries k and k+1.
 struct SliceQuantities {
@@ -27,6 +28,10 @@ struct SliceQuantities {
 };
 
 SliceQuantities sliceQuantities(const SliceGeometry& g, const std::vector<double>& DY, double gam);
+
+// The same into a caller's object, whose vectors keep their capacity.
+void sliceQuantities(const SliceGeometry& g, const std::vector<double>& DY, double gam,
+                     SliceQuantities& out);
 
 // tan(fi) with fi in degrees, pi taken as 3.1416.
 double frictionTangent(double fi);
