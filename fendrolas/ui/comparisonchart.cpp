@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "common/patterntext.h"
-#include "fendrolas/ui/palette.h"
+#include "common/ui/palette.h"
 
 namespace fendrolas {
 
@@ -15,7 +15,7 @@ bool usableMaximum(float maximum) {
     return std::isfinite(maximum) && maximum > 0;
 }
 
-void drawAxes(Canvas& area, const QString& axisTitle) {
+void drawAxes(common::Canvas& area, const QString& axisTitle) {
     const QColor ink = area.foreground();
     area.line(0, 0, 6, 0, ink);
     area.line(0, 0, 0, 100, ink);
@@ -27,7 +27,7 @@ void drawAxes(Canvas& area, const QString& axisTitle) {
     area.text(-0.3, 95, axisTitle, ink);
 }
 
-void drawDots(Canvas& area, const ComparisonTable& table, float maximum) {
+void drawDots(common::Canvas& area, const ComparisonTable& table, float maximum) {
     for (int i = 1; i <= kStates; ++i) {
         for (int m = 1; m <= kMethods; ++m) {
             const double height = static_cast<double>(table[m][i]) * 80 / maximum;
@@ -36,7 +36,7 @@ void drawDots(Canvas& area, const ComparisonTable& table, float maximum) {
     }
 }
 
-void drawValueScale(Canvas& area, float maximum, bool labelled) {
+void drawValueScale(common::Canvas& area, float maximum, bool labelled) {
     const QColor ink = area.foreground();
     for (int k = 1; k <= 10; ++k) {
         const double y = 8.0 * k;
@@ -52,10 +52,10 @@ void drawValueScale(Canvas& area, float maximum, bool labelled) {
 }  // namespace
 
 QColor stateColor(int state) {
-    return classicColor(state + 8);
+    return common::classicColor(state + 8);
 }
 
-void drawComparisonChart(Canvas& area, const ComparisonTable& table, float maximum,
+void drawComparisonChart(common::Canvas& area, const ComparisonTable& table, float maximum,
                          const QString& axisTitle) {
     area.clear();
     area.setScale(-1, 100, 7, -10);
@@ -67,7 +67,7 @@ void drawComparisonChart(Canvas& area, const ComparisonTable& table, float maxim
     drawValueScale(area, maximum, scaled);
 }
 
-void drawComparisonLegend(Canvas& area) {
+void drawComparisonLegend(common::Canvas& area) {
     for (int i = 1; i <= kStates; ++i) {
         area.text(5, 101 - 3 * i, QString("e%1=").arg(i), area.foreground());
         area.dot(5.5, 100 - 3 * i, 0.06, stateColor(i));

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "fendrolas/ui/palette.h"
+#include "common/ui/palette.h"
 
 namespace fendrolas {
 
-void drawEffectiveArea(Canvas& area, int state, const AreaInput& input, Eccentricities& memory) {
+void drawEffectiveArea(common::Canvas& area, int state, const AreaInput& input,
+                       Eccentricities& memory) {
     // A negative V is computed by its magnitude, and drawn so; only an empty state is skipped.
     if (input.V == 0) {
         return;
@@ -30,9 +31,9 @@ void drawEffectiveArea(Canvas& area, int state, const AreaInput& input, Eccentri
     // Cleared first: a smaller effective area drawn over a larger one would show the old green.
     area.clear();
     area.setScale(-1, 11, 11, -1);
-    const QColor white = classicColor(15);
-    const QColor green = classicColor(10);
-    const QColor red = classicColor(12);
+    const QColor white = common::classicColor(15);
+    const QColor green = common::classicColor(10);
+    const QColor red = common::classicColor(12);
 
     // Green first, so that the outline, the centre lines and the number stay readable over it.
     const bool eccentric = ex != 0 || ey != 0;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/ui/canvas.h"
 #include "fendrolas/report.h"
-#include "fendrolas/ui/canvas.h"
 
 namespace fendrolas {
 
@@ -16,6 +16,7 @@ struct AreaInput {
 // its area keeps what it showed; any other state updates its eccentricities in `memory` first.
 // The methods work with the magnitudes of the loads and moments, and so does the drawing. A base
 // much longer than wide is scaled down so that it fits the area.
-void drawEffectiveArea(Canvas& area, int state, const AreaInput& input, Eccentricities& memory);
+void drawEffectiveArea(common::Canvas& area, int state, const AreaInput& input,
+                       Eccentricities& memory);
 
 }  // namespace fendrolas

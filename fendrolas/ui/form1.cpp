@@ -82,7 +82,7 @@ void fieldRows(QGroupBox* group, const std::vector<FieldRow>& rows, int captionW
 
 }  // namespace
 
-Form1::Form1(common::MessageSink* messages, FileDialogs dialogs)
+Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     : messages_(messages), dialogs_(std::move(dialogs)), fields_(this) {
     if (messages_ == nullptr) {
         ownMessages_ = std::make_unique<common::QtMessageBoxes>(this, kProgramTitle);
@@ -331,7 +331,7 @@ void Form1::showComparison(const ComparisonData& data) {
 }
 
 void Form1::abrirArchivo() {
-    const QString fileName = dialogs_.openFile(this, kDataFilter);
+    const QString fileName = dialogs_.openFile(this, common::kDataFilter);
     if (fileName.isEmpty()) {
         return;
     }
@@ -339,7 +339,7 @@ void Form1::abrirArchivo() {
 }
 
 void Form1::guardarDatos() {
-    const QString fileName = dialogs_.saveFile(this, kDataFilter);
+    const QString fileName = dialogs_.saveFile(this, common::kDataFilter);
     if (fileName.isEmpty()) {
         return;
     }

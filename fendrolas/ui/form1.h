@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "common/messages.h"
+#include "common/ui/filedialogs.h"
 #include "common/ui/qtfields.h"
 #include "fendrolas/driver.h"
-#include "fendrolas/ui/filedialogs.h"
 
 class QButtonGroup;
 class QLabel;
@@ -32,7 +32,7 @@ class Form1 : public QMainWindow, public ComparisonView {
 public:
     // Without a message sink the window shows real message boxes.
     explicit Form1(common::MessageSink* messages = nullptr,
-                   FileDialogs dialogs = FileDialogs::standard());
+                   common::FileDialogs dialogs = common::FileDialogs::standard());
     ~Form1() override;
 
     // The buttons and menu entries.
@@ -73,7 +73,7 @@ private:
 
     std::unique_ptr<common::MessageSink> ownMessages_;
     common::MessageSink* messages_;
-    FileDialogs dialogs_;
+    common::FileDialogs dialogs_;
     common::QtFields fields_;
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Driver> driver_;

@@ -1,11 +1,9 @@
 #include "fendrolas/ui/form2.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -14,10 +12,11 @@
 #include "common/patterntext.h"
 #include "common/printline.h"
 #include "common/safefile.h"
+#include "common/ui/canvas.h"
+#include "common/ui/palette.h"
+#include "common/ui/printreport.h"
 #include "fendrolas/methods/readers.h"
-#include "fendrolas/ui/canvas.h"
 #include "fendrolas/ui/effectiveareas.h"
-#include "fendrolas/ui/palette.h"
 
 namespace fendrolas {
 
@@ -130,7 +129,7 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& text, Q
 
 }  // namespace
 
-Form2::Form2(common::FieldTexts& fields, common::MessageSink& messages, FileDialogs dialogs,
+Form2::Form2(common::FieldTexts& fields, common::MessageSink& messages, common::FileDialogs dialogs,
              QWidget* mainWindow, std::string directory)
     : QWidget(nullptr, Qt::Window),
       fields_(fields),
@@ -211,7 +210,7 @@ void Form2::buildAreas() {
     constexpr int side = 124;
     const QPoint places[kStates] = {{8, 56}, {138, 56}, {268, 56}, {73, 200}, {203, 200}};
     for (int i = 0; i < kStates; ++i) {
-        auto* area = new Canvas(classicColor(0), classicColor(15), group);
+        auto* area = new common::Canvas(common::classicColor(0), common::classicColor(15), group);
         area->setObjectName(QString("Picture1_%1").arg(i));
         area->setGeometry(QRect(places[i], QSize(side, side)));
         area->clear();
@@ -328,7 +327,7 @@ std::vector<std::string> Form2::currentReport() {
 }
 
 void Form2::guardarComo() {
-    const QString fileName = dialogs_.saveFile(this, kReportFilter);
+    const QString fileName = dialogs_.saveFile(this, common::kReportFilter);
     if (fileName.isEmpty()) {
         return;
     }
@@ -360,36 +359,9 @@ void Form2::imprimir() {
             "ERROR", common::MessageIcon::Critical);
         return;
     }
-    if (!printReport(printer, lines)) {
+    if (!common::printReport(printer, lines)) {
         messages_.show("No se pudo imprimir el informe.", "ERROR", common::MessageIcon::Critical);
     }
-}
-
-// The report in a fixed-pitch font, as many lines to a page as fit.
-bool Form2::printReport(QPrinter& printer, const std::vector<std::string>& lines) {
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        return false;
-    }
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(8);
-    painter.setFont(font);
-    const int lineHeight = painter.fontMetrics().lineSpacing();
-    const QRect page = painter.viewport();
-    const int perPage = std::max(1, page.height() / lineHeight);
-    int onPage = 0;
-    for (const std::string& line : lines) {
-        if (onPage == perPage) {
-            if (!printer.newPage()) {
-                painter.end();
-                return false;
-            }
-            onPage = 0;
-        }
-        ++onPage;
-        painter.drawText(0, onPage * lineHeight, QString::fromStdString(line));
-    }
-    return painter.end();
 }
 
 }  // namespace fendrolas

@@ -7,17 +7,19 @@
 
 #include "common/fields.h"
 #include "common/messages.h"
+#include "common/ui/filedialogs.h"
 #include "fendrolas/methods/frame.h"
 #include "fendrolas/report.h"
-#include "fendrolas/ui/filedialogs.h"
 
 class QLabel;
 class QPrinter;
 class QTableWidget;
 
-namespace fendrolas {
-
+namespace common {
 class Canvas;
+}  // namespace common
+
+namespace fendrolas {
 
 // "Resultados parciales": the factors of the last run in three grids, the effective area of each
 // load state, and the report of the run to a file or to the printer.
@@ -26,7 +28,7 @@ class Form2 : public QWidget, public PartialResultsView {
 
 public:
     // `fields` are the main window's; `mainWindow` is put out of use while this window is open.
-    Form2(common::FieldTexts& fields, common::MessageSink& messages, FileDialogs dialogs,
+    Form2(common::FieldTexts& fields, common::MessageSink& messages, common::FileDialogs dialogs,
           QWidget* mainWindow, std::string directory = "");
 
     void printpar(double Nq, double Nc, double Ngamma, const MethodResults& table,
@@ -47,7 +49,7 @@ public:
     QTableWidget* shapeGrid() const { return grids_[0]; }
     QTableWidget* depthGrid() const { return grids_[1]; }
     QTableWidget* inclinationGrid() const { return grids_[2]; }
-    Canvas* area(int state) const { return areas_[static_cast<std::size_t>(state - 1)]; }
+    common::Canvas* area(int state) const { return areas_[static_cast<std::size_t>(state - 1)]; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,11 +61,10 @@ private:
     void buildAreas();
     void buildButtons();
     void prepareGrids();
-    bool printReport(QPrinter& printer, const std::vector<std::string>& lines);
 
     common::FieldTexts& fields_;
     common::MessageSink& messages_;
-    FileDialogs dialogs_;
+    common::FileDialogs dialogs_;
     QWidget* mainWindow_;
     std::string directory_;
     Eccentricities eccentricities_;
@@ -71,7 +72,7 @@ private:
     QLabel* label4_ = nullptr;
     std::array<QLabel*, 3> factorLabels_{};
     std::array<QTableWidget*, 3> grids_{};
-    std::array<Canvas*, kStates> areas_{};
+    std::array<common::Canvas*, kStates> areas_{};
 };
 
 }  // namespace fendrolas

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "fendrolas/ui/canvas.h"
+#include "common/ui/canvas.h"
 #include "fendrolas/ui/comparisonchart.h"
 
 namespace fendrolas {
@@ -24,8 +24,8 @@ QLabel* chartHeading(QWidget* parent, const QString& name, const QString& text, 
     return label;
 }
 
-Canvas* chartArea(QWidget* parent, const QString& name, int x) {
-    auto* area = new Canvas(Qt::white, Qt::black, parent);
+common::Canvas* chartArea(QWidget* parent, const QString& name, int x) {
+    auto* area = new common::Canvas(Qt::white, Qt::black, parent);
     area->setObjectName(name);
     area->setGeometry(x, 32, kChartWidth, kChartHeight);
     // Small enough for the legend lines, three units apart, not to run into each other.

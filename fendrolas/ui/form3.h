@@ -6,9 +6,11 @@
 
 class QLabel;
 
-namespace fendrolas {
-
+namespace common {
 class Canvas;
+}  // namespace common
+
+namespace fendrolas {
 
 // "Comparacion de resultados": the ultimate pressure and the ultimate load of every method and
 // load state, side by side.
@@ -21,12 +23,12 @@ public:
     // Draws both charts, the qu chart first, then both legends.
     void grafico(const ComparisonData& data);
 
-    Canvas* quChart() const { return quChart_; }
-    Canvas* nuChart() const { return nuChart_; }
+    common::Canvas* quChart() const { return quChart_; }
+    common::Canvas* nuChart() const { return nuChart_; }
 
 private:
-    Canvas* quChart_;
-    Canvas* nuChart_;
+    common::Canvas* quChart_;
+    common::Canvas* nuChart_;
 };
 
 }  // namespace fendrolas

@@ -2,18 +2,18 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "fendrolas/ui/canvas.h"
+#include "common/ui/canvas.h"
 #include "fendrolas/ui/comparisonchart.h"
 #include "fendrolas/ui/form3.h"
 
-using fendrolas::Canvas;
+using common::Canvas;
 using fendrolas::ComparisonData;
 using fendrolas::Form3;
 
 namespace {
 
 // Pixels of the colour within `radius` pixels of the user point.
-int colourNear(const Canvas& area, double x, double y, QColor color, int radius = 3) {
+int colourNear(const common::Canvas& area, double x, double y, QColor color, int radius = 3) {
     const QImage image = area.picture().toImage();
     const QPoint c = area.toPixels(x, y).toPoint();
     int n = 0;
@@ -29,7 +29,7 @@ int colourNear(const Canvas& area, double x, double y, QColor color, int radius 
 }
 
 // Dark pixels left of the vertical axis and below the axis title, where the scale labels go.
-int inkLeftOfAxis(const Canvas& area) {
+int inkLeftOfAxis(const common::Canvas& area) {
     const QImage image = area.picture().toImage();
     const int axis = static_cast<int>(area.toPixels(-0.25, 0).x());
     const int belowTitle = static_cast<int>(area.toPixels(0, 88).y());
@@ -110,7 +110,7 @@ private slots:
         Form3 form;
         ComparisonData d;  // every file held zeros
         form.grafico(d);
-        for (Canvas* chart : {form.quChart(), form.nuChart()}) {
+        for (common::Canvas* chart : {form.quChart(), form.nuChart()}) {
             for (int m = 1; m <= 5; ++m) {
                 for (int i = 1; i <= 5; ++i) {
                     QCOMPARE(colourNear(*chart, m, 0, fendrolas::stateColor(i)), 0);

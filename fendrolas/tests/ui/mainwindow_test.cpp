@@ -8,12 +8,12 @@
 #include <QtTest>
 
 #include "common/messages.h"
+#include "common/tests/ui/uitesting.h"
 #include "common/ui/about.h"
 #include "fendrolas/ui/coefficientdialogs.h"
 #include "fendrolas/ui/form1.h"
 #include "fendrolas/ui/form2.h"
 #include "fendrolas/ui/form3.h"
-#include "uitesting.h"
 
 using fendrolas::Form1;
 

@@ -8,11 +8,11 @@
 #include "common/fields.h"
 #include "common/messages.h"
 #include "common/safefile.h"
+#include "common/tests/ui/uitesting.h"
+#include "common/ui/canvas.h"
+#include "common/ui/palette.h"
 #include "fendrolas/methods/frame.h"
-#include "fendrolas/ui/canvas.h"
 #include "fendrolas/ui/form2.h"
-#include "fendrolas/ui/palette.h"
-#include "uitesting.h"
 
 using fendrolas::Form2;
 using fendrolas::MethodResults;
@@ -143,8 +143,8 @@ private slots:
         f.fields.setText("Text4_2", "10");  // |ex| = 0.2, as the methods take it
         f.form.graficar();
 
-        const QColor green = fendrolas::classicColor(10);
-        const QColor red = fendrolas::classicColor(12);
+        const QColor green = common::classicColor(10);
+        const QColor red = common::classicColor(12);
         const QImage centred = f.form.area(2)->picture().toImage();
         const QImage eccentric = f.form.area(1)->picture().toImage();
         QVERIFY(pixelsOf(centred, green) > pixelsOf(eccentric, green));
@@ -168,9 +168,9 @@ private slots:
         f.fields.setText("Text10", "2");
         f.fields.setText("Text11", "2");
         f.fields.setText("Text1_4", "100");
-        QCOMPARE(pixelsOf(f.form.area(5)->picture().toImage(), fendrolas::classicColor(10)), 0);
+        QCOMPARE(pixelsOf(f.form.area(5)->picture().toImage(), common::classicColor(10)), 0);
         f.form.grab();  // paints the window as showing it would
-        QVERIFY(pixelsOf(f.form.area(5)->picture().toImage(), fendrolas::classicColor(10)) > 0);
+        QVERIFY(pixelsOf(f.form.area(5)->picture().toImage(), common::classicColor(10)) > 0);
     }
 
     void aLongBaseFitsItsArea() {
@@ -179,17 +179,17 @@ private slots:
         f.fields.setText("Text11", "2");
         f.fields.setText("Text1_0", "100");
         f.form.graficar();
-        fendrolas::Canvas* area = f.form.area(1);
+        common::Canvas* area = f.form.area(1);
         const QImage image = area->picture().toImage();
         const int right = static_cast<int>(area->toPixels(10.6, 0).x());
         int greenPastTheBase = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = right; x < image.width(); ++x) {
-                greenPastTheBase += image.pixelColor(x, y) == fendrolas::classicColor(10);
+                greenPastTheBase += image.pixelColor(x, y) == common::classicColor(10);
             }
         }
         QCOMPARE(greenPastTheBase, 0);
-        QVERIFY(pixelsOf(image, fendrolas::classicColor(10)) > 0);
+        QVERIFY(pixelsOf(image, common::classicColor(10)) > 0);
     }
 
     void reportLineByLine() {

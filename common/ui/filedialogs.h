@@ -6,7 +6,7 @@
 class QPrinter;
 class QWidget;
 
-namespace fendrolas {
+namespace common {
 
 // The dialogs the windows ask the user through. Tests replace them so that nothing blocks.
 struct FileDialogs {
@@ -24,4 +24,4 @@ inline const char* const kReportFilter =
     "Archivos de resultados (*.out);;Archivos de texto (*.txt);;Archivos de salida (*.sal);;"
     "Archivos de datos (*.dat);;Todos los archivos (*.*)";
 
-}  // namespace fendrolas
+}  // namespace common

@@ -1,10 +1,10 @@
-#include "fendrolas/ui/filedialogs.h"
+#include "common/ui/filedialogs.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace fendrolas {
+namespace common {
 
 FileDialogs FileDialogs::standard() {
     FileDialogs dialogs;
@@ -21,4 +21,4 @@ FileDialogs FileDialogs::standard() {
     return dialogs;
 }
 
-}  // namespace fendrolas
+}  // namespace common

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-namespace fendrolas {
+namespace common {
 
 // A drawing area in user coordinates: set the scale with the coordinates of its top-left and
 // bottom-right corners, then draw lines, boxes, dots and texts. What is drawn stays on the
@@ -45,4 +45,4 @@ private:
     double left_ = 0, top_ = 0, right_ = 1, bottom_ = 1;
 };
 
-}  // namespace fendrolas
+}  // namespace common

@@ -1,8 +1,8 @@
-#include "fendrolas/ui/palette.h"
+#include "common/ui/palette.h"
 
 #include <array>
 
-namespace fendrolas {
+namespace common {
 
 QColor classicColor(int entry) {
     static const std::array<QColor, 16> palette = {
@@ -17,4 +17,4 @@ QColor classicColor(int entry) {
     return palette[static_cast<std::size_t>(entry)];
 }
 
-}  // namespace fendrolas
+}  // namespace common

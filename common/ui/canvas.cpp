@@ -1,10 +1,10 @@
-#include "fendrolas/ui/canvas.h"
+#include "common/ui/canvas.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
-namespace fendrolas {
+namespace common {
 
 namespace {
 
@@ -128,4 +128,4 @@ void Canvas::paintEvent(QPaintEvent*) {
     p.drawPixmap(0, 0, picture_);
 }
 
-}  // namespace fendrolas
+}  // namespace common

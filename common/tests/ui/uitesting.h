@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "fendrolas/ui/filedialogs.h"
+#include "common/ui/filedialogs.h"
 
 class QPrinter;
 
@@ -42,8 +42,8 @@ struct StubDialogs {
     int openCalls = 0, saveCalls = 0;
     QString lastFilter;
 
-    fendrolas::FileDialogs dialogs() {
-        fendrolas::FileDialogs d;
+    common::FileDialogs dialogs() {
+        common::FileDialogs d;
         d.openFile = [this](QWidget*, const QString& filter) {
             ++openCalls;
             lastFilter = filter;

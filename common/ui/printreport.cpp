@@ -1,0 +1,36 @@
+#include "common/ui/printreport.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+
+namespace common {
+
+bool printReport(QPrinter& printer, const std::vector<std::string>& lines) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(8);
+    painter.setFont(font);
+    const int lineHeight = painter.fontMetrics().lineSpacing();
+    const QRect page = painter.viewport();
+    const int perPage = std::max(1, page.height() / lineHeight);
+    int onPage = 0;
+    for (const std::string& line : lines) {
+        if (onPage == perPage) {
+            if (!printer.newPage()) {
+                painter.end();
+                return false;
+            }
+            onPage = 0;
+        }
+        ++onPage;
+        painter.drawText(0, onPage * lineHeight, QString::fromStdString(line));
+    }
+    return painter.end();
+}
+
+}  // namespace common
