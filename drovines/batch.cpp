@@ -92,6 +92,7 @@ std::string batchHelp() {
            "  --cuna         considerar la cuña de suelo en la estabilidad (Rankine)\n"
            "  --report OUT   guardar el informe en OUT (por omision, a la salida estandar)\n"
            "  --help         mostrar esta ayuda\n"
+           "  --version      mostrar el nombre y la version del programa\n"
            "\n"
            "Los mensajes se escriben en la salida de errores como \"TITULO: TEXTO\".\n"
            "Codigo de salida: 0 calculo realizado; 1 linea de comandos incorrecta;\n"

@@ -31,6 +31,7 @@ const char* const kHelp =
     "         Lee el archivo de datos, valida los datos como lo hace \"Calcular\" y muestra\n"
     "         los valores que recibe el metodo de calculo.\n"
     "     fendrolas --help                muestra esta ayuda\n"
+    "     fendrolas --version             muestra el nombre y la version del programa\n"
     "\n"
     "Coeficientes (textos de los dialogos de coeficientes):\n"
     "     --alfa1 X --alfa2 Y --cc Z      Brinch Hansen (por omision 2.5, 3.5 y 0.6)\n"

@@ -76,8 +76,11 @@ std::string batchHelp() {
            "Los mensajes salen por la salida de error como \"TITULO: TEXTO\"; el factor de\n"
            "seguridad sale como \"fs=\" seguido de su valor. Escribe \"errores.out\" y\n"
            "\"Bishop.out\" o \"Janbu.out\" en la carpeta actual, \"coords.tmp\" y \"results.tmp\"\n"
-           "en la carpeta del programa (o, si no se puede escribir en ella, en\n"
-           "$XDG_DATA_HOME/marvecos o ~/.local/share/marvecos).\n"
+           "en $XDG_DATA_HOME/marvecos o ~/.local/share/marvecos (en la carpeta del\n"
+           "programa cuando se ejecuta desde la carpeta de compilacion y puede escribir en ella).\n"
+           "\n"
+           "  --help     muestra esta ayuda\n"
+           "  --version  muestra el nombre y la version del programa\n"
            "\n"
            "Codigos de salida: 0 factor de seguridad calculado, 2 opciones incorrectas,\n"
            "3 sin resultado, 4 calculado pero algun archivo no se pudo escribir.\n";

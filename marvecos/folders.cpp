@@ -36,13 +36,25 @@ std::string pathIn(const std::string& folder, const std::string& name) {
     return folder.back() == '/' ? folder + name : folder + "/" + name;
 }
 
+bool isInstalledProgramFolder(const std::string& programFolder) {
+    std::filesystem::path folder = std::filesystem::path(programFolder).lexically_normal();
+    if (folder.filename().empty()) {
+        folder = folder.parent_path();  // "PREFIX/bin/"
+    }
+    std::error_code ec;
+    return std::filesystem::is_directory(folder.parent_path() / "share" / "geotecnia", ec);
+}
+
 std::string temporaryFolder(const std::string& programFolder) {
-    if (writableFolder(programFolder)) {
+    const bool installed = isInstalledProgramFolder(programFolder);
+    if (!installed && writableFolder(programFolder)) {
         return programFolder;
     }
     const std::string data = userDataFolder();
     if (data.empty()) {
-        return programFolder;  // nowhere better: the write will fail and be reported
+        // Nowhere better. An installed program still keeps out of its own folder (root could
+        // write there); in a build tree the write fails and is reported.
+        return installed ? "." : programFolder;
     }
     std::error_code ec;
     std::filesystem::create_directories(data, ec);

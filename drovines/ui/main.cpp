@@ -3,9 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "common/version.h"
 #include "drovines/batch.h"
 
 int main(int argc, char* argv[]) {
+    if (common::printedVersion(argc, argv, "drovines", std::cout)) {
+        return 0;
+    }
     const std::vector<std::string> args(argv + 1, argv + argc);
     const auto asksForHelp = [](const std::string& a) { return a == "--help" || a == "-h"; };
     if (std::any_of(args.begin(), args.end(), asksForHelp)) {

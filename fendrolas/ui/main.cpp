@@ -1,15 +1,20 @@
 #include <QApplication>
 #include <cstring>
+#include <iostream>
 #include <memory>
 
 #include "common/ui/logo.h"
 #include "common/ui/splash.h"
+#include "common/version.h"
 #include "fendrolas/batch.h"
 #include "fendrolas/ui/form1.h"
 #include "fendrolas/ui/identity.h"
 #include "fendrolas/ui/screenshots.h"
 
 int main(int argc, char* argv[]) {
+    if (common::printedVersion(argc, argv, "fendrolas", std::cout)) {
+        return 0;
+    }
     // Batch mode and the help text need no window system.
     for (int k = 1; k < argc; ++k) {
         if (std::strcmp(argv[k], "--batch") == 0 || std::strcmp(argv[k], "--help") == 0 ||

@@ -3,11 +3,15 @@
 #include <vector>
 
 #include "common/messages.h"
+#include "common/version.h"
 #include "marvecos/batch.h"
 #include "marvecos/checks.h"
 #include "marvecos/folders.h"
 
 int main(int argc, char** argv) {
+    if (common::printedVersion(argc, argv, "marvecos", std::cout)) {
+        return 0;
+    }
     const std::vector<std::string> args(argv + 1, argv + argc);
     bool batch = false;
     for (const std::string& arg : args) {
