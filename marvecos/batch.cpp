@@ -7,6 +7,7 @@
 #include "marvecos/calcular.h"
 #include "marvecos/coords.h"
 #include "marvecos/problem.h"
+#include "marvecos/search/searchbatch.h"
 
 namespace marvecos {
 
@@ -73,6 +74,19 @@ std::string batchHelp() {
            "  --method  metodo de calculo; sin el, se pide seleccionar uno\n"
            "Un campo omitido queda vacio (vale 0).\n"
            "\n"
+           "Busqueda del circulo critico:\n"
+           "  marvecos --batch --fi FI --c C --gam GAM --H H --L L --n N\n"
+           "           --method bishop|janbu --search [--search-xcr X0:X1:NX]\n"
+           "           [--search-ycr Y0:Y1:NY] [--search-r R0:R1:NR | --search-r NR]\n"
+           "  Prueba los centros de X0 a X1 en NX puntos y de Y0 a Y1 en NY puntos y, en cada\n"
+           "  centro, NR radios de R0 a R1, o con --search-r NR, NR radios desde la\n"
+           "  circunferencia que apenas toca el terreno hasta la que baja H/2 por debajo del\n"
+           "  pie. Sin opciones: centros de -H/2 a L+H/2 y de H a 3H en 21 x 21 puntos, 11\n"
+           "  radios por centro. Centros y radios se toman al milimetro. Escribe\n"
+           "  \"busqueda.csv\" (Xcr,Ycr,R,fs) en la carpeta actual, imprime el circulo critico\n"
+           "  y los recuentos, y calcula el circulo critico como \"Calcular\" (sus archivos y\n"
+           "  \"fs=\"). Sin ningun circulo con resultado termina con el codigo 3.\n"
+           "\n"
            "Los mensajes salen por la salida de error como \"TITULO: TEXTO\"; el factor de\n"
            "seguridad sale como \"fs=\" seguido de su valor. Escribe \"errores.out\" y\n"
            "\"Bishop.out\" o \"Janbu.out\" en la carpeta actual, \"coords.tmp\" y \"results.tmp\"\n"
@@ -90,9 +104,14 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
              std::ostream& err, common::MessageSink& messages) {
     common::MemoryFields fields;
     MethodButtons buttons;
+    SearchOptions search;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--batch") {
+            continue;
+        }
+        if (arg == "--search") {
+            search.wanted = true;
             continue;
         }
         if (arg.rfind("--", 0) != 0 || i + 1 >= args.size()) {
@@ -100,17 +119,34 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
         }
         const std::string name = arg.substr(2);
         const std::string& value = args[++i];
+        std::string problem;
         if (name == "method") {
             if (!readMethod(value, buttons)) {
                 return usageError(err, "metodo desconocido: " + value);
             }
         } else if (isFieldName(name)) {
             fields.setText(name, value);
+        } else if (isGridOption(name)) {
+            if (!readGridOption(name, value, search, problem)) {
+                return usageError(err, problem);
+            }
         } else {
             return usageError(err, "opcion desconocida: " + arg);
         }
     }
+    if (!search.wanted && (search.x || search.y || search.radii)) {
+        return usageError(err,
+                          "las opciones --search-xcr, --search-ycr y --search-r van con "
+                          "--search");
+    }
     WriteFailureWatch watched(messages);
+    if (search.wanted) {
+        const BatchSearchStep step =
+            searchIntoFields(fields, buttons, search, folders, out, err, watched);
+        if (!step.found) {
+            return step.exitCode;
+        }
+    }
     const CalcularOutcome outcome = calcular(fields, buttons, folders, watched);
     // The window redraws after every "Calcular", which rewrites "coords.tmp" from the fields.
     prepareSliceGeometry(readSlopeInput(fields, buttons), folders.temp, watched, false);

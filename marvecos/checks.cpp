@@ -11,7 +11,7 @@ bool fail(common::MessageSink& messages, const char* text) {
 
 }  // namespace
 
-bool checkSlopeProblem(const SlopeProblem& p, common::MessageSink& messages) {
+bool checkSoilAndSlope(const SlopeProblem& p, common::MessageSink& messages) {
     if (p.fi == 0 && p.c == 0) {
         return fail(messages,
                     "El angulo de friccion interna y la cohesion no pueden ser nulos "
@@ -25,6 +25,13 @@ bool checkSlopeProblem(const SlopeProblem& p, common::MessageSink& messages) {
     }
     if (p.L == 0) {
         return fail(messages, "La longitud del talud no puede ser nula.");
+    }
+    return true;
+}
+
+bool checkSlopeProblem(const SlopeProblem& p, common::MessageSink& messages) {
+    if (!checkSoilAndSlope(p, messages)) {
+        return false;
     }
     if (p.Xcr == 0 && p.Ycr == 0) {
         return fail(messages,

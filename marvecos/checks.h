@@ -11,4 +11,8 @@ inline constexpr const char* kProgramTitle = "Marvecos";
 // answer is false. Negative values pass.
 bool checkSlopeProblem(const SlopeProblem& p, common::MessageSink& messages);
 
+// The first four of them, on the soil and the slope alone: what a search of the critical
+// circle checks before it tries circles of its own.
+bool checkSoilAndSlope(const SlopeProblem& p, common::MessageSink& messages);
+
 }  // namespace marvecos

@@ -6,6 +6,7 @@
 #include "common/patterntext.h"
 #include "common/printline.h"
 #include "marvecos/checks.h"
+#include "marvecos/circlefactor.h"
 #include "marvecos/coords.h"
 
 namespace marvecos {
@@ -26,22 +27,23 @@ int lastTracedIteration(const Iteration& it) {
     return it.iter > kLastIteration ? kLastIteration : it.iter;
 }
 
-// The reasons a circle that cut the ground still gives no factor of safety; empty when the
-// slices allow the iteration.
-std::string sliceProblem(SliceMethod method, const SliceQuantities& q) {
-    if (q.degenerateSlices > 0) {
-        return "Hay dovelas de ancho nulo sobre esta circunferencia: no hay resultado. Revise "
-               "la circunferencia y las dimensiones del talud.";
+// The message of a circle whose slices give no factor of safety.
+std::string noFactorText(CircleVerdict verdict, const SliceQuantities& q) {
+    switch (verdict) {
+        case CircleVerdict::ZeroWidthSlices:
+            return "Hay dovelas de ancho nulo sobre esta circunferencia: no hay resultado. "
+                   "Revise la circunferencia y las dimensiones del talud.";
+        case CircleVerdict::NoDrivingWeight:
+            if (q.sumWsen == 0) {
+                return "La suma de W*sen de las dovelas es nula: no se puede calcular el factor "
+                       "de seguridad. Revise la circunferencia.";
+            }
+            return "La suma de W*tan de las dovelas es nula: no se puede calcular el factor de "
+                   "seguridad. Revise la circunferencia.";
+        default:
+            return "La iteracion del factor de seguridad llega a una division por cero o a un "
+                   "valor no valido: no hay resultado. Revise los datos.";
     }
-    if (q.sumWsen == 0) {
-        return "La suma de W*sen de las dovelas es nula: no se puede calcular el factor de "
-               "seguridad. Revise la circunferencia.";
-    }
-    if (method == SliceMethod::Janbu && q.sumWtan == 0) {
-        return "La suma de W*tan de las dovelas es nula: no se puede calcular el factor de "
-               "seguridad. Revise la circunferencia.";
-    }
-    return {};
 }
 
 MethodOutcome runSliceMethod(SliceMethod method, const SlopeProblem& p, const SlopeFolders& folders,
@@ -51,28 +53,20 @@ MethodOutcome runSliceMethod(SliceMethod method, const SlopeProblem& p, const Sl
     if (!g) {
         return outcome;
     }
-    const std::vector<double> DY = soilHeights(*g, p.L);
-    const SliceQuantities q = sliceQuantities(*g, DY, p.gam);
-    const std::string problem = sliceProblem(method, q);
-    if (!problem.empty()) {
-        fail(messages, problem);
+    FactorWork w;
+    const CircleVerdict verdict = factorOnSlices(method, p, *g, w);
+    if (!givesFactor(verdict)) {
+        fail(messages, noFactorText(verdict, w.q));
         return outcome;
     }
-    const double tanfi = frictionTangent(p.fi);
-    const Iteration it = iterateFactor(method, q, p.c, tanfi);
-    if (it.failed) {
-        fail(messages,
-             "La iteracion del factor de seguridad llega a una division por cero o a un valor "
-             "no valido: no hay resultado. Revise los datos.");
-        return outcome;
-    }
-    if (!it.converged) {
+    if (verdict == CircleVerdict::NotConverged) {
         fail(messages, "No hay convergencia...");
     }
+    const Iteration& it = w.it;
     const std::string report = method == SliceMethod::Bishop ? "Bishop.out" : "Janbu.out";
     writeReported(pathIn(folders.work, "errores.out"), errorsText(it), messages);
-    writeReported(pathIn(folders.work, report), reportText(*g, DY, q, it, tanfi), messages);
-    writeReported(pathIn(folders.temp, "results.tmp"), resultsText(q, it), messages);
+    writeReported(pathIn(folders.work, report), reportText(*g, w.DY, w.q, it, w.tanfi), messages);
+    writeReported(pathIn(folders.temp, "results.tmp"), resultsText(w.q, it), messages);
     outcome.computed = true;
     outcome.fs = it.result;
     outcome.resultsTitle = resultsTitle(method, it.result);

@@ -1,0 +1,43 @@
+// Times the search of the critical circle on one core: circles of 50 slices by Bishop over a
+// grid of centres and radii around an ordinary slope. Prints the figure as its last line.
+
+#include <chrono>
+#include <cstdio>
+
+#include "marvecos/search/circlesearch.h"
+
+int main() {
+    using Clock = std::chrono::steady_clock;
+    marvecos::SlopeProblem p;
+    p.fi = 20;
+    p.c = 10;
+    p.gam = 18;
+    p.H = 10;
+    p.L = 20;
+    p.n = 50;
+    p.method = marvecos::kBishop;
+    marvecos::SearchGrid grid = marvecos::defaultSearchGrid(p.H, p.L);
+    grid.x.count = 41;
+    grid.y.count = 41;
+
+    // One search to warm up, then as many as fill a second and a half.
+    marvecos::SearchResult result =
+        marvecos::searchCriticalCircle(marvecos::SliceMethod::Bishop, p, grid);
+    long circles = 0;
+    const Clock::time_point start = Clock::now();
+    double seconds = 0;
+    while (seconds < 1.5) {
+        result = marvecos::searchCriticalCircle(marvecos::SliceMethod::Bishop, p, grid);
+        circles += grid.circles();
+        seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    }
+    std::printf("grid: %d x %d centres x %d radii = %d circles of %d slices, Bishop, 1 thread\n",
+                grid.x.count, grid.y.count, grid.r.count, grid.circles(), static_cast<int>(p.n));
+    std::printf("with a factor of safety: %d, without: %d\n", result.withFactor(),
+                result.withoutFactor());
+    std::printf("critical circle: Xcr=%.3f Ycr=%.3f R=%.3f fs=%.3f\n", result.critical.Xcr,
+                result.critical.Ycr, result.critical.R, result.critical.fs);
+    std::printf("%ld circles in %.3f s\n", circles, seconds);
+    std::printf("circles/s: %.0f\n", circles / seconds);
+    return 0;
+}

@@ -1,0 +1,102 @@
+#include "marvecos/search/searchbatch.h"
+
+#include <thread>
+
+#include "common/patterntext.h"
+#include "marvecos/batch.h"
+#include "marvecos/checks.h"
+#include "marvecos/coords.h"
+#include "marvecos/search/circlesearch.h"
+#include "marvecos/search/gridoptions.h"
+#include "marvecos/search/searchcsv.h"
+#include "marvecos/search/searchsummary.h"
+
+namespace marvecos {
+
+bool isGridOption(const std::string& name) {
+    return name == "search-xcr" || name == "search-ycr" || name == "search-r";
+}
+
+bool readGridOption(const std::string& name, const std::string& value, SearchOptions& options,
+                    std::string& error) {
+    if (name == "search-r") {
+        SearchGrid probe;
+        if (!parseGridRadii(value, probe)) {
+            error = "radios de busqueda incorrectos (R0:R1:NR o NR): " + value;
+            return false;
+        }
+        options.radii = value;
+        return true;
+    }
+    const std::optional<GridAxis> axis = parseGridAxis(value);
+    if (!axis) {
+        error = "rejilla de centros incorrecta (DESDE:HASTA:PUNTOS): " + value;
+        return false;
+    }
+    (name == "search-xcr" ? options.x : options.y) = *axis;
+    return true;
+}
+
+SearchGrid optionsGrid(const SearchOptions& options, double H, double L) {
+    SearchGrid grid = defaultSearchGrid(H, L);
+    if (options.x) {
+        grid.x = *options.x;
+    }
+    if (options.y) {
+        grid.y = *options.y;
+    }
+    if (options.radii) {
+        parseGridRadii(*options.radii, grid);
+    }
+    return grid;
+}
+
+BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons& buttons,
+                                 const SearchOptions& options, const SlopeFolders& folders,
+                                 std::ostream& out, std::ostream& err,
+                                 common::MessageSink& messages) {
+    BatchSearchStep step;
+    step.exitCode = kBatchNoResult;
+    const SlopeProblem p = readSlopeInput(fields, buttons);
+    if (!checkSoilAndSlope(p, messages)) {
+        return step;
+    }
+    if (p.method == kSpencer) {
+        err << "marvecos: el metodo Spencer no esta disponible; no se calcula nada.\n";
+        return step;
+    }
+    if (p.method != kBishop && p.method != kJanbu) {
+        messages.show("Por favor seleccione un metodo de analisis.", kProgramTitle,
+                      common::MessageIcon::None);
+        return step;
+    }
+    const SearchGrid grid = optionsGrid(options, p.H, p.L);
+    if (static_cast<long>(grid.x.count) * grid.y.count * grid.r.count > kMaxSearchCircles) {
+        err << "marvecos: la rejilla de busqueda tiene mas de " << kMaxSearchCircles
+            << " circunferencias.\n";
+        step.exitCode = kBatchUsage;
+        return step;
+    }
+    SearchControl control;
+    control.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const SearchResult result = searchCriticalCircle(
+        p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu, p, grid, control);
+    writeReported(pathIn(folders.work, "busqueda.csv"), searchCsvText(result), messages);
+    if (!result.found) {
+        messages.show(
+            "Ninguna circunferencia de la busqueda da un factor de seguridad: no hay circulo "
+            "critico. Revise la rejilla de centros y radios.",
+            kProgramTitle, common::MessageIcon::None);
+        return step;
+    }
+    out << criticalCircleLine(result.critical) << "\n" << searchCountsLine(result) << "\n";
+    // Every centre and radius of the grid is to the millimetre, so these texts read back as
+    // exactly the critical circle.
+    fields.setText("Xcr", common::formatPattern(result.critical.Xcr, "####0.000"));
+    fields.setText("Ycr", common::formatPattern(result.critical.Ycr, "####0.000"));
+    fields.setText("R", common::formatPattern(result.critical.R, "####0.000"));
+    step.found = true;
+    return step;
+}
+
+}  // namespace marvecos

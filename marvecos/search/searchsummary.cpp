@@ -1,0 +1,54 @@
+#include "marvecos/search/searchsummary.h"
+
+#include "common/patterntext.h"
+
+namespace marvecos {
+
+namespace {
+
+std::string metres(double value) {
+    return common::formatPattern(value, "####0.000");
+}
+
+}  // namespace
+
+const char* skipReasonText(SkipReason reason) {
+    switch (reason) {
+        case SkipReason::None:
+            return "con resultado";
+        case SkipReason::RefusedCircle:
+            return "centro en el origen o radio nulo";
+        case SkipReason::MissesSlope:
+            return "no cortan el talud";
+        case SkipReason::SliceLayout:
+            return "dovelas no repartibles";
+        case SkipReason::ZeroWidthSlices:
+            return "dovelas de ancho nulo";
+        case SkipReason::NoDrivingWeight:
+            return "sin peso que deslice";
+        case SkipReason::IterationFailed:
+            return "division por cero";
+        case SkipReason::NotConverged:
+            return "sin convergencia";
+    }
+    return "";
+}
+
+std::string criticalCircleLine(const CriticalCircle& c) {
+    return "Circulo critico: Xcr= " + metres(c.Xcr) + " Ycr= " + metres(c.Ycr) +
+           " R= " + metres(c.R) + " fs= " + metres(c.fs);
+}
+
+std::string searchCountsLine(const SearchResult& result) {
+    std::string line = "Circulos: " + std::to_string(result.withFactor() + result.withoutFactor()) +
+                       ", con resultado: " + std::to_string(result.withFactor()) +
+                       ", sin resultado: " + std::to_string(result.withoutFactor()) + " (";
+    for (int i = 1; i < kSkipReasonCount; ++i) {
+        line += (i > 1 ? ", " : "");
+        line += skipReasonText(static_cast<SkipReason>(i));
+        line += ": " + std::to_string(result.counts[i]);
+    }
+    return line + ")";
+}
+
+}  // namespace marvecos
