@@ -4,8 +4,8 @@ namespace marvecos {
 
 CircleVerdict factorOnSlices(SliceMethod method, const SlopeProblem& p, const SliceGeometry& g,
                              FactorWork& w) {
-    w.DY = soilHeights(g, p.L);
-    w.q = sliceQuantities(g, w.DY, p.gam);
+    soilHeights(g, p.L, w.DY);
+    sliceQuantities(g, w.DY, p.gam, w.q);
     if (w.q.degenerateSlices > 0) {
         return CircleVerdict::ZeroWidthSlices;
     }
@@ -13,7 +13,7 @@ CircleVerdict factorOnSlices(SliceMethod method, const SlopeProblem& p, const Sl
         return CircleVerdict::NoDrivingWeight;
     }
     w.tanfi = frictionTangent(p.fi);
-    w.it = iterateFactor(method, w.q, p.c, w.tanfi);
+    iterateFactor(method, w.q, p.c, w.tanfi, w.it);
     if (w.it.failed) {
         return CircleVerdict::IterationFailed;
     }

@@ -59,7 +59,7 @@ public:
             circle.reason = SkipReason::RefusedCircle;
             return circle;
         }
-        g_ = computeSliceGeometry(geometryInput(p_));
+        computeSliceGeometry(geometryInput(p_), g_);
         circle.reason = geometryReason(g_.status);
         if (circle.reason != SkipReason::None) {
             return circle;
