@@ -36,6 +36,14 @@ EffectiveBase effectiveBase(const MethodInput& in, int i) {
     return base;
 }
 
+bool slidesOnFrictionlessSoil(const EffectiveBase& base, double phi, double c, double cc) {
+    if (phi != 0) {
+        return false;
+    }
+    const double H = std::sqrt(base.Hb * base.Hb + base.Hl * base.Hl);
+    return H != 0 && H > base.A * cc * c;
+}
+
 void writeEffectiveBase(const EffectiveBase& base, MethodResults& table, int i) {
     table(1, i) = tableValue(base.bp);
     table(2, i) = tableValue(base.lp);

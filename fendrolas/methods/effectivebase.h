@@ -22,6 +22,11 @@ struct EffectiveBase {
 // either sign moves the resultant away from the centre and shortens the side alike.
 EffectiveBase effectiveBase(const MethodInput& in, int i);
 
+// A frictionless soil holds a horizontal load only by the adhesion cc c of the effective base;
+// a resultant H = sqrt(Hb^2 + Hl^2) above A' cc c slides the base, whatever the vertical load.
+// True for such a state: it has no bearing capacity.
+bool slidesOnFrictionlessSoil(const EffectiveBase& base, double phi, double c, double cc);
+
 // Rows 1, 2, 3, 28 and 29 of state i: b', l', A', Lx', Ly'.
 void writeEffectiveBase(const EffectiveBase& base, MethodResults& table, int i);
 

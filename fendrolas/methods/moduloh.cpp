@@ -59,22 +59,18 @@ bool loadedInclination(double D, const EffectiveBase& base, const HansenCoeffici
 }
 
 // Frictionless soil: D = V + A' cc c cot(phi) grows without bound, so the q and gamma factors
-// tend to 1 and ic = iq - (1 - iq)/(Nq - 1) tends to 1 - 0.5 alfa1 H / (A' cc c Nc). Without
-// adhesion nothing holds a horizontal load: false.
-bool frictionlessInclination(const EffectiveBase& base, const HansenCoefficients& k, double c,
+// tend to 1 and ic = iq - (1 - iq)/(Nq - 1) tends to 1 - 0.5 alfa1 H / (A' cc c Nc). A load the
+// adhesion cannot hold never gets here (slidesOnFrictionlessSoil).
+void frictionlessInclination(const EffectiveBase& base, const HansenCoefficients& k, double c,
                              double Nc, Inclination& inc) {
     inc.iqb = inc.iqL = inc.igb = inc.igL = 1;
     inc.icb = inc.icL = 1;
     if (base.Hb == 0 && base.Hl == 0) {
-        return true;
+        return;
     }
     const double adhesion = base.A * k.cc * c;
-    if (!(adhesion > 0)) {
-        return false;
-    }
     inc.icb = 1 - 0.5 * k.alfa1 * base.Hb / (adhesion * Nc);
     inc.icL = 1 - 0.5 * k.alfa1 * base.Hl / (adhesion * Nc);
-    return true;
 }
 
 void replaceExactZeros(Inclination& inc) {
@@ -153,14 +149,13 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
     setRow(r, 21, i, q);
     setRow(r, 24, i, V / base.A);
 
+    if (V != 0 && slidesOnFrictionlessSoil(base, phi, c, k.cc)) {
+        refuseState(r, i, messages);
+        return;
+    }
     if (phi == 0) {
         if (V != 0) {
-            Inclination next = inc;
-            if (!frictionlessInclination(base, k, c, N.Nc, next)) {
-                refuseState(r, i, messages);
-                return;
-            }
-            inc = next;
+            frictionlessInclination(base, k, c, N.Nc, inc);
         }
     } else {
         if (V != 0) {

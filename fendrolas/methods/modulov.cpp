@@ -50,13 +50,9 @@ bool loadedInclination(double phi, double c, double cc, double V, double H,
     double t = 1;
     if (H != 0) {
         const double adhesion = base.A * cc * c;
-        if (phi == 0) {
-            // D = V + A' cc c cot(phi) grows without bound: t tends to 1. Without adhesion D is
-            // V and a frictionless soil has nothing to hold the horizontal load.
-            if (!(adhesion > 0)) {
-                return false;
-            }
-        } else {
+        // At phi = 0, D = V + A' cc c cot(phi) grows without bound and t tends to 1; a load the
+        // adhesion cannot hold never gets here (slidesOnFrictionlessSoil).
+        if (phi != 0) {
             const double D = V + adhesion * (1 / std::tan(phi));
             if (!(D > 0)) {
                 return false;
@@ -137,7 +133,8 @@ bool computeState(const MethodInput& in, int i, double cc, const BearingFactors&
     const double H = std::sqrt(base.Hb * base.Hb + base.Hl * base.Hl);
     if (V != 0) {
         Carried next = carried;
-        if (!loadedInclination(phi, c, cc, V, H, base, next)) {
+        if (slidesOnFrictionlessSoil(base, phi, c, cc) ||
+            !loadedInclination(phi, c, cc, V, H, base, next)) {
             refuseFailingState(r, i, messages);
             return false;
         }
