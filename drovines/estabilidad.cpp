@@ -123,10 +123,8 @@ void verifyStability(const StabilityInput& in, common::MessageSink& messages, Ar
     res[25] = ar.single(Me2);
     res[26] = ar.single(Meq);
 
-    // The program's total: it carries the water thrust at the submerged wedge's arm and leaves
-    // out Meq, so it is not the sum of the parts above.
-    const double MEV = Mem + t.E1 * sd * xE1 + t.E2 * sd * xE2 + t.Ew * aSub + s.Wsub * aSub +
-                       s.Wr * aWr + s.Wt * aWt + s.Wsl * aWsl + q * xw * aQ;
+    // The horizontal water thrust overturns (Mw); it has no stabilising part.
+    const double MEV = Mem + Msq + Me1 + Me2 + Meq;
     res[27] = ar.single(MEV);
     double fsm = 0;
     if (MV != 0) {
@@ -134,19 +132,21 @@ void verifyStability(const StabilityInput& in, common::MessageSink& messages, Ar
     }
     res[28] = ar.single(fsm);
 
-    double N =
-        W1 + W2 + W3 + s.Wsub + s.Wr + s.Wt + s.Wsl + t.E1 * sd + t.E2 * sd + t.Eq * sd + q * xw;
-    if (in.variant == Variant::Coulomb) {
-        N = W1 + W2 + W3 + t.E1 * sd + t.E2 * sd + t.Eq * sd;
-    }
+    // The Coulomb variant counts no wedge, nor the surcharge on it among the vertical loads.
+    const double Vq = in.variant == Variant::Coulomb ? 0 : q * xw;
+    const double N =
+        W1 + W2 + W3 + s.Wsub + s.Wr + s.Wt + s.Wsl + t.E1 * sd + t.E2 * sd + t.Eq * sd + Vq;
     const double Nef = ar.finite(N - Es);
 
+    // Every force about the centre of the base: the vertical loads that N counts, the thrusts
+    // (their moments about the toe and the centre are the same, both lie on the base) and the
+    // uplift, which acts at 2B/3 from the toe, B/6 behind the centre.
     const double half = B / 2;
     const double S = W1 * (aW1 - half) + W2 * (aW2 - half) + W3 * (aW3 - half) +
-                     t.E1 * sd * (xE1 - half) + t.E2 * sd * (xE2 - half) + t.Ew * (aSub - half) +
-                     s.Wsub * (aSub - half) + s.Wr * (aWr - half) + s.Wt * (aWt - half) +
-                     s.Wsl * (aWsl - half) + q * xw * (aQ - half);
-    const double Mc = ar.finite(std::fabs(S - MV));
+                     t.E1 * sd * (xE1 - half) + t.E2 * sd * (xE2 - half) +
+                     t.Eq * sd * (xEq - half) + s.Wsub * (aSub - half) + s.Wr * (aWr - half) +
+                     s.Wt * (aWt - half) + s.Wsl * (aWsl - half) + Vq * (aQ - half);
+    const double Mc = ar.finite(std::fabs(S - (M1 + M2 + Mw + Mq) - Es * B / 6));
     double ex = 0;
     if (Nef != 0) {
         ex = Mc / Nef;

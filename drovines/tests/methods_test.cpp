@@ -134,16 +134,52 @@ TEST(Rankine, MatchesAnIndependentCalculationWithWaterWedgeAndSurcharge) {
     EXPECT_NEAR(r[12], 39.630318, 1e-4);   // Wm: wedge only
     EXPECT_NEAR(r[30], 48.446688, 1e-4);   // Ps: wedge and surcharge on it
     EXPECT_NEAR(r[21], 202.377211, 1e-3);  // MV
-    EXPECT_NEAR(r[27], 551.689412, 1e-3);  // MEV with the water term and without Meq
-    EXPECT_NEAR(r[28], 2.726045, 1e-5);
+    EXPECT_NEAR(r[27], 517.982397, 1e-3);  // MEV
+    EXPECT_NEAR(r[28], 2.559490, 1e-5);
     EXPECT_NEAR(r[34], 300.585545, 1e-3);
     EXPECT_NEAR(r[35], 277.452973, 1e-3);
-    EXPECT_NEAR(r[36], 0.474285, 1e-5);
-    EXPECT_NEAR(r[37], 1185.296519, 1e-2);
-    EXPECT_NEAR(r[38], 4.272063, 1e-5);
+    EXPECT_NEAR(r[36], 0.404663, 1e-5);
+    EXPECT_NEAR(r[37], 1352.577358, 1e-2);
+    EXPECT_NEAR(r[38], 4.874979, 1e-5);
     EXPECT_NEAR(r[45], 1.605439, 1e-5);
-    // MEV is the program's own total, not the sum of its listed parts.
-    EXPECT_GT(std::fabs(r[27] - (r[22] + r[23] + r[24] + r[25] + r[26])), 1);
+    // MEV is the sum of the stabilising moments listed under it.
+    EXPECT_NEAR(r[27], r[22] + r[23] + r[24] + r[25] + r[26], 1e-3);
+}
+
+// A rectangular wall 2.5 m wide and 4 m high (gm 22) retaining dry sand (gam 18, fi 30) with
+// the water 2 m above the base, worked by hand:
+//   ka = 1/3; gsub = 18 + (1/3) 10 - 10 = 11.333; S1 = ka 18 x 2 = 12.000, S2 = ka 11.333 x 2
+//   = 7.556; E1 = 12.000 at y1 = 2.667, E2 = 19.556 at y2 = 2 (24 + 7.556)/(3 x 19.556) = 1.076,
+//   Ew = 10 x 2^2/2 = 20 at 0.667; uplift Es = 10 x 2 x 2.5/2 = 25 at 2/3 of B from the toe.
+//   MV = 32.000 + 21.037 + 13.333 + 25 x 5/3 = 108.037; the wall alone stabilises:
+//   MEV = 220 x 1.25 = 275, fsm = 275/108.037 = 2.545 (3.008 when Ew x B was counted as
+//   stabilising).
+//   About the centre: the weight has no arm, the thrusts overturn by 66.370 and the uplift by
+//   25 x 2.5/6 = 10.417: Mc = 76.787, Nef = 220 - 25 = 195, ex = 0.394 (0.426 before).
+//   Strip of B' = 2.5 - 2 x 0.394 = 1.712 m: k = 1/1.712 = 0.584, dq = 1 + 0.2887 x 0.584 =
+//   1.169; FH = 51.555, iq = (1 - 0.5 x 51.555/195)^3.5 = 0.609, ig = (1 - 0.7 x 51.555/195)^2.5
+//   = 0.600; qu = 18 x 18.401 x 1.169 x 0.609 + 0.5 x 18 x 1.712 x 15.07 x 0.600 = 374.9,
+//   Nu = 374.9 x 1.712 = 642.0.
+TEST(Rankine, WallWithWaterOverturningAndEccentricityByHand) {
+    auto fields = sampleWall();
+    fields.setText("hn", "2");
+    fields.setText("b1", "2.5");
+    common::RecordingMessages messages;
+    const auto res = Rankine(recordOf(fields), fields, {}, messages);
+    ASSERT_TRUE(res);
+    const auto& r = *res;
+    EXPECT_NEAR(r[5], 12.000, 1e-3);
+    EXPECT_NEAR(r[6], 19.556, 1e-3);
+    EXPECT_FLOAT_EQ(r[7], 20);
+    EXPECT_FLOAT_EQ(r[15], 25);
+    EXPECT_NEAR(r[21], 108.037, 1e-3);
+    EXPECT_FLOAT_EQ(r[27], 275);
+    EXPECT_NEAR(r[28], 2.5454, 1e-4);
+    EXPECT_FLOAT_EQ(r[35], 195);
+    EXPECT_NEAR(r[36], 0.39378, 1e-5);
+    EXPECT_NEAR(r[37], 642.0, 0.1);
+    EXPECT_NEAR(r[38], 642.0 / 195, 1e-3);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST(Rankine, TickBoxesTurnTheThrustAndCountTheWedge) {
@@ -199,13 +235,14 @@ TEST(Coulomb, MatchesAnIndependentCalculationWithWaterAndSurcharge) {
     EXPECT_NEAR(r[9], 91.197182, 1e-4);
     EXPECT_NEAR(r[21], 202.158722, 1e-3);  // MV
     EXPECT_NEAR(r[23], 23.306290, 1e-4);   // Msq: the surcharge on the wedge only
-    EXPECT_NEAR(r[27], 521.355896, 1e-3);  // MEV with the water and surcharge terms
-    EXPECT_NEAR(r[28], 2.578943, 1e-5);
+    EXPECT_NEAR(r[27], 511.062054, 1e-3);  // MEV = Mem + Msq + Me1 + Me2 + Meq
+    EXPECT_NEAR(r[27], r[22] + r[23] + r[24] + r[25] + r[26], 1e-3);
+    EXPECT_NEAR(r[28], 2.528024, 1e-5);
     EXPECT_NEAR(r[34], 292.112549, 1e-3);
     EXPECT_NEAR(r[35], 268.979950, 1e-3);
-    EXPECT_NEAR(r[36], 0.552374, 1e-5);
-    EXPECT_NEAR(r[37], 1089.820312, 1e-2);
-    EXPECT_NEAR(r[38], 4.051679, 1e-5);
+    EXPECT_NEAR(r[36], 0.480393, 1e-5);
+    EXPECT_NEAR(r[37], 1211.072937, 1e-2);
+    EXPECT_NEAR(r[38], 4.502465, 1e-5);
     EXPECT_NEAR(r[43], 80.486244, 1e-4);
     EXPECT_NEAR(r[44], 125.427750, 1e-3);
     EXPECT_NEAR(r[45], 1.558375, 1e-5);
@@ -259,49 +296,65 @@ TEST(Coulomb, SteepSlopeStopsWithoutResults) {
                                      "Sub Coulomb: ERROR", MessageIcon::Critical));
 }
 
-TEST(Hansen, StripFootingOnSandMatchesTheFormula) {
+const double kFi30 = 30 * 3.141592654 / 180;
+
+// Strip footing 2 m wide at 1 m depth in a c-phi soil (c 10, phi 30, gamma 18), worked by hand
+// with Nq = 18.401, Nc = 30.140, Ngamma = 1.5 (Nq - 1) tan 30 = 15.070.
+TEST(Hansen, StripFootingAsWorkedByHand) {
     common::RecordingMessages messages;
     Arithmetic ar;
-    // fi = 30 deg, no cohesion, centred vertical load, at the surface: only the weight term.
-    const double fi = 30 * 3.141592654 / 180;
-    const double Nu = Hansen(fi, 0, 18, 2, 100, 0, 0, 0, messages, ar);
-    // Nq = 18.401, Ngamma = 1.5 (Nq - 1) tan fi = 15.069, s = 1 - 0.4 / 2 = 0.8.
-    EXPECT_NEAR(Nu, 0.5 * 18 * 15.0690 * 0.8 * 2, 0.05);
+    // Centred vertical load: k = 1/2, dc = 1.2, dq = 1 + 2 tan 30 (1 - sin 30)^2 / 2 = 1.1443;
+    // qu = 10 x 30.140 x 1.2 + 18 x 18.401 x 1.1443 + 0.5 x 18 x 2 x 15.070 = 361.68 + 379.02 +
+    // 271.26 = 1011.96 kPa, Nu = 2 x 1011.96 = 2023.92 kN/m.
+    EXPECT_NEAR(Hansen(kFi30, 10, 18, 2, 300, 0, 0, 1, messages, ar), 2023.92, 0.01);
+
+    // V 300, H 40, M 60: e = 0.2, B' = 1.6; k = 1/1.6 = 0.625, dc = 1.25, dq = 1.18042;
+    // R = 300 + 1.6 x 0.6 x 10 x cot 30 = 316.628; iq = (1 - 20/316.628)^3.5 = 0.79583,
+    // ic = 0.79583 - 0.20417/17.401 = 0.78410, ig = (1 - 28/316.628)^2.5 = 0.79336;
+    // qu = 10 x 30.140 x 1.25 x 0.78410 + 18 x 18.401 x 1.18042 x 0.79583
+    //    + 0.5 x 18 x 1.6 x 15.070 x 0.79336 = 295.41 + 311.15 + 172.17 = 778.72 kPa;
+    // Nu = 778.72 x 1.6 = 1245.95 kN/m.
+    EXPECT_NEAR(Hansen(kFi30, 10, 18, 2, 300, 40, 60, 1, messages, ar), 1245.95, 0.01);
     EXPECT_FALSE(ar.failed());
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST(Hansen, DeepFoundationTakesTheArcTangentOfTheDepth) {
+TEST(Hansen, DepthRatioIsTakenOnTheEffectiveWidth) {
     common::RecordingMessages messages;
     Arithmetic ar;
-    const double fi = 30 * 3.141592654 / 180;
-    // df = 2 m > L = 1 m: k = atan 2 in dq; overburden 18 x 2 with Nq, sq = 1 + sin fi / 2.
-    EXPECT_NEAR(Hansen(fi, 0, 18, 2, 100, 0, 0, 2, messages, ar), 2402.406643, 1e-4);
+    // Sand, no cohesion, B' = 2. At df = 2 the ratio is 1: k = 1, dq = 1.28868;
+    // qu = 36 x 18.401 x 1.28868 + 18 x 15.070 = 853.67 + 271.26, Nu = 2249.85.
+    EXPECT_NEAR(Hansen(kFi30, 0, 18, 2, 100, 0, 0, 2, messages, ar), 2249.854, 1e-2);
+    // At df = 3 it is above 1: k = atan 1.5 = 0.98279, dq = 1.28371;
+    // qu = 54 x 18.401 x 1.28371 + 271.26 = 1546.83, Nu = 3093.65.
+    EXPECT_NEAR(Hansen(kFi30, 0, 18, 2, 100, 0, 0, 3, messages, ar), 3093.654, 1e-2);
     EXPECT_FALSE(ar.failed());
 }
 
-TEST(Hansen, LoadAtTheEdgeFailsAndBeyondItIsRefused) {
-    common::RecordingMessages messages;
-    const double fi = 30 * 3.141592654 / 180;
-    Arithmetic atEdge;
-    Hansen(fi, 0, 18, 2, 100, 10, 100, 1, messages, atEdge);
-    EXPECT_TRUE(atEdge.failed());
-    EXPECT_TRUE(messages.shown.empty());
-
-    Arithmetic beyond;
-    EXPECT_EQ(Hansen(fi, 0, 18, 2, 100, 10, 101, 1, messages, beyond), 0);
-    EXPECT_FALSE(beyond.failed());
-    EXPECT_EQ(messages.shown, oneBox("Sub Hansen: La carga no puede salir de la base", "Drovines",
-                                     MessageIcon::None));
-}
-
-TEST(Hansen, ShapeFactorNeverBelowPointSix) {
+TEST(Hansen, NarrowEffectiveBaseCarriesLittle) {
     common::RecordingMessages messages;
     Arithmetic ar;
-    const double fi = 30 * 3.141592654 / 180;
-    // Bw' = 0.5: 1 - 0.4 / 0.5 = 0.2, raised to 0.6.
-    const double Nu = Hansen(fi, 0, 18, 0.5, 100, 0, 0, 0, messages, ar);
-    EXPECT_NEAR(Nu, 0.5 * 18 * 15.0690 * 0.6 * 0.5, 0.02);
+    // Sand at the surface, e = 0.9 on a 2 m base: B' = 0.2, only the weight term,
+    // qu = 0.5 x 18 x 0.2 x 15.070 = 27.13 kPa and Nu = 5.43 kN/m, three times less than a
+    // weight term taken on 1 m with a shape factor would give.
+    EXPECT_NEAR(Hansen(kFi30, 0, 18, 2, 100, 0, 90, 0, messages, ar), 5.4251, 1e-3);
+    EXPECT_FALSE(ar.failed());
+}
+
+TEST(Hansen, LoadOnTheEdgeOrBeyondIsRefused) {
+    const auto refused =
+        oneBox("Sub Hansen: La carga no puede salir de la base", "Drovines", MessageIcon::None);
+    for (const double M : {100.0, 101.0}) {  // e = Bw/2 and beyond
+        common::RecordingMessages messages;
+        Arithmetic ar;
+        EXPECT_EQ(Hansen(kFi30, 0, 18, 2, 100, 10, M, 1, messages, ar), 0) << M;
+        EXPECT_FALSE(ar.failed()) << M;
+        EXPECT_EQ(messages.shown, refused) << M;
+    }
+    common::RecordingMessages messages;
+    Arithmetic ar;
+    EXPECT_GT(Hansen(kFi30, 0, 18, 2, 100, 10, 99.9, 1, messages, ar), 0);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST(Calcular, RunsOnlyAfterValidationAndWithARunnableMethod) {
