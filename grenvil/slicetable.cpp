@@ -71,8 +71,8 @@ bool prepareSlices(const SpencerInput& in, SliceTable& t) {
     t.sumL = float(q.sumL);
     t.sumWcos = float(q.sumWcos);
     t.sumWsen = float(q.sumWsen);
-    // Without a driving weight there is nothing to slide and no starting factor.
-    return allFinite(t) && t.sumWsen != 0.0f;
+    // Without a driving weight toward the toe there is nothing to slide and no starting factor.
+    return marvecos::drivesTowardToe(q) && allFinite(t) && t.sumWsen > 0.0f;
 }
 
 void updateAngles(SliceTable& t, float theta) {

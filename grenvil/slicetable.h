@@ -39,7 +39,7 @@ bool circleCutsFaceLine(const SpencerInput& in);
 // Slices and their weights for the input. False when the data describe no sliding mass the
 // program can cut into slices: the radius is not positive, the circle misses the face line, the
 // crest level or a boundary, a group of slices is empty, N is outside 1..104, or the slices carry
-// no driving weight.
+// no driving weight toward the toe.
 bool prepareSlices(const SpencerInput& in, SliceTable& table);
 
 // alpha, cos(alpha - theta) and tan(alpha - theta) for every slice with a base length.

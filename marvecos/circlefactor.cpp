@@ -9,13 +9,16 @@ CircleVerdict factorOnSlices(SliceMethod method, const SlopeProblem& p, const Sl
     if (w.q.degenerateSlices > 0) {
         return CircleVerdict::ZeroWidthSlices;
     }
-    if (w.q.sumWsen == 0 || (method == SliceMethod::Janbu && w.q.sumWtan == 0)) {
+    if (!drivesTowardToe(w.q) || (method == SliceMethod::Janbu && !drivesTowardToeByTangent(w.q))) {
         return CircleVerdict::NoDrivingWeight;
     }
     w.tanfi = frictionTangent(p.fi);
     iterateFactor(method, w.q, p.c, w.tanfi, w.it);
     if (w.it.failed) {
         return CircleVerdict::IterationFailed;
+    }
+    if (!isSoundFactor(w.it.result)) {
+        return CircleVerdict::FactorNotPositive;
     }
     return w.it.converged ? CircleVerdict::Converged : CircleVerdict::NotConverged;
 }

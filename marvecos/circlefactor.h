@@ -13,10 +13,11 @@ namespace marvecos {
 // none.
 enum class CircleVerdict {
     Converged,
-    NotConverged,     // a factor still comes out: the mean of the last two trials
-    ZeroWidthSlices,  // slices of zero width have no base inclination
-    NoDrivingWeight,  // sum of W*sen (or, for Janbu, of W*tan) is zero
-    IterationFailed,  // a division by zero or a value out of range in the iteration
+    NotConverged,       // a factor still comes out: the mean of the last two trials
+    ZeroWidthSlices,    // slices of zero width have no base inclination
+    NoDrivingWeight,    // sum of W*sen (or, for Janbu, of W*tan) is not above zero
+    IterationFailed,    // a division by zero or a value out of range in the iteration
+    FactorNotPositive,  // the factor comes out zero, negative or not a number
 };
 
 // Everything one circle's factor of safety is computed in. Kept and reused from circle to

@@ -41,6 +41,10 @@ bool calculatedFactor(SliceMethod method, const SliceQuantities& q, double c, do
 
 }  // namespace
 
+bool isSoundFactor(double fs) {
+    return std::isfinite(fs) && fs > 0;
+}
+
 Iteration iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi) {
     Iteration it;
     iterateFactor(method, q, c, tanfi, it);

@@ -27,6 +27,9 @@ struct Iteration {
     std::vector<double> fsprop, fscalc;
 };
 
+// A factor of safety the program reports: finite and above zero.
+bool isSoundFactor(double fs);
+
 // Bishop: fs = sum(num*secA/ma) / sum(W*sen); Janbu: fs = sum(num*secA^2/ma) / sum(W*tanA),
 // with num = c*dxx + W*tanfi and ma = 1 + tanA*tanfi/fs, from fs0 = 1.2 times the ordinary
 // factor. The tolerance 0.0001 loosens to 0.001 after iteration 500 and to 0.01 after 750.

@@ -34,12 +34,15 @@ std::string noFactorText(CircleVerdict verdict, const SliceQuantities& q) {
             return "Hay dovelas de ancho nulo sobre esta circunferencia: no hay resultado. "
                    "Revise la circunferencia y las dimensiones del talud.";
         case CircleVerdict::NoDrivingWeight:
-            if (q.sumWsen == 0) {
-                return "La suma de W*sen de las dovelas es nula: no se puede calcular el factor "
-                       "de seguridad. Revise la circunferencia.";
+            if (!drivesTowardToe(q)) {
+                return "La suma de W*sen de las dovelas no es positiva: la masa no desliza hacia "
+                       "el pie del talud y no hay factor de seguridad. Revise la circunferencia.";
             }
-            return "La suma de W*tan de las dovelas es nula: no se puede calcular el factor de "
-                   "seguridad. Revise la circunferencia.";
+            return "La suma de W*tan de las dovelas no es positiva: la masa no desliza hacia el "
+                   "pie del talud y no hay factor de seguridad. Revise la circunferencia.";
+        case CircleVerdict::FactorNotPositive:
+            return "El factor de seguridad calculado no es un numero positivo: no hay resultado. "
+                   "Revise los datos del suelo y la circunferencia.";
         default:
             return "La iteracion del factor de seguridad llega a una division por cero o a un "
                    "valor no valido: no hay resultado. Revise los datos.";

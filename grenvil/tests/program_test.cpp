@@ -44,9 +44,9 @@ protected:
 
 TEST_F(ProgramRun, CalculatesAndLeavesAnEmptyAverOut) {
     std::ofstream(folder / "aver.out") << "contenido anterior\r\n";
-    EXPECT_EQ(run("10\n40\n18\n10\n10\n8\n12\n14\n20\n0\n"), 0);
+    EXPECT_EQ(run("10\n50\n18\n10\n10\n8\n12\n14\n20\n0\n"), 0);
     const std::string out = read("output.txt");
-    EXPECT_NE(out.find(" COMPARANDO FS: NP=   1  FST=  1.762  FSM=  1.762  THETA=  0.000 RAD\n"),
+    EXPECT_NE(out.find(" COMPARANDO FS: NP=   1  FST=  2.198  FSM=  2.200  THETA=  0.000 RAD\n"),
               std::string::npos);
     EXPECT_NE(out.find(" ANGULO  THETA= 0.000\n"), std::string::npos);
     EXPECT_EQ(out.find('\r'), std::string::npos);

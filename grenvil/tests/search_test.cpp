@@ -260,6 +260,47 @@ TEST(Slices, DataTheGeometryCannotCutAreRefused) {
     p = good;
     p.GAM = 0;  // nothing drives the slide
     EXPECT_FALSE(prepareSlices(p, table));
+    p = SpencerInput{0, 38.2f, 20, 10, 5.7735f, -2, 3.5f, 8.525f, 100};  // leans back from the toe
+    EXPECT_FALSE(prepareSlices(p, table));
+}
+
+// The published check circle of a 2:1 slope (c 600, fi 20, gam 120, H 40), passing below the toe:
+// Spencer 2.073.
+const SpencerInput kCheckCircle{20, 600, 120, 40, 80, 60, 70, 80, 100};
+
+TEST(Slices, TheTableHoldsTheSlopeProgramsSlicesWithBreaksOnTheEdgeAndTheToe) {
+    for (int N : {10, 23, 64, 100}) {
+        SpencerInput p = kCheckCircle;
+        p.N = N;
+        SliceTable t;
+        ASSERT_TRUE(prepareSlices(p, t)) << N;
+        const marvecos::SliceGeometry g =
+            marvecos::computeSliceGeometry({p.H, p.L, p.XCR, p.YCR, p.R, double(N)});
+        const std::vector<double> DY = marvecos::soilHeights(g, p.L);
+        const marvecos::SliceQuantities q = marvecos::sliceQuantities(g, DY, p.GAM);
+        EXPECT_EQ(t.caso, 4);
+        EXPECT_EQ(t.X[2 * (N / 8) + 1], 0.0f) << N;
+        EXPECT_EQ(t.X[N - 2 * (N / 8) + 1], 80.0f) << N;
+        for (int i = 1; i <= N + 1; ++i) {
+            EXPECT_EQ(t.X[i], float(g.X[i])) << i;
+            EXPECT_EQ(t.YS[i], float(g.YS[i])) << i;
+            EXPECT_EQ(t.DY[i], float(g.YS[i] - g.Y[i])) << i;
+        }
+        for (int k = 1; k <= N; ++k) {
+            EXPECT_EQ(t.w[k], float(q.w[k])) << k;
+        }
+        EXPECT_GT(t.w[N], 0.0f) << N;  // the soil in front of the toe
+    }
+}
+
+TEST(Spencer, PublishedCheckCircleBelowTheToe) {
+    SliceTable table;
+    ASSERT_TRUE(prepareSlices(kCheckCircle, table));
+    QuietTrace trace;
+    const SpencerResult r = runSpencer(kCheckCircle, table, trace);
+    ASSERT_TRUE(r.converged);
+    EXPECT_NEAR(r.FST, 2.073f, 0.005f * 2.073f);
+    EXPECT_NEAR(r.FSM, 2.073f, 0.005f * 2.073f);
 }
 
 }  // namespace

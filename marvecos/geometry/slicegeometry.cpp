@@ -69,7 +69,37 @@ int caseOf(int top, int base) {
     return base == 0 ? 2 : 3;
 }
 
-// Case 1: n1 slices behind the crest, the rest on the face.
+// The ground surface: the crest plane behind the crest edge, the face, the base plane from the
+// toe on (exactly 0 there, whatever the rounding of H + m*L). Without a face length the face
+// line is level (m = 0), as the ends of the circle were found on it.
+double groundAt(const GeometryInput& in, double m, double x) {
+    if (x <= 0) {
+        return in.H;
+    }
+    if (in.L > 0 && x >= in.L) {
+        return 0;
+    }
+    return std::max(0.0, in.H + m * x);
+}
+
+// A group of `count` slices of width w from boundary `first` on. Each boundary comes from its
+// index and the group ends exactly on `end`, so that where a group stops never depends on how
+// a running sum rounds. The last slice of the last group takes up what a fractional n leaves.
+int placeGroup(SliceGeometry& g, int first, int count, double w, double end) {
+    for (int j = 1; j < count; ++j) {
+        g.X[first + j] = g.X[first] + j * w;
+    }
+    g.X[first + count] = end;
+    return first + count;
+}
+
+void groundAtBoundaries(const GeometryInput& in, double m, SliceGeometry& g) {
+    for (int i = 1; i <= g.slices + 1; ++i) {
+        g.YS[i] = groundAt(in, m, g.X[i]);
+    }
+}
+
+// Case 1: n1 slices behind the crest up to the crest edge, the rest on the face.
 GeometryStatus crestToFace(const GeometryInput& in, double m, SliceGeometry& g) {
     const double n1 = Int(in.n / 2);
     const double n2 = in.n - n1;
@@ -78,34 +108,27 @@ GeometryStatus crestToFace(const GeometryInput& in, double m, SliceGeometry& g) 
     }
     const double wb = std::fabs(g.Xi / n1);
     const double wf = g.Xd / n2;
-    const int last = g.slices + 1;
-    double G = g.Xi;
+    const int behind = static_cast<int>(n1);
     g.X[1] = g.Xi;
-    g.YS[1] = in.H;
-    for (int i = 2; i <= last; ++i) {
-        G = G + wb;
-        g.X[i] = G > 0 ? g.X[i - 1] + wf : G;
-        g.YS[i] = g.X[i] > 0 ? g.YS[1] + m * g.X[i] : g.YS[1];
-    }
-    g.X[last] = g.Xd;
-    g.Y[last] = g.YS[last];
-    g.Y[1] = in.H;
+    const int edge = placeGroup(g, 1, behind, wb, 0);
+    placeGroup(g, edge, g.slices - behind, wf, g.Xd);
+    groundAtBoundaries(in, m, g);
     return GeometryStatus::Ok;
 }
 
-// Case 2: equal widths between two points of the face.
+// Case 2: equal widths between two points of the face; the last slice ends on the exit point.
 GeometryStatus faceToFace(const GeometryInput& in, double m, SliceGeometry& g) {
     const double w = (g.Xd - g.Xi) / in.n;
     g.X[1] = g.Xi;
-    g.YS[1] = in.H + m * g.X[1];
     for (int i = 2; i <= g.slices + 1; ++i) {
         g.X[i] = g.X[i - 1] + w;
-        g.YS[i] = in.H + m * g.X[i];
     }
+    g.X[g.slices + 1] = g.Xd;
+    groundAtBoundaries(in, m, g);
     return GeometryStatus::Ok;
 }
 
-// Case 3: n1 slices on the face, the rest beyond the toe.
+// Case 3: n1 slices on the face down to the toe, the rest beyond it.
 GeometryStatus faceToBase(const GeometryInput& in, double m, SliceGeometry& g) {
     const double n1 = Int(in.n / 2);
     const double n2 = in.n - n1;
@@ -114,17 +137,11 @@ GeometryStatus faceToBase(const GeometryInput& in, double m, SliceGeometry& g) {
     }
     const double wf = (in.L - g.Xi) / n1;
     const double wt = (g.Xd - in.L) / n2;
-    const int last = g.slices + 1;
-    double G = g.Xi;
+    const int onFace = static_cast<int>(n1);
     g.X[1] = g.Xi;
-    g.YS[1] = in.H + m * g.X[1];
-    for (int i = 2; i <= last; ++i) {
-        G = G + wf;
-        g.X[i] = G >= in.L ? g.X[i - 1] + wt : G;
-        g.YS[i] = g.X[i] < in.L ? in.H + m * g.X[i] : 0;
-    }
-    g.X[last] = g.Xd;
-    g.Y[last] = g.YS[last];
+    const int toe = placeGroup(g, 1, onFace, wf, in.L);
+    placeGroup(g, toe, g.slices - onFace, wt, g.Xd);
+    groundAtBoundaries(in, m, g);
     return GeometryStatus::Ok;
 }
 
@@ -140,22 +157,13 @@ GeometryStatus crestToBase(const GeometryInput& in, double m, SliceGeometry& g) 
     const double wb = std::fabs(g.Xi / n1);
     const double wf = in.L / n2;
     const double wt = std::fabs((g.Xd - in.L) / n3);
-    const int last = g.slices + 1;
-    double G1 = g.Xi, G2 = g.Xi;
+    const int behind = static_cast<int>(n1);
+    const int beyond = static_cast<int>(n3);
     g.X[1] = g.Xi;
-    g.YS[1] = in.H;
-    // The four passes of the method depend only on earlier entries, so one loop does them all.
-    for (int i = 2; i <= last; ++i) {
-        G1 = G1 + wb;
-        G2 = G1 > 0 ? G2 + wf : G1;
-        g.X[i] = G2 > in.L ? g.X[i - 1] + wt : G2;
-        const double ground = g.X[i] > 0 ? in.H + m * g.X[i] : in.H;
-        g.YS[i] = ground < 0 ? 0 : ground;
-    }
-    g.X[last] = g.Xd;
-    g.Y[last] = g.YS[last];
-    g.Y[1] = in.H;
-    g.YS[1] = in.H;
+    const int edge = placeGroup(g, 1, behind, wb, 0);
+    const int toe = placeGroup(g, edge, g.slices - behind - beyond, wf, in.L);
+    placeGroup(g, toe, beyond, wt, g.Xd);
+    groundAtBoundaries(in, m, g);
     return GeometryStatus::Ok;
 }
 
@@ -266,12 +274,9 @@ void computeSliceGeometry(const GeometryInput& in, SliceGeometry& g) {
         g.status = status;
         return;
     }
-    // Cases 1, 3 and 4 placed the right end before the pass, which then puts it on the circle;
-    // the face-to-face case places it on the ground after the pass.
+    // The face-to-face circle leaves through the face: its last slip point is the ground there.
     if (g.caso == 2) {
-        const int last = g.slices + 1;
-        g.X[last] = g.Xd;
-        g.Y[last] = g.YS[last];
+        g.Y[g.slices + 1] = g.YS[g.slices + 1];
     }
 
     if (g.Y[1] < g.YS[1]) {

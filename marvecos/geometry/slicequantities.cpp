@@ -10,11 +10,10 @@ std::vector<double> soilHeights(const SliceGeometry& g, double L) {
     return DY;
 }
 
-void soilHeights(const SliceGeometry& g, double L, std::vector<double>& DY) {
+void soilHeights(const SliceGeometry& g, double /*L*/, std::vector<double>& DY) {
     DY.assign(g.slices + 2, 0.0);
     for (int i = 1; i <= g.slices + 1; ++i) {
-        const double yb = g.X[i] > L ? g.YS[i] : g.Y[i];
-        DY[i] = g.YS[i] - yb;
+        DY[i] = g.YS[i] - g.Y[i];
     }
 }
 
@@ -55,6 +54,31 @@ void sliceQuantities(const SliceGeometry& g, const std::vector<double>& DY, doub
         q.wcos[k] = q.w[k] * q.cos[k];
         q.wsen[k] = q.w[k] * q.sen[k];
     }
+}
+
+namespace {
+
+// A sum counts as positive only beyond the rounding of its terms.
+bool clearlyPositive(double sum, double sumOfMagnitudes) {
+    return sum > 1e-9 * sumOfMagnitudes;
+}
+
+}  // namespace
+
+bool drivesTowardToe(const SliceQuantities& q) {
+    double magnitudes = 0;
+    for (int k = 1; k <= q.slices; ++k) {
+        magnitudes += std::fabs(q.wsen[k]);
+    }
+    return clearlyPositive(q.sumWsen, magnitudes);
+}
+
+bool drivesTowardToeByTangent(const SliceQuantities& q) {
+    double magnitudes = 0;
+    for (int k = 1; k <= q.slices; ++k) {
+        magnitudes += std::fabs(q.w[k] * q.tanA[k]);
+    }
+    return clearlyPositive(q.sumWtan, magnitudes);
 }
 
 double frictionTangent(double fi) {

@@ -10,8 +10,10 @@
 
 namespace marvecos {
 
-// Soil height above the slip surface at boundaries 1..slices+1 (element 0 unused). Beyond the
-// toe the height is zero.
+// Soil height above the slip surface, YS - Y, at boundaries 1..slices+1 (element 0 unused).
+// The soil in front of the toe counts like the soil under the face: a circle that dips below
+// the toe level carries it. L is not needed, YS already holds the ground beyond the toe; the
+// parameter stays for the callers.
 std::vector<double> soilHeights(const SliceGeometry& g, double L);
 void soilHeights(const SliceGeometry& g, double L, std::vector<double>& DY);
 
@@ -32,6 +34,14 @@ SliceQuantities sliceQuantities(const SliceGeometry& g, const std::vector<double
 // The same into a caller's object, whose vectors keep their capacity.
 void sliceQuantities(const SliceGeometry& g, const std::vector<double>& DY, double gam,
                      SliceQuantities& out);
+
+// Whether the slices carry weight toward the toe: sum(W*sen) above zero by more than rounding.
+// A mass balanced about the centre of its circle, or leaning away from the toe, would not slide
+// down the slope and has no factor of safety; every program refuses such a circle.
+bool drivesTowardToe(const SliceQuantities& q);
+
+// The same for sum(W*tanA), the divisor of Janbu's factor.
+bool drivesTowardToeByTangent(const SliceQuantities& q);
 
 // tan(fi) with fi in degrees, pi taken as 3.1416.
 double frictionTangent(double fi);

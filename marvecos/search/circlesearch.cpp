@@ -39,6 +39,8 @@ SkipReason verdictReason(CircleVerdict verdict) {
             return SkipReason::ZeroWidthSlices;
         case CircleVerdict::NoDrivingWeight:
             return SkipReason::NoDrivingWeight;
+        case CircleVerdict::FactorNotPositive:
+            return SkipReason::FactorNotPositive;
         default:
             return SkipReason::IterationFailed;
     }

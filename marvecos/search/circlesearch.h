@@ -14,15 +14,16 @@ namespace marvecos {
 // Why a circle of the search has no factor of safety; None when it has one.
 enum class SkipReason : std::uint8_t {
     None,
-    RefusedCircle,    // centre at the origin or zero radius, which "Calcular" refuses
-    MissesSlope,      // the circle does not cut the ground as the slices need
-    SliceLayout,      // the slices cannot be laid out (or numbers too large)
-    ZeroWidthSlices,  // slices of zero width
-    NoDrivingWeight,  // nothing drives the mass toward the toe
-    IterationFailed,  // division by zero or a value out of range in the iteration
-    NotConverged,     // the iteration did not converge
+    RefusedCircle,      // centre at the origin or zero radius, which "Calcular" refuses
+    MissesSlope,        // the circle does not cut the ground as the slices need
+    SliceLayout,        // the slices cannot be laid out (or numbers too large)
+    ZeroWidthSlices,    // slices of zero width
+    NoDrivingWeight,    // nothing drives the mass toward the toe
+    IterationFailed,    // division by zero or a value out of range in the iteration
+    FactorNotPositive,  // the factor comes out zero, negative or not a number
+    NotConverged,       // the iteration did not converge
 };
-constexpr int kSkipReasonCount = 8;
+constexpr int kSkipReasonCount = 9;
 
 // One circle of the grid.
 struct SearchCircle {

@@ -28,6 +28,8 @@ const char* skipReasonText(SkipReason reason) {
             return "sin peso que deslice";
         case SkipReason::IterationFailed:
             return "division por cero";
+        case SkipReason::FactorNotPositive:
+            return "factor no positivo";
         case SkipReason::NotConverged:
             return "sin convergencia";
     }

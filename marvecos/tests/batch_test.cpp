@@ -49,7 +49,7 @@ const std::string kSlope =
 TEST_F(Batch, BishopPrintsTheFactorAndWritesTheFiles) {
     const ProgramRun r = run(kSlope + " --method bishop");
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "fs=2.253\n");
+    EXPECT_EQ(r.out, "fs=2.273\n");
     EXPECT_EQ(r.err, "");
     EXPECT_TRUE(work.has("errores.out") && work.has("Bishop.out"));
     EXPECT_TRUE(program.has("coords.tmp") && program.has("results.tmp"));
@@ -59,7 +59,7 @@ TEST_F(Batch, BishopPrintsTheFactorAndWritesTheFiles) {
 TEST_F(Batch, JanbuTooAndTheFileNameIsJanbu) {
     const ProgramRun r = run(kSlope + " --method janbu");
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "fs=2.017\n");
+    EXPECT_EQ(r.out, "fs=2.039\n");
     EXPECT_TRUE(work.has("Janbu.out"));
 }
 
@@ -85,7 +85,7 @@ TEST_F(Batch, MessagesGoToStandardErrorInOrder) {
     // Only one method button is selected at a time: the last option wins.
     r = run(kSlope + " --method bishop --method janbu");
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "fs=2.017\n");
+    EXPECT_EQ(r.out, "fs=2.039\n");
 
     // The calculation and the redraw after it both warn about the number of slices.
     r =
@@ -102,7 +102,7 @@ TEST_F(Batch, FileThatCannotBeWrittenIsAFailureEvenWithAResult) {
     fs::create_directories(work.file("errores.out/keep"));
     const ProgramRun r = run(kSlope + " --method bishop");
     EXPECT_EQ(r.exitCode, 4);
-    EXPECT_EQ(r.out, "fs=2.253\n");
+    EXPECT_EQ(r.out, "fs=2.273\n");
     EXPECT_EQ(r.err, "Marvecos: No se pudo escribir el archivo ./errores.out.\n");
     EXPECT_TRUE(work.has("Bishop.out"));
     EXPECT_TRUE(fs::is_directory(work.file("errores.out/keep")));
@@ -116,6 +116,18 @@ TEST_F(Batch, BrokenCircleHasNoResult) {
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.rfind("Marvecos: La circunferencia no corta", 0), 0u);
     EXPECT_FALSE(work.has("Janbu.out"));
+}
+
+TEST_F(Batch, CircleThatWouldNotSlideTowardTheToeHasNoResult) {
+    const ProgramRun r =
+        run("--batch --fi 0 --c 38.2 --gam 20 --H 10 --L 5.7735 --Xcr -2 --Ycr 3.5 --R 8.525 "
+            "--n 100 --method bishop");
+    EXPECT_EQ(r.exitCode, 3);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("Marvecos: La suma de W*sen de las dovelas no es positiva", 0), 0u);
+    EXPECT_FALSE(work.has("Bishop.out"));
+    EXPECT_FALSE(work.has("errores.out"));
+    EXPECT_FALSE(program.has("results.tmp"));
 }
 
 TEST_F(Batch, HelpAndUsageErrors) {

@@ -112,12 +112,12 @@ protected:
 TEST_F(Calcular, BishopAndJanbuShowTheFactorInTheValueLabel) {
     CalcularOutcome bishop = press({true, false, false});
     ASSERT_TRUE(bishop.computed);
-    EXPECT_EQ(bishop.valueLabel, "2.253");
-    EXPECT_EQ(bishop.resultsTitle, "Resultados: metodo de Bishop.   fs=2.253");
+    EXPECT_EQ(bishop.valueLabel, "2.273");
+    EXPECT_EQ(bishop.resultsTitle, "Resultados: metodo de Bishop.   fs=2.273");
     CalcularOutcome janbu = press({false, true, false});
     ASSERT_TRUE(janbu.computed);
-    EXPECT_EQ(janbu.valueLabel, "2.017");
-    EXPECT_EQ(janbu.resultsTitle, "Resultados: metodo de Jambu.   fs=2.017");
+    EXPECT_EQ(janbu.valueLabel, "2.039");
+    EXPECT_EQ(janbu.resultsTitle, "Resultados: metodo de Jambu.   fs=2.039");
     EXPECT_TRUE(work.has("Bishop.out") && work.has("Janbu.out") && work.has("errores.out"));
     EXPECT_TRUE(temp.has("coords.tmp") && temp.has("results.tmp"));
     EXPECT_FALSE(work.has("coords.tmp"));

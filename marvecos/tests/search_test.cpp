@@ -188,7 +188,8 @@ TEST(CriticalCircleSearch, CirclesWithoutAFactorAreCountedByReason) {
     EXPECT_EQ(searchCountsLine(result),
               "Circulos: 27, con resultado: 0, sin resultado: 27 (centro en el origen o radio "
               "nulo: 11, no cortan el talud: 16, dovelas no repartibles: 0, dovelas de ancho "
-              "nulo: 0, sin peso que deslice: 0, division por cero: 0, sin convergencia: 0)");
+              "nulo: 0, sin peso que deslice: 0, division por cero: 0, factor no positivo: 0, sin "
+              "convergencia: 0)");
 }
 
 // Index of a centre coordinate on an axis.

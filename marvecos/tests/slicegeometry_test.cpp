@@ -66,23 +66,21 @@ TEST(SliceGeometry, FaceToFaceHasEqualWidths) {
     EXPECT_EQ(g.Y[1], g.YS[1]);
 }
 
-TEST(SliceGeometry, FaceToBaseMovesOnByTheToeWidthOnceTheRunningSumReachesTheToe) {
+TEST(SliceGeometry, FaceToBaseBreaksExactlyAtTheToe) {
     const SliceGeometry g = computeSliceGeometry(kFaceToBase);
     ASSERT_EQ(g.status, GeometryStatus::Ok);
     EXPECT_EQ(g.caso, 3);
     EXPECT_EQ(g.Xi, 4);
     EXPECT_EQ(g.Xd, 24);
-    for (int i = 1; i <= 8; ++i) {
+    for (int i = 1; i <= 9; ++i) {
         EXPECT_EQ(g.X[i], 4 + 2 * (i - 1)) << i;
     }
-    // The running sum reaches the toe exactly at boundary 9; the test there is
-    // greater-or-equal, so boundary 9 is boundary 8 plus the width beyond the toe (0.5 m).
-    EXPECT_EQ(g.X[9], 18.5);
-    EXPECT_EQ(g.X[12], 20);
-    EXPECT_EQ(g.X[16], 22);
+    EXPECT_EQ(g.X[9], 20);
+    EXPECT_EQ(g.X[12], 21.5);
+    EXPECT_EQ(g.X[16], 23.5);
     EXPECT_EQ(g.X[17], 24);
-    for (int i = 12; i <= 17; ++i) {
-        EXPECT_EQ(g.YS[i], 0) << i;  // beyond the toe the ground is exactly 0
+    for (int i = 9; i <= 17; ++i) {
+        EXPECT_EQ(g.YS[i], 0) << i;
     }
 }
 
@@ -122,19 +120,16 @@ TEST(SliceGeometry, LastBoundaryIsTheExitPointInEveryCase) {
 }
 
 TEST(SliceGeometry, LastSlipPointOfCrestOrBaseCirclesLiesOnTheCircle) {
-    // Crest to face: the running sum crosses the crest edge a hair above 0, so the face widths
-    // start one boundary early and, being narrower than those behind the crest, stop short of
-    // the exit point. The ground of the last boundary stays where the sum stopped, above the
-    // circle; the slip surface still ends on the circle at Xd.
     const GeometryInput in{13.68, 27.23, -4.34, 18.45, 16.3, 99};
     const SliceGeometry g = computeSliceGeometry(in);
     ASSERT_EQ(g.status, GeometryStatus::Ok);
     ASSERT_EQ(g.caso, 1);
     const double onCircle = in.Ycr - std::sqrt(in.R * in.R - (g.Xd - in.Xcr) * (g.Xd - in.Xcr));
+    EXPECT_EQ(g.X[50], 0);
     EXPECT_EQ(g.X[100], g.Xd);
     EXPECT_EQ(g.Y[100], onCircle);
-    EXPECT_NEAR(g.YS[100], 9.25245725706436, 1e-12);
-    EXPECT_LT(g.Y[100], g.YS[100] - 0.1);
+    EXPECT_NEAR(g.YS[100], 9.13897598877519, 1e-12);
+    EXPECT_NEAR(g.Y[100], g.YS[100], 1e-9);
 
     // Face to base with the centre below the base: the lower half of the circle at Xd.
     const SliceGeometry b = computeSliceGeometry({2.78, 5.03, 8.96, -1.4, 5.34, 100});
@@ -204,18 +199,20 @@ TEST(SliceGeometry, ZeroFaceLengthGivesFiniteNumbers) {
     EXPECT_TRUE(std::isfinite(q.sumWtan));
 }
 
-TEST(SliceQuantities, SlicesBeyondTheToeHaveNoWeight) {
+TEST(SliceQuantities, SoilInFrontOfTheToeCountsLikeTheSoilUnderTheFace) {
     const SliceGeometry g = computeSliceGeometry(kFaceToBase);
     const std::vector<double> DY = soilHeights(g, 20);
-    for (int i = 13; i <= 17; ++i) {
-        EXPECT_EQ(DY[i], 0) << i;
+    for (int i = 1; i <= 17; ++i) {
+        EXPECT_EQ(DY[i], g.YS[i] - g.Y[i]) << i;
     }
+    EXPECT_NEAR(DY[9], std::sqrt(129.0) - 9, 1e-12);
+    EXPECT_NEAR(DY[13], std::sqrt(109.0) - 9, 1e-12);
+    EXPECT_EQ(DY[17], 0);
     const SliceQuantities q = sliceQuantities(g, DY, 20);
     EXPECT_EQ(q.degenerateSlices, 0);
-    for (int k = 13; k <= 16; ++k) {
-        EXPECT_EQ(q.A[k], 0) << k;
-        EXPECT_EQ(q.w[k], 0) << k;
-        EXPECT_GT(q.L1[k], 0) << k;  // its base still carries cohesion
+    for (int k = 9; k <= 16; ++k) {
+        EXPECT_NEAR(q.A[k], (DY[k] + DY[k + 1]) * 0.25, 1e-12) << k;
+        EXPECT_GT(q.w[k], 0) << k;
     }
     // Slice 1: trapezoid between heights 0 and 8 - 2.2918 over 2 m.
     EXPECT_NEAR(q.A[1], (DY[1] + DY[2]) * 0.5 * 2, 1e-12);

@@ -21,21 +21,21 @@ const char* const kCoords = R"( 11
  2            -9.85640646055102            6.61018345611494           -9.85640646055102            10 
  3            -7.39230484541326            4.30188608085841           -7.39230484541326            10 
  4            -4.92820323027551            2.6382379748383            -4.92820323027551            10 
- 5            -2.46410161513775            1.4450225794021            -2.46410161513775            10 
- 6             .502377779700511            .512275803381549            .502377779700511            9.74881111014975 
- 7             3.46885717453878            .0586960895723116           3.46885717453878            8.26557141273061 
- 8             6.43533656937704            .0515712665731733           6.43533656937704            6.78233171531148 
- 9             9.40181596421531            .490412197660884            9.40181596421531            5.29909201789235 
- 10            12.3682953590536            1.40676941729196            12.3682953590536            3.81585232047321 
- 11            14.8323969741913            2.33261262305408            14.8323969741913            2.33261262305408 
+ 5            -2.46410161513776            1.4450225794021            -2.46410161513776            10 
+ 6             0             .635083268962916            0             10 
+ 7             2.96647939483827            .103648727759587            2.96647939483827            8.51676030258087 
+ 8             5.93295878967653            .0217721532472943           5.93295878967653            7.03352060516174 
+ 9             8.8994381845148             .383823465181909            8.8994381845148             5.5502809077426 
+ 10            11.8659175793531            1.21545380389692            11.8659175793531            4.06704121032347 
+ 11            14.8323969741913            2.58380151290434            14.8323969741913            2.58380151290434 
 )";
 
 const char* const kErrores = R"(iter    fs prop       fs calc
 ------------------------------------------
-              2.483         2.261
-1             2.261         2.253
-2             2.253         2.253
-3             2.253         2.253
+              2.500         2.281
+1             2.281         2.273
+2             2.273         2.273
+3             2.273         2.273
 )";
 
 const char* const kBishopFile = R"(CASO Nº:       1 
@@ -48,12 +48,12 @@ i               X           Y              YS            DY
 3             -7.392        4.302         10.000        5.698
 4             -4.928        2.638         10.000        7.362
 5             -2.464        1.445         10.000        8.555
-6             0.502         0.512         9.749         9.237
-7             3.469         0.059         8.266         8.207
-8             6.435         0.052         6.782         6.731
-9             9.402         0.490         5.299         4.809
-10            12.368        1.407         3.816         2.409
-11            14.832        2.333         2.333         0.000
+6             0.000         0.635         10.000        9.365
+7             2.966         0.104         8.517         8.413
+8             5.933         0.022         7.034         7.012
+9             8.899         0.384         5.550         5.166
+10            11.866        1.215         4.067         2.852
+11            14.832        2.584         2.584         0.000
 ==========================================
 ==========================================
 i            dxx            A              L1           w            cos           sen   
@@ -62,32 +62,32 @@ i            dxx            A              L1           w            cos        
 2             2.464         11.197        3.376         201.542       0.730         0.684
 3             2.464         16.090        2.973         289.628       0.829         0.560
 4             2.464         19.610        2.738         352.984       0.900         0.436
-5             2.966         26.389        3.110         475.003       0.954         0.300
-6             2.966         25.873        3.001         465.710       0.989         0.151
-7             2.966         22.156        2.966         398.810       1.000         0.002
-8             2.966         17.116        2.999         308.084       0.989         -0.146
-9             2.966         10.706        3.105         192.702       0.955         -0.295
-10            2.464         2.968         2.632         53.426        0.936         -0.352
-fs=            2.25262098227359               iter=      3                tanfi=     .363971158668809 
-error=         1.37495265515319E-05       fs1=           2.25263473180014 
+5             2.464         22.078        2.594         397.408       0.950         0.312
+6             2.966         26.369        3.014         474.643       0.984         0.176
+7             2.966         22.879        2.968         411.818       1.000         0.028
+8             2.966         18.063        2.988         325.138       0.993         -0.121
+9             2.966         11.893        3.081         214.068       0.963         -0.270
+10            2.966         4.230         3.267         76.133        0.908         -0.419
+fs=            2.27267139705378               iter=      3                tanfi=     .363971158668809 
+error=         1.2398705222072E-05        fs1=           2.272683795759 
 )";
 
 const char* const kResults = R"( 10 
  2.46410161513776            4.17642621040392            4.19078190448051            75.1756717872706            .587981353194089            .808874482411237            44.2018932247541            60.8076826068456 
- 2.46410161513776            11.1967920661018            3.37639357041514            201.542257189832            .729802839553087            .683657674117867            147.086111587078            137.785910786866 
- 2.46410161513776            16.0904307039282            2.97313332872725            289.627752670708            .828789476519236            .559560545080664            240.040433521399            162.064263154909 
- 2.46410161513775            19.6102316880115            2.7378019924075             352.984170384208            .900029155494528            .435829690658871            317.696044773835            153.840981786028 
- 2.96647939483827            26.3890779543671            3.10966502185955            475.003403178609            .953954645913708            .299950885212316            453.131703287056            142.477691262286 
- 2.96647939483827            25.8727591046899            3.00095560726567            465.709663884417            .988511588660647            .151145092820123            460.359399701002            70.3897303750384 
- 2.96647939483827            22.1560943624651            2.96648795094515            398.809698524372            .999997115745276            .00240177041570935          398.808548255615            .957849335413801 
- 2.96647939483827            17.1157558929329            2.99876330556413            308.083606072792            .989234258447152           -.14634063657957             304.766857593143           -45.0851510324218 
- 2.96647939483826            10.7056721979178            3.10478832675756            192.70209956252             .95545302372876            -.29514321853563             184.11780370589            -56.8747178834554 
- 2.46410161513775            2.96811253636484            2.63229603414592            53.426025654567             .93610353211555            -.35172457571343             50.0122913221362           -18.7912462054074 
- 3             2.48328908153044            2.25262098227359 
- 2.26126659853675            2.25297188695244 
- 2.25297188695244            2.25263473180014 
- 2.25263473180014            2.25262098227359 
- 1.37495265515319E-05 
+ 2.46410161513775            11.1967920661018            3.37639357041514            201.542257189832            .729802839553087            .683657674117867            147.086111587078            137.785910786865 
+ 2.46410161513775            16.0904307039282            2.97313332872725            289.627752670708            .828789476519236            .559560545080665            240.040433521399            162.064263154909 
+ 2.46410161513776            19.6102316880115            2.7378019924075             352.984170384208            .900029155494528            .43582969065887             317.696044773835            153.840981786027 
+ 2.46410161513776            22.0782200610707            2.59380000314581            397.407961099272            .949996766192169            .312259738398055            377.536277903332            124.094505970163 
+ 2.96647939483827            26.3690773250901            3.01370580375457            474.643391851622            .98432945616076             .176339223470735            467.205471771606            83.6982471446308 
+ 2.96647939483827            22.878764718788             2.96760910051406            411.817764938183            .999619321265864            .0275900806808114           411.660994672732            11.3620853604359 
+ 2.96647939483827            18.0631984260292            2.9884914509621             325.137571668526            .992634392138967           -.121148518533676            322.742735814727           -39.3899351272787 
+ 2.96647939483826            11.8926824157049            3.08084550412241            214.068283482688            .96287833676466            -.269935749002094            206.121712753876           -57.7846824394918 
+ 2.96647939483826            4.22958764187232            3.26686018261355            76.1325775537017            .908052144571742           -.418857138817832            69.1323503194133           -31.8886736049702 
+ 3             2.49980585408668            2.27267139705378 
+ 2.28094761257212            2.27299727334811 
+ 2.27299727334811            2.272683795759 
+ 2.272683795759              2.27267139705378 
+ 1.2398705222072E-05 
 )";
 
 class SlopeRun : public ::testing::Test {
@@ -110,8 +110,8 @@ protected:
 TEST_F(SlopeRun, BishopWritesEveryFileByteForByte) {
     const MethodOutcome outcome = runBishop(kSmallSlope, folders(), messages);
     ASSERT_TRUE(outcome.computed);
-    EXPECT_NEAR(outcome.fs, 2.25262098227359, 1e-13);
-    EXPECT_EQ(outcome.resultsTitle, "Resultados: metodo de Bishop.   fs=2.253");
+    EXPECT_NEAR(outcome.fs, 2.27267139705378, 1e-13);
+    EXPECT_EQ(outcome.resultsTitle, "Resultados: metodo de Bishop.   fs=2.273");
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(file(temp, "coords.tmp"), kCoords);
     EXPECT_EQ(file(work, "errores.out"), kErrores);
@@ -148,8 +148,8 @@ TEST_F(SlopeRun, TemporaryFilesReadBackAsTheResultsWindowReadsThem) {
 TEST_F(SlopeRun, JanbuWritesItsOwnReportAndTitle) {
     const MethodOutcome outcome = runJanbu(kSmallSlope, folders(), messages);
     ASSERT_TRUE(outcome.computed);
-    EXPECT_NEAR(outcome.fs, 2.01693366804735, 1e-13);
-    EXPECT_EQ(outcome.resultsTitle, "Resultados: metodo de Jambu.   fs=2.017");
+    EXPECT_NEAR(outcome.fs, 2.03932974738729, 1e-13);
+    EXPECT_EQ(outcome.resultsTitle, "Resultados: metodo de Jambu.   fs=2.039");
     EXPECT_TRUE(work.has("Janbu.out"));
     EXPECT_FALSE(work.has("Bishop.out"));
     EXPECT_EQ(file(temp, "coords.tmp"), kCoords);
@@ -197,6 +197,73 @@ TEST_F(SlopeRun, SlicesWithoutWidthOrWeightGiveAMessageAndNoResult) {
         EXPECT_EQ(m.text.find("nan"), std::string::npos);
     }
     EXPECT_TRUE(noFiles());
+}
+
+const std::string kLeansBackFromTheToe =
+    "La suma de W*sen de las dovelas no es positiva: la masa no desliza hacia el pie del talud "
+    "y no hay factor de seguridad. Revise la circunferencia.";
+
+TEST_F(SlopeRun, CircleThatWouldNotSlideTowardTheToeHasNoFactor) {
+    // A deep circle behind a steep face: more of its mass lies behind the centre than before it.
+    const SlopeProblem p{0, 38.2, 20, 10, 5.7735, -2, 3.5, 8.525, 100, kBishop};
+    const SliceGeometry g = computeSliceGeometry(geometryInput(p));
+    ASSERT_EQ(g.status, GeometryStatus::Ok);
+    EXPECT_LT(sliceQuantities(g, soilHeights(g, p.L), p.gam).sumWsen, 0);
+    EXPECT_FALSE(runBishop(p, folders(), messages).computed);
+    EXPECT_FALSE(runJanbu(p, folders(), messages).computed);
+    EXPECT_EQ(messages.shown, (std::vector<common::Message>{
+                                  {kLeansBackFromTheToe, "Marvecos", common::MessageIcon::None},
+                                  {kLeansBackFromTheToe, "Marvecos", common::MessageIcon::None}}));
+    EXPECT_TRUE(noFiles());
+}
+
+TEST(DrivingWeight, JanbuAlsoNeedsItsTangentSumTowardTheToe) {
+    SliceQuantities q;
+    q.slices = 2;
+    for (auto* v :
+         {&q.dxx, &q.A, &q.L1, &q.w, &q.cos, &q.sen, &q.tanA, &q.secA, &q.wcos, &q.wsen}) {
+        v->assign(3, 0.0);
+    }
+    q.w = {0, 10, 10};
+    q.tanA = {0, 1, -1};
+    q.wsen = {0, 7.07, -7.07};
+    q.sumWsen = 0;
+    q.sumWtan = 0;
+    EXPECT_FALSE(drivesTowardToe(q));
+    EXPECT_FALSE(drivesTowardToeByTangent(q));
+    q.w[1] = 10.5;
+    q.wsen[1] = 7.42;
+    q.sumWsen = 0.35;
+    q.sumWtan = 0.5;
+    EXPECT_TRUE(drivesTowardToe(q));
+    EXPECT_TRUE(drivesTowardToeByTangent(q));
+    q.sumWtan = -0.5;
+    EXPECT_FALSE(drivesTowardToeByTangent(q));
+    q.sumWsen = 1e-14;
+    EXPECT_FALSE(drivesTowardToe(q));
+}
+
+TEST_F(SlopeRun, FactorThatIsNotPositiveIsNoResult) {
+    SlopeProblem p = kSmallSlope;
+    p.fi = 0;
+    p.c = -10;
+    for (int method : {kBishop, kJanbu}) {
+        p.method = method;
+        common::RecordingMessages shown;
+        const MethodOutcome outcome =
+            method == kBishop ? runBishop(p, folders(), shown) : runJanbu(p, folders(), shown);
+        EXPECT_FALSE(outcome.computed);
+        ASSERT_EQ(shown.shown.size(), 1u);
+        EXPECT_EQ(shown.shown[0].text,
+                  "El factor de seguridad calculado no es un numero positivo: no hay resultado. "
+                  "Revise los datos del suelo y la circunferencia.");
+    }
+    EXPECT_TRUE(noFiles());
+    EXPECT_FALSE(isSoundFactor(0));
+    EXPECT_FALSE(isSoundFactor(-1e-300));
+    EXPECT_FALSE(isSoundFactor(INFINITY));
+    EXPECT_FALSE(isSoundFactor(NAN));
+    EXPECT_TRUE(isSoundFactor(1e-6));
 }
 
 TEST_F(SlopeRun, FailedWriteIsReportedAndTheResultStillShown) {
