@@ -114,6 +114,29 @@ TEST(SliceLayout, SlicesOfAGroupShareItsWidth) {
     }
 }
 
+TEST(SliceLayout, AFractionalCountWidensTheLastSliceOfItsGroup) {
+    const Circle& crestToFace = kCircles[0];
+    const SliceGeometry g =
+        computeSliceGeometry({H, L, crestToFace.Xcr, crestToFace.Ycr, crestToFace.R, 10.5});
+    ASSERT_EQ(g.status, GeometryStatus::Ok);
+    ASSERT_EQ(g.slices, 10);
+    EXPECT_EQ(g.X[6], 0);
+    for (int i = 7; i <= 10; ++i) {
+        EXPECT_NEAR(g.X[i] - g.X[i - 1], g.Xd / 5.5, 1e-12) << i;
+    }
+    EXPECT_NEAR(g.X[11] - g.X[10], 1.5 * g.Xd / 5.5, 1e-12);
+
+    const Circle& crestToBase = kCircles[3];
+    const SliceGeometry b =
+        computeSliceGeometry({H, L, crestToBase.Xcr, crestToBase.Ycr, crestToBase.R, 10.5});
+    ASSERT_EQ(b.status, GeometryStatus::Ok);
+    EXPECT_EQ(b.X[3], 0);
+    EXPECT_NEAR(b.X[8], 5 * L / 6.5, 1e-12);
+    EXPECT_EQ(b.X[9], L);
+    EXPECT_NEAR(b.X[10] - b.X[9], (b.Xd - L) / 2, 1e-12);
+    EXPECT_EQ(b.X[11], b.Xd);
+}
+
 TEST(SliceLayout, AShiftOfTheCircleByRoundingLeavesTheFactorAsItWas) {
     for (const Circle& circle : kCircles) {
         for (int n = 10; n <= 100; ++n) {
