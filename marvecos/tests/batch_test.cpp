@@ -28,10 +28,10 @@ protected:
         fs::permissions(program.file("marvecos"), fs::perms::owner_all);
     }
 
-    ProgramRun run(const std::string& args) {
-        const std::string command = "cd '" + work.path() + "' && '" + program.file("marvecos") +
-                                    "' " + args + " >'" + work.file("stdout.txt") + "' 2>'" +
-                                    work.file("stderr.txt") + "'";
+    ProgramRun run(const std::string& args, const std::string& prefix = "") {
+        const std::string command =
+            "cd '" + work.path() + "' && " + prefix + "'" + program.file("marvecos") + "' " + args +
+            " >'" + work.file("stdout.txt") + "' 2>'" + work.file("stderr.txt") + "'";
         const int status = std::system(command.c_str());
         ProgramRun r;
         r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -135,9 +135,13 @@ TEST_F(Batch, HelpAndUsageErrors) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_NE(r.out.find("Uso: marvecos --batch"), std::string::npos);
 
-    r = run("");
+    // With no display the program cannot open its window and says so.
+    r = run("", "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ");
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_NE(r.err.find("no esta disponible"), std::string::npos);
+    EXPECT_NE(r.err.find("no esta disponible sin pantalla"), std::string::npos);
+    r = run("--ventana");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("opcion incorrecta: --ventana"), std::string::npos);
 
     r = run("--batch --fi");
     EXPECT_EQ(r.exitCode, 2);

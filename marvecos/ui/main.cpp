@@ -1,12 +1,54 @@
+#include <QApplication>
+#include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/messages.h"
 #include "common/version.h"
+#include "common/ui/logo.h"
+#include "common/ui/splash.h"
 #include "marvecos/batch.h"
 #include "marvecos/checks.h"
 #include "marvecos/folders.h"
+#include "marvecos/ui/form1.h"
+#include "marvecos/ui/identity.h"
+#include "marvecos/ui/screenshots.h"
+
+namespace {
+
+// Without a display the window cannot open, and the toolkit would abort trying.
+bool displayAvailable() {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && value[0] != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+int openWindows(int argc, char** argv, const marvecos::SlopeFolders& folders) {
+    QApplication app(argc, argv);
+    app.setApplicationName("Marvecos");
+    app.setWindowIcon(common::drawProgramIcon());
+    if (argc > 2 && std::string(argv[1]) == "--screenshots") {
+        return marvecos::takeScreenshots(argv[2]);
+    }
+
+    std::unique_ptr<marvecos::Form1> form1;
+    auto* splash = new common::frmSplash(marvecos::marvecosIdentity());
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(splash, &common::frmSplash::finished, [&form1, &folders] {
+        form1 = std::make_unique<marvecos::Form1>(folders);
+        form1->show();
+    });
+    splash->show();
+    return app.exec();
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (common::printedVersion(argc, argv, "marvecos", std::cout)) {
@@ -21,15 +63,23 @@ int main(int argc, char** argv) {
         }
         batch = batch || arg == "--batch";
     }
-    if (!batch) {
-        std::cerr << "La ventana de Marvecos no esta disponible en esta version; use el modo "
-                     "--batch.\n\n"
-                  << marvecos::batchHelp();
-        return 2;
-    }
     marvecos::SlopeFolders folders;
     folders.work = ".";
     folders.temp = marvecos::temporaryFolder(marvecos::programFolderOf(argv[0]));
-    common::StderrMessages messages(marvecos::kProgramTitle);
-    return marvecos::runBatch(args, folders, std::cout, std::cerr, messages);
+    if (batch) {
+        common::StderrMessages messages(marvecos::kProgramTitle);
+        return marvecos::runBatch(args, folders, std::cout, std::cerr, messages);
+    }
+    const bool screenshots = !args.empty() && args[0] == "--screenshots";
+    if ((!args.empty() && !screenshots) || (screenshots && args.size() != 2)) {
+        std::cerr << "marvecos: opcion incorrecta: " << args[0] << "\n\n" << marvecos::batchHelp();
+        return marvecos::kBatchUsage;
+    }
+    if (!displayAvailable()) {
+        std::cerr << "La ventana de Marvecos no esta disponible sin pantalla; use el modo "
+                     "--batch.\n\n"
+                  << marvecos::batchHelp();
+        return marvecos::kBatchUsage;
+    }
+    return openWindows(argc, argv, folders);
 }

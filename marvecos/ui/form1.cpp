@@ -1,0 +1,284 @@
+#include "marvecos/ui/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "common/ui/qtmessages.h"
+#include "marvecos/calcular.h"
+#include "marvecos/checks.h"
+#include "marvecos/coords.h"
+#include "marvecos/slopefigure.h"
+#include "marvecos/ui/form2.h"
+
+namespace marvecos {
+
+namespace {
+
+// The scale factor s of the drawing: the slope takes 1/(1.1 s) of the width of the area.
+constexpr int kScaleStart = 5;
+constexpr int kScaleSmallest = 1;
+constexpr int kScaleLargest = 20;
+
+QLabel* label(QWidget* parent, const QString& text, QRect geometry,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    l->setAlignment(align);
+    return l;
+}
+
+QLineEdit* field(QWidget* parent, const char* name, QRect geometry) {
+    auto* f = new QLineEdit(parent);
+    f->setObjectName(name);
+    f->setGeometry(geometry);
+    return f;
+}
+
+QGroupBox* group(QWidget* parent, const char* name, const QString& title, QRect geometry) {
+    auto* g = new QGroupBox(title, parent);
+    g->setObjectName(name);
+    g->setGeometry(geometry);
+    return g;
+}
+
+struct FieldRow {
+    const char* caption;
+    const char* name;
+    const char* unit;
+};
+
+// Captions right-aligned before their fields, units after them, one row under the other.
+void fieldRows(QGroupBox* box, const std::vector<FieldRow>& rows, int firstTop) {
+    constexpr int captionWidth = 196, fieldWidth = 64, step = 24;
+    int y = firstTop;
+    for (const FieldRow& row : rows) {
+        label(box, row.caption, QRect(6, y, captionWidth, 20), Qt::AlignRight | Qt::AlignVCenter);
+        field(box, row.name, QRect(captionWidth + 10, y, fieldWidth, 20));
+        label(box, row.unit, QRect(captionWidth + fieldWidth + 14, y, 44, 20));
+        y += step;
+    }
+}
+
+// Passes every box on and remembers whether a file could not be written: in this program
+// that is what the critical icon reports.
+class WriteFailureWatch : public common::MessageSink {
+public:
+    explicit WriteFailureWatch(common::MessageSink& inner) : inner_(inner) {}
+    void show(const std::string& text, const std::string& title,
+              common::MessageIcon icon) override {
+        failedWrite = failedWrite || icon == common::MessageIcon::Critical;
+        inner_.show(text, title, icon);
+    }
+    bool failedWrite = false;
+
+private:
+    common::MessageSink& inner_;
+};
+
+}  // namespace
+
+Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
+    : folders_(std::move(folders)), messages_(messages), fields_(this) {
+    if (messages_ == nullptr) {
+        ownMessages_ = std::make_unique<common::QtMessageBoxes>(this, kProgramTitle);
+        messages_ = ownMessages_.get();
+    }
+    setObjectName("Form1");
+    setWindowTitle(kProgramTitle);
+    setWindowIcon(QApplication::windowIcon());
+
+    auto* central = new QWidget(this);
+    central->setFixedSize(800, 500);
+    QFont small = central->font();
+    small.setPointSize(8);
+    central->setFont(small);
+    setCentralWidget(central);
+
+    auto* heading = label(central, "ESTABILIDAD DE MARVECOS DE TIERRA",
+                          QRect(0, 8, central->width(), 28), Qt::AlignCenter);
+    heading->setObjectName("Label1");
+    QFont big = heading->font();
+    big.setPointSize(13);
+    big.setBold(true);
+    heading->setFont(big);
+
+    buildMenus();
+    buildSoilGroup(central);
+    buildSlopeGroup(central);
+    buildCircleGroup(central);
+    buildMethodGroup(central);
+    buildDrawing(central);
+    buildButtons(central);
+
+    form2_ = std::make_unique<Form2>(folders_.temp, *messages_, this);
+}
+
+Form1::~Form1() = default;
+
+// The entries are there to be seen: choosing them does nothing.
+void Form1::buildMenus() {
+    QMenu* file = menuBar()->addMenu("Archivo");
+    file->addAction("Abrir");
+    file->addAction("Guardar");
+    file->addAction("Guardar como");
+    file->addSeparator();
+    file->addAction("Salir");
+    menuBar()->addAction("Calcular");
+    QMenu* method = menuBar()->addMenu("Metodo");
+    method->addAction("Bishop");
+    method->addAction("Janbu");
+    method->addAction("Spencer");
+    menuBar()->addAction("Resultados");
+}
+
+void Form1::buildSoilGroup(QWidget* central) {
+    QGroupBox* box = group(central, "Frame1", "Suelo", QRect(10, 44, 330, 100));
+    fieldRows(box,
+              {{"Angulo de friccion interna fi=", "fi", "º"},
+               {"Cohesion c=", "c", "kN/m2"},
+               {"Peso especifico gam=", "gam", "kN/m3"}},
+              22);
+}
+
+void Form1::buildSlopeGroup(QWidget* central) {
+    QGroupBox* box = group(central, "Frame2", "Talud", QRect(10, 150, 330, 76));
+    fieldRows(box, {{"Altura del talud H=", "H", "m"}, {"Longitud del talud L=", "L", "m"}}, 22);
+}
+
+void Form1::buildCircleGroup(QWidget* central) {
+    QGroupBox* box = group(central, "Frame3", "Circulos", QRect(10, 232, 330, 120));
+    label(box, "Centro del radio de la circunferencia :", QRect(10, 20, 300, 20));
+    label(box, "Xcr=", QRect(20, 42, 40, 20), Qt::AlignRight | Qt::AlignVCenter);
+    field(box, "Xcr", QRect(64, 42, 64, 20));
+    label(box, "m", QRect(132, 42, 20, 20));
+    label(box, "Ycr=", QRect(162, 42, 40, 20), Qt::AlignRight | Qt::AlignVCenter);
+    field(box, "Ycr", QRect(206, 42, 64, 20));
+    label(box, "m", QRect(274, 42, 20, 20));
+    fieldRows(box, {{"Radio de la circunferencia R=", "R", "m"}, {"Numero de dovelas n=", "n", ""}},
+              68);
+}
+
+void Form1::buildMethodGroup(QWidget* central) {
+    QGroupBox* box = group(central, "Frame4", "Metodo de calculo", QRect(10, 358, 330, 86));
+    bishop_ = new QRadioButton("Bishop", box);
+    janbu_ = new QRadioButton("Janbu", box);
+    spencer_ = new QRadioButton("Spencer (No disponible)", box);
+    int y = 20;
+    int k = 1;
+    for (QRadioButton* option : {bishop_, janbu_, spencer_}) {
+        option->setObjectName(QString("Option%1").arg(k++));
+        option->setGeometry(16, y, 220, 20);
+        y += 21;
+    }
+}
+
+void Form1::buildDrawing(QWidget* central) {
+    canvas_ = new SlopeCanvas(central);
+    canvas_->setObjectName("Picture1");
+    canvas_->setGeometry(352, 44, 438, 330);
+    canvas_->addLayer(&slopeLayer_);
+    connect(canvas_, &SlopeCanvas::clicked, this, &Form1::drawSlope);
+
+    label(central, "Factor de seguridad calculado:", QRect(352, 384, 180, 22));
+    fsLabel_ = label(central, QString(), QRect(536, 384, 96, 22), Qt::AlignCenter);
+    fsLabel_->setObjectName("Label2");
+    fsLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    label(central, "Escala grafica:", QRect(352, 416, 100, 22));
+    scale_ = new QSlider(Qt::Horizontal, central);
+    scale_->setObjectName("scale");
+    scale_->setGeometry(456, 412, 230, 30);
+    scale_->setRange(kScaleSmallest, kScaleLargest);
+    scale_->setSingleStep(1);
+    scale_->setPageStep(1);
+    scale_->setTickPosition(QSlider::TicksBelow);
+    scale_->setTickInterval(1);
+    scale_->setValue(kScaleStart);
+    // One redraw per move: not for each step of a drag, since a redraw can show a message.
+    connect(scale_, &QSlider::valueChanged, this, [this] {
+        if (!scale_->isSliderDown()) {
+            drawSlope();
+        }
+    });
+    connect(scale_, &QSlider::sliderReleased, this, &Form1::drawSlope);
+}
+
+void Form1::buildButtons(QWidget* central) {
+    struct Button {
+        const char* name;
+        const char* caption;
+        int left;
+        void (Form1::*action)();
+    };
+    const Button buttons[] = {
+        {"Command1", "Calcular", 352, &Form1::calcular},
+        {"Command3", "Resultados", 502, &Form1::resultados},
+        {"Command2", "Salir", 652, &Form1::salir},
+    };
+    for (const Button& b : buttons) {
+        auto* button = new QPushButton(b.caption, central);
+        button->setObjectName(b.name);
+        button->setGeometry(b.left, 456, 138, 32);
+        connect(button, &QPushButton::clicked, this, b.action);
+    }
+}
+
+MethodButtons Form1::methodButtons() const {
+    return {bishop_->isChecked(), janbu_->isChecked(), spencer_->isChecked()};
+}
+
+void Form1::calcular() {
+    WriteFailureWatch watched(*messages_);
+    const CalcularOutcome outcome = marvecos::calcular(fields_, methodButtons(), folders_, watched);
+    if (outcome.computed) {
+        fsLabel_->setText(QString::fromStdString(outcome.valueLabel));
+        // Tables left by an earlier run must not stand under this run's title.
+        if (watched.failedWrite) {
+            form2_->volver();
+        } else {
+            form2_->showCalculation(QString::fromStdString(outcome.resultsTitle));
+        }
+    }
+    drawSlope();
+}
+
+void Form1::drawSlope() {
+    const SlopeProblem p = readSlopeInput(fields_, methodButtons());
+    const std::optional<SliceGeometry> g =
+        prepareSliceGeometry(p, folders_.temp, *messages_, false);
+    slopeLayer_.setFigure(slopeFigure(p, scale_->value(), g));
+    canvas_->redraw(slopeLayer_.figure().window);
+}
+
+void Form1::resultados() {
+    form2_->resultados();
+}
+
+// Every window closes at once; nothing is asked and nothing is saved.
+void Form1::salir() {
+    if (leaving_) {
+        return;
+    }
+    leaving_ = true;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this) {
+            window->hide();
+        }
+    }
+    close();
+    QApplication::quit();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    salir();
+}
+
+}  // namespace marvecos

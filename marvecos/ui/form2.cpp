@@ -1,0 +1,199 @@
+#include "marvecos/ui/form2.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <vector>
+
+#include "common/patterntext.h"
+
+namespace marvecos {
+
+namespace {
+
+constexpr int kDataColumnWidth = 800 / 15;  // 800 twips
+constexpr int kIndexColumnWidth = 36;
+constexpr int kRowHeight = 20;
+const char* const kTitle = "Resultados";
+
+struct GridLayout {
+    const char* group;
+    std::vector<const char*> headings;  // of the data columns
+    const char* pattern;
+    QRect place;
+};
+
+const std::array<GridLayout, 3> kGrids = {{
+    {"Coordenadas del circulo y de la superficie del talud",
+     {"x circ", "y circ", "x superf", "y superf"},
+     "#####0.000",
+     QRect(8, 44, 310, 450)},
+    {"Calculos para cada dovela",
+     {"Dx", "Area", "Long Li", "Peso W", "cos tit", "sen tit", "w*cos", "w*sen"},
+     "#####0.000",
+     QRect(326, 44, 500, 450)},
+    {"Iteracion del factor de seguridad",
+     {"fsprop", "fscalc"},
+     "####0.000",
+     QRect(834, 44, 206, 450)},
+}};
+
+void setCell(QTableWidget* grid, int row, int column, const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setTextAlignment(column == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    grid->setItem(row, column, item);
+}
+
+// Heading row, the "i" column numbered 1..rows, the data, and one empty row at the end.
+template <std::size_t N>
+void fillGrid(QTableWidget* grid, const GridLayout& layout,
+              const std::vector<std::array<double, N>>& rows) {
+    grid->clearContents();
+    grid->setRowCount(static_cast<int>(rows.size()) + 2);
+    setCell(grid, 0, 0, "i");
+    for (std::size_t k = 0; k < layout.headings.size(); ++k) {
+        setCell(grid, 0, static_cast<int>(k) + 1, layout.headings[k]);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        setCell(grid, row, 0, QString::number(row));
+        for (std::size_t k = 0; k < N; ++k) {
+            setCell(grid, row, static_cast<int>(k) + 1,
+                    QString::fromStdString(common::formatPattern(rows[i][k], layout.pattern)));
+        }
+    }
+    grid->scrollToTop();
+}
+
+// A grid just wide enough for its columns, in the middle of its group.
+QTableWidget* makeGrid(QGroupBox* parent, const char* name, int dataColumns) {
+    auto* grid = new QTableWidget(2, dataColumns + 1, parent);
+    grid->setObjectName(name);
+    const int width = kIndexColumnWidth + dataColumns * kDataColumnWidth +
+                      grid->verticalScrollBar()->sizeHint().width() + 2 * grid->frameWidth();
+    grid->setGeometry((parent->width() - width) / 2, 22, width, parent->height() - 32);
+    grid->horizontalHeader()->hide();
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::NoSelection);
+    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setColumnWidth(0, kIndexColumnWidth);
+    for (int column = 1; column <= dataColumns; ++column) {
+        grid->setColumnWidth(column, kDataColumnWidth);
+    }
+    return grid;
+}
+
+}  // namespace
+
+Form2::Form2(std::string tempFolder, common::MessageSink& messages, QWidget* mainWindow)
+    : QWidget(nullptr, Qt::Window),
+      tempFolder_(std::move(tempFolder)),
+      messages_(messages),
+      mainWindow_(mainWindow) {
+    setObjectName("Form2");
+    setWindowTitle(kTitle);
+    setFixedSize(1048, 548);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+
+    auto* heading = new QLabel("RESULTADOS DEL ANALISIS", this);
+    heading->setObjectName("Label1");
+    heading->setGeometry(0, 8, width(), 28);
+    heading->setAlignment(Qt::AlignCenter);
+    QFont big = heading->font();
+    big.setPointSize(13);
+    big.setBold(true);
+    heading->setFont(big);
+
+    for (std::size_t k = 0; k < kGrids.size(); ++k) {
+        const GridLayout& layout = kGrids[k];
+        auto* box = new QGroupBox(layout.group, this);
+        box->setObjectName(QString("Frame%1").arg(k + 1));
+        box->setGeometry(layout.place);
+        grids_[k] = makeGrid(box, QString("Grid%1").arg(k + 1).toLatin1().constData(),
+                             static_cast<int>(layout.headings.size()));
+    }
+
+    auto* caption = new QLabel("Factor de seguridad calculado: fs=", this);
+    caption->setGeometry(8, 506, 200, 26);
+    fsLabel_ = new QLabel(this);
+    fsLabel_->setObjectName("Label2");
+    fsLabel_->setGeometry(212, 506, 90, 26);
+    fsLabel_->setAlignment(Qt::AlignCenter);
+    fsLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    auto* back = new QPushButton("Volver", this);
+    back->setObjectName("Command1");
+    back->setGeometry(924, 504, 116, 30);
+    connect(back, &QPushButton::clicked, this, &Form2::volver);
+}
+
+bool Form2::load() {
+    const std::optional<ResultTables> tables = readResultTables(tempFolder_);
+    if (!tables) {
+        volver();
+        messages_.show("No existe alguno de los archivos de resultados.", "ERROR",
+                       common::MessageIcon::Critical);
+        return false;
+    }
+    fill(*tables);
+    loaded_ = true;
+    return true;
+}
+
+void Form2::fill(const ResultTables& t) {
+    fillGrid(grids_[0], kGrids[0], t.points);
+    fillGrid(grids_[1], kGrids[1], t.slices);
+    fillGrid(grids_[2], kGrids[2], t.iterations);
+    fsLabel_->setText(QString::fromStdString(common::formatPattern(t.fs, "####0.000")));
+}
+
+void Form2::clear() {
+    for (QTableWidget* grid : grids_) {
+        grid->clearContents();
+        grid->setRowCount(2);
+    }
+    fsLabel_->clear();
+}
+
+void Form2::resultados() {
+    if (!loaded_ && !load()) {
+        return;
+    }
+    if (mainWindow_ != nullptr && !isVisible()) {
+        move(mainWindow_->geometry().topLeft() + QPoint(24, 24));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form2::showCalculation(const QString& title) {
+    setWindowTitle(title);
+    load();
+}
+
+void Form2::volver() {
+    hide();
+    clear();
+    setWindowTitle(kTitle);
+    loaded_ = false;
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    event->accept();
+    volver();
+}
+
+}  // namespace marvecos
