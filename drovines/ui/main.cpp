@@ -1,29 +1,84 @@
+#include <QApplication>
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "common/ui/logo.h"
+#include "common/ui/splash.h"
 #include "common/version.h"
 #include "drovines/batch.h"
+#include "drovines/ui/form1.h"
+#include "drovines/ui/identity.h"
+#include "drovines/ui/screenshots.h"
+
+namespace {
+
+bool hasArgument(int argc, char* argv[], const char* wanted) {
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], wanted) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Without any of these Qt would stop the program when it looks for a screen.
+bool displayAvailable() {
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+int batchMode(int argc, char* argv[]) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    args.erase(std::find(args.begin(), args.end(), "--batch"));
+    return drovines::runBatch(args, std::cout, std::cerr);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     if (common::printedVersion(argc, argv, "drovines", std::cout)) {
         return 0;
     }
-    const std::vector<std::string> args(argv + 1, argv + argc);
-    const auto asksForHelp = [](const std::string& a) { return a == "--help" || a == "-h"; };
-    if (std::any_of(args.begin(), args.end(), asksForHelp)) {
+    // Batch mode and the help text need no window system.
+    if (hasArgument(argc, argv, "--help") || hasArgument(argc, argv, "-h")) {
         std::cout << drovines::batchHelp();
         return 0;
     }
-    const auto batchFlag = std::find(args.begin(), args.end(), "--batch");
-    if (batchFlag == args.end()) {
-        std::cerr << "La ventana de Drovines no esta disponible en esta version; "
+    if (hasArgument(argc, argv, "--batch")) {
+        return batchMode(argc, argv);
+    }
+    if (!displayAvailable()) {
+        std::cerr << "La ventana de Drovines no esta disponible: no hay pantalla; "
                      "use el modo por lotes.\n\n"
                   << drovines::batchHelp();
         return 2;
     }
-    std::vector<std::string> batchArgs(args.begin(), batchFlag);
-    batchArgs.insert(batchArgs.end(), batchFlag + 1, args.end());
-    return drovines::runBatch(batchArgs, std::cout, std::cerr);
+
+    QApplication app(argc, argv);
+    app.setApplicationName("Drovines");
+    app.setWindowIcon(common::drawProgramIcon());
+
+    if (argc > 2 && std::strcmp(argv[1], "--screenshots") == 0) {
+        return drovines::takeScreenshots(argv[2]);
+    }
+
+    std::unique_ptr<drovines::Form1> form1;
+    auto* splash = new common::frmSplash(drovines::drovinesIdentity());
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(splash, &common::frmSplash::finished, [&form1] {
+        form1 = std::make_unique<drovines::Form1>();
+        form1->show();
+    });
+    splash->show();
+    return app.exec();
 }

@@ -1,0 +1,384 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QtTest>
+
+#include "common/ui/about.h"
+#include "common/ui/canvas.h"
+#include "common/ui/palette.h"
+#include "common/ui/splash.h"
+#include "drovines/ui/identity.h"
+#include "drovines/ui/notes.h"
+#include "drovinestesting.h"
+
+using drovines::Method;
+
+namespace {
+
+QStringList menuEntries(QMenuBar* bar, const QString& title) {
+    for (QAction* menu : bar->actions()) {
+        if (menu->text() == title) {
+            QStringList entries;
+            for (QAction* entry : menu->menu()->actions()) {
+                entries << (entry->isSeparator() ? QString("-") : entry->text());
+            }
+            return entries;
+        }
+    }
+    return {"<no menu>"};
+}
+
+bool tickBoxesAvailable(drovines::Form1& form) {
+    const bool one = form.findChild<QCheckBox*>("Check1")->isEnabled();
+    const bool two = form.findChild<QCheckBox*>("Check2")->isEnabled();
+    return one && two;
+}
+
+int pixelsIn(const QImage& image, QColor colour, QRect region) {
+    int n = 0;
+    const QRect r = region.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            n += image.pixelColor(x, y) == colour;
+        }
+    }
+    return n;
+}
+
+int pixelsOf(const QImage& image, QColor colour) {
+    return pixelsIn(image, colour, image.rect());
+}
+
+// Text is drawn smoothed: its pixels are shades of its colour.
+int bluishIn(const QImage& image, QRect region) {
+    int n = 0;
+    const QRect r = region.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += c.blue() > c.red() + 60 && c.blue() > c.green() + 60;
+        }
+    }
+    return n;
+}
+
+// A one-pixel line may fall on either side of the rounded point.
+bool inkNear(const QImage& image, QPoint at, QColor colour) {
+    return pixelsIn(image, colour, QRect(at - QPoint(1, 1), QSize(3, 3))) > 0;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithNoMethodAndTheTickBoxesUnavailable() {
+        Drovines d;
+        QCOMPARE(d.form.windowTitle(), QString("Empuje de suelos"));
+        for (int n = 1; n <= 3; ++n) {
+            QVERIFY(!d.option(n)->isChecked());
+        }
+        QCOMPARE(d.option(3)->text(), QString("Mononobe-okabe (sismo)"));
+        QVERIFY(!d.form.findChild<QCheckBox*>("Check1")->isEnabled());
+        QVERIFY(!d.form.findChild<QCheckBox*>("Check2")->isEnabled());
+        QCOMPARE(d.form.method(), Method::None);
+        QCOMPARE(fieldText(&d.form, "gm"), QString("22"));
+        QVERIFY(d.form.findChild<common::Canvas*>("Picture1") != nullptr);
+        QVERIFY(d.form.statusBar()->currentMessage().isEmpty());
+
+        QMenuBar* bar = d.form.menuBar();
+        QCOMPARE(menuEntries(bar, "Archivo"), (QStringList{"Abrir", "Guardar", "-", "Salir"}));
+        QCOMPARE(menuEntries(bar, "Analisis"),
+                 (QStringList{"Rankine", "Coulomb", "Mononobe-Okabe", "-", "Calcular"}));
+        QCOMPARE(menuEntries(bar, "Ayuda"), (QStringList{"Acerca de...", "Notas"}));
+
+        // "Calcular" does nothing until a method is chosen.
+        enterPlainWall(&d.form);
+        d.press("Command1");
+        QVERIFY(!d.results().isVisible());
+        QVERIFY(d.messages.shown.empty());
+    }
+
+    void optionsAndMenuEntriesChooseTheMethod() {
+        Drovines d;
+        d.form.show();
+        d.option(1)->click();
+        QCOMPARE(d.form.method(), Method::Rankine);
+        QVERIFY(d.menu("mnuRankine")->isChecked());
+        QVERIFY(!d.menu("mnuCoulomb")->isChecked());
+        QVERIFY(tickBoxesAvailable(d.form));
+
+        d.option(2)->click();
+        QCOMPARE(d.form.method(), Method::Coulomb);
+        QVERIFY(!d.option(1)->isChecked());
+        QVERIFY(!d.menu("mnuRankine")->isChecked());
+        QVERIFY(d.menu("mnuCoulomb")->isChecked());
+        QVERIFY(!tickBoxesAvailable(d.form));
+
+        d.trigger("mnuRankine");
+        QVERIFY(d.option(1)->isChecked() && !d.option(2)->isChecked() && !d.option(3)->isChecked());
+        QCOMPARE(d.form.method(), Method::Rankine);
+        QVERIFY(d.menu("mnuRankine")->isChecked());
+        QVERIFY(tickBoxesAvailable(d.form));
+        d.trigger("mnuRankine");  // chosen again, it keeps its mark
+        QVERIFY(d.menu("mnuRankine")->isChecked());
+
+        d.trigger("mnuCoulomb");
+        QVERIFY(d.option(2)->isChecked() && !d.option(1)->isChecked());
+        QCOMPARE(d.form.method(), Method::Coulomb);
+        QVERIFY(d.menu("mnuCoulomb")->isChecked() && !d.menu("mnuRankine")->isChecked());
+
+        // Option3 moves only the mark: the code and the menu marks stay.
+        d.option(3)->click();
+        QVERIFY(d.option(3)->isChecked() && !d.option(2)->isChecked());
+        QCOMPARE(d.form.method(), Method::Coulomb);
+        QVERIFY(d.menu("mnuCoulomb")->isChecked());
+        QCOMPARE(d.form.selectedOption(), Method::None);
+        QVERIFY(d.messages.shown.empty());
+    }
+
+    void mononobeOkabeIsNotAvailable() {
+        Drovines d;
+        enterPlainWall(&d.form);
+        d.trigger("mnuMononobe");
+        QCOMPARE(d.messages.shown.size(), std::size_t(1));
+        QCOMPARE(d.messages.shown[0], (common::Message{"Opcion no disponible actualmente.",
+                                                       "Drovines", common::MessageIcon::None}));
+        QVERIFY(d.option(1)->isChecked());
+        QVERIFY(!d.menu("mnuMononobe")->isChecked());
+        QVERIFY(d.menu("mnuRankine")->isChecked());
+        QCOMPARE(d.form.method(), Method::MononobeOkabe);
+        QCOMPARE(d.form.selectedOption(), Method::Rankine);
+
+        d.press("Command1");
+        QVERIFY(!d.results().isVisible());
+        QCOMPARE(d.messages.shown.size(), std::size_t(1));
+
+        // The menu's "Calcular" is always Rankine.
+        d.trigger("mnuCalcular");
+        QVERIFY(d.results().isVisible());
+        QCOMPARE(d.results().windowTitle(), QString("Resultados: RANKINE"));
+        QCOMPARE(d.resultText("Text1_1"), QString("0.333"));
+    }
+
+    void aFailedCheckRewritesTheFieldAndComputesNothing() {
+        Drovines d;
+        enterPlainWall(&d.form);
+        d.trigger("mnuRankine");
+        setFields(&d.form, {{"delta", "40"}});
+        d.press("Command1");
+        QCOMPARE(d.messages.shown.size(), std::size_t(1));
+        QCOMPARE(d.messages.shown[0].text,
+                 std::string("El angulo delta no puede ser mayor que fi"));
+        QCOMPARE(fieldText(&d.form, "delta"), QString("30"));
+        QVERIFY(!d.results().isVisible());
+
+        // Corrected, the next press computes.
+        d.press("Command1");
+        QVERIFY(d.results().isVisible());
+    }
+
+    void aWallWithoutSoilWeightIsSkippedSilently() {
+        Drovines d;
+        enterPlainWall(&d.form);
+        d.trigger("mnuCoulomb");
+        setFields(&d.form, {{"gam", "0"}});
+        d.press("Command1");
+        d.trigger("mnuCalcular");
+        QVERIFY(d.messages.shown.empty());
+        QVERIFY(!d.results().isVisible());
+    }
+
+    void onlyTheGeometricFieldsRedraw() {
+        Drovines d;
+        enterPlainWall(&d.form);
+        for (const char* name : {"q", "hn", "df", "beta", "b1", "H", "alfa", "alfa2"}) {
+            const int before = d.form.drawings();
+            setFields(&d.form, {{name, "1.5"}});
+            QVERIFY2(d.form.drawings() == before + 1, name);
+        }
+        for (const char* name : {"gam", "fi", "co", "w", "delta", "delta2", "gm"}) {
+            const int before = d.form.drawings();
+            setFields(&d.form, {{name, "7"}});
+            QVERIFY2(d.form.drawings() == before, name);
+        }
+    }
+
+    void theSectionIsDrawnInItsColours() {
+        Drovines d;
+        enterPlainWall(&d.form);
+        setFields(&d.form, {{"hn", "1"}});
+        const QImage image = d.form.drawing()->picture().toImage();
+        QVERIFY(pixelsOf(image, common::classicColor(0)) > 100);  // the wall
+        QVERIFY(pixelsOf(image, common::classicColor(4)) > 50);   // backfill, ground, text
+        QVERIFY(pixelsOf(image, common::classicColor(9)) > 50);   // water table and base text
+
+        // Scale s = max(H + 1.5 b1 tan(beta), 2 B) = 4: the base runs from x 0 to B = 50 units.
+        common::Canvas* area = d.form.drawing();
+        const QPoint middle = area->toPixels(25, 0).toPoint();
+        const QPoint heel = area->toPixels(50, 0).toPoint();
+        QVERIFY(inkNear(image, middle, common::classicColor(0)));
+        QVERIFY(!inkNear(image, heel + QPoint(8, -4), common::classicColor(0)));
+        // The water table at 1 m runs from the back face to 2 B, at 25 units.
+        QVERIFY(inkNear(image, area->toPixels(75, 25).toPoint(), common::classicColor(9)));
+        // The backfill surface leaves the crest level at 100 units.
+        QVERIFY(inkNear(image, area->toPixels(75, 100).toPoint(), common::classicColor(4)));
+    }
+
+    void aWaterTableBelowTheBaseIsFlaggedAndNamed() {
+        Drovines d;
+        enterPlainWall(&d.form);
+        common::Canvas* area = d.form.drawing();
+        // Right of the heel: below the base the water line at -5 units, above it the text at 5.
+        const QPoint heel = area->toPixels(52, 0).toPoint();
+        const QRect belowBase(heel.x(), heel.y() + 5, area->width() - heel.x(), 20);
+        const QRect aboveBase(heel.x(), heel.y() - 18, area->width() - heel.x(), 16);
+        const QColor blue = common::classicColor(9);
+        QCOMPARE(pixelsIn(area->picture().toImage(), blue, belowBase), 0);
+        QCOMPARE(bluishIn(area->picture().toImage(), aboveBase), 0);
+
+        setFields(&d.form, {{"hn", "-0.2"}});
+        QVERIFY(d.form.napaBajoBase());
+        QCOMPARE(d.form.keptHn(), QString("-0.2"));
+        QVERIFY(pixelsIn(area->picture().toImage(), blue, belowBase) > 30);
+        QVERIFY(bluishIn(area->picture().toImage(), aboveBase) > 20);
+
+        setFields(&d.form, {{"hn", "1"}});
+        QVERIFY(!d.form.napaBajoBase());
+        QVERIFY(d.form.keptHn().isEmpty());
+        QCOMPARE(bluishIn(area->picture().toImage(), aboveBase), 0);
+
+        // The notice rewrites the field, which clears the flag; the calculation goes on.
+        setFields(&d.form, {{"hn", "-2"}});
+        d.trigger("mnuCalcular");
+        QCOMPARE(d.messages.shown.size(), std::size_t(1));
+        QCOMPARE(d.messages.shown[0].text,
+                 std::string("La napa por debajo del nivel de fundacion no afecta a la "
+                             "estructura.  "));
+        QCOMPARE(fieldText(&d.form, "hn"), QString("0"));
+        QVERIFY(!d.form.napaBajoBase());
+        QVERIFY(d.results().isVisible());
+    }
+
+    void aZeroScaleLeavesThePreviousDrawing() {
+        Drovines d;
+        enterPlainWall(&d.form);
+        setFields(&d.form, {{"H", "0"}});
+        const QImage before = d.form.drawing()->picture().toImage();
+        QVERIFY(pixelsOf(before, common::classicColor(0)) > 0);
+        const int drawn = d.form.drawings();
+        setFields(&d.form, {{"b1", "0"}});  // H = B = 0
+        QCOMPARE(d.form.drawings(), drawn + 1);
+        QCOMPARE(d.form.drawing()->picture().toImage(), before);
+    }
+
+    void noTextBreaksTheDrawing() {
+        Drovines d;
+        enterPlainWall(&d.form);
+        const char* texts[] = {"", "abc", "-", "1e300", "-1e300", "1e400", "90", "-90", "89.99"};
+        for (const char* name : {"q", "hn", "df", "beta", "b1", "H", "alfa", "alfa2"}) {
+            for (const char* text : texts) {
+                setFields(&d.form, {{name, text}});
+            }
+            setFields(&d.form, {{name, "1"}});
+        }
+        // tan(90 degrees) is huge, not infinite, with the program's pi.
+        setFields(&d.form, {{"beta", "90"}, {"alfa", "90"}, {"alfa2", "90"}});
+        QVERIFY(!d.form.drawing()->picture().isNull());
+        QVERIFY(d.messages.shown.empty());
+    }
+
+    void loadAndSaveThroughTheDialogs() {
+        WorkFolder folder;
+        Drovines d;
+        enterPlainWall(&d.form);
+        d.trigger("mnuCoulomb");
+        setFields(&d.form, {{"hn", "1.5"}, {"q", "12.5"}});
+
+        d.trigger("mnuGuardar");  // cancelled
+        QCOMPARE(d.stub.saveCalls, 1);
+        QCOMPARE(d.stub.lastFilter, QString("Archivos de datos (*.dat);;Todos los archivos (*.*)"));
+        QCOMPARE(d.form.windowTitle(), QString("Empuje de suelos"));
+
+        d.stub.saveName = folder.file("muro.dat");
+        d.trigger("mnuGuardar");
+        QVERIFY(folder.exists("muro.dat"));
+        QCOMPARE(d.form.windowTitle(), "Drovines - " + folder.file("muro.dat"));
+
+        Drovines other;
+        other.trigger("mnuAbrir");  // cancelled: nothing changes
+        QCOMPARE(other.stub.lastFilter,
+                 QString("Archivos de datos (*.dat);;Todos los archivos (*.*)"));
+        QCOMPARE(other.form.windowTitle(), QString("Empuje de suelos"));
+        QCOMPARE(other.form.method(), Method::None);
+
+        other.stub.openName = folder.file("muro.dat");
+        other.trigger("mnuAbrir");
+        QCOMPARE(other.form.windowTitle(), "Drovines - " + folder.file("muro.dat"));
+        for (const char* name : {"gam", "fi", "hn", "b1", "H", "q", "df"}) {
+            QCOMPARE(fieldText(&other.form, name), fieldText(&d.form, name));
+        }
+        QVERIFY(other.option(2)->isChecked());
+        QCOMPARE(other.form.method(), Method::Coulomb);
+        QVERIFY(other.menu("mnuCoulomb")->isChecked());
+        QVERIFY(!tickBoxesAvailable(other.form));
+
+        // A file that is not there is reported and changes nothing.
+        other.stub.openName = folder.file("no-esta.dat");
+        setFields(&other.form, {{"gam", "19"}});
+        other.trigger("mnuAbrir");
+        QCOMPARE(fieldText(&other.form, "gam"), QString("19"));
+        QCOMPARE(other.messages.shown.size(), std::size_t(1));
+        QCOMPARE(other.form.windowTitle(), "Drovines - " + folder.file("muro.dat"));
+    }
+
+    void theSplashNamesTheProgram() {
+        common::frmSplash splash(drovines::drovinesIdentity());
+        QStringList texts;
+        for (auto* l : splash.findChildren<QLabel*>()) {
+            texts << l->text();
+        }
+        QVERIFY(texts.contains("Drovines"));
+        QVERIFY(texts.contains("Win 95/98/200/Me/Xp"));
+        QVERIFY(texts.contains("Presione una tecla para continuar"));
+    }
+
+    void theNotesAndAboutWindows() {
+        Drovines d;
+        d.trigger("mnuNotas");
+        drovines::frmNotas* notes = d.form.notesWindow();
+        QVERIFY(notes->isVisible());
+        QCOMPARE(notes->windowTitle(), QString("Notas sobre el programa DROVINES"));
+        QStringList shown;
+        for (int k = 1; k <= 11; ++k) {
+            auto* label = notes->findChild<QLabel*>(QString("Label%1").arg(k));
+            QVERIFY(label->wordWrap());
+            shown << label->text();
+        }
+        QCOMPARE(shown.first(), QString("CONSIDERACIONES TOMADAS AL REALIZAR ESTE PROGRAMA"));
+        QCOMPARE(shown[3], QString("Coeficiente alfa1 = 2.5"));
+        QVERIFY(shown[1].contains("Con este valor se       calcula"));
+        QVERIFY(shown[10].endsWith("en el peso     especifico del suelo."));
+        notes->findChild<QPushButton*>("Command1")->click();
+        QVERIFY(!notes->isVisible());
+        d.trigger("mnuNotas");
+        QCOMPARE(d.form.notesWindow(), notes);
+
+        d.trigger("mnuAcercaDe");
+        common::frmAbout* about = d.form.aboutWindow();
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->windowTitle(), QString("Acerca de Drovines"));
+        QStringList texts;
+        for (auto* l : about->findChildren<QLabel*>()) {
+            texts << l->text();
+        }
+        QVERIFY(texts.contains("Drovines"));
+        QVERIFY(texts.contains(
+            "Calculo de drovines sobre muros de gravedad y verificacion de estabilidad."));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"

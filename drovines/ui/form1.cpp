@@ -1,0 +1,380 @@
+#include "drovines/ui/form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <cmath>
+
+#include "common/fieldvalue.h"
+#include "common/ui/about.h"
+#include "common/ui/canvas.h"
+#include "common/ui/palette.h"
+#include "common/ui/qtmessages.h"
+#include "drovines/calcular.h"
+#include "drovines/datafile.h"
+#include "drovines/report.h"
+#include "drovines/ui/form2.h"
+#include "drovines/ui/identity.h"
+#include "drovines/ui/notes.h"
+#include "drovines/ui/wallsection.h"
+
+namespace drovines {
+
+namespace {
+
+constexpr int kRow = 24;
+constexpr int kCaptionWidth = 190;
+constexpr int kFieldWidth = 70;
+
+QLabel* label(QWidget* parent, const QString& text, QRect geometry,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
+    l->setGeometry(geometry);
+    l->setAlignment(align);
+    return l;
+}
+
+// A caption, its field and the unit, on line `row` of a frame.
+QLineEdit* fieldRow(QGroupBox* group, int row, const QString& caption, const std::string& name,
+                    const QString& unit) {
+    const int y = 20 + kRow * row;
+    label(group, caption, QRect(6, y, kCaptionWidth, 20), Qt::AlignRight | Qt::AlignVCenter);
+    auto* edit = new QLineEdit(group);
+    edit->setObjectName(QString::fromStdString(name));
+    edit->setGeometry(kCaptionWidth + 10, y, kFieldWidth, 20);
+    label(group, unit, QRect(kCaptionWidth + kFieldWidth + 14, y, 40, 20));
+    return edit;
+}
+
+QGroupBox* frame(QWidget* parent, const QString& name, const QString& title, QRect geometry) {
+    auto* g = new QGroupBox(title, parent);
+    g->setObjectName(name);
+    g->setGeometry(geometry);
+    return g;
+}
+
+double valueOf(const common::FieldTexts& fields, const std::string& name) {
+    return common::fieldValue(fields.text(name));
+}
+
+}  // namespace
+
+Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
+    : messages_(messages), dialogs_(std::move(dialogs)), fields_(this) {
+    if (messages_ == nullptr) {
+        ownMessages_ =
+            std::make_unique<common::QtMessageBoxes>(this, QString::fromStdString(kProgramTitle));
+        messages_ = ownMessages_.get();
+    }
+    setObjectName("Form1");
+    setWindowTitle("Empuje de suelos");
+    setWindowIcon(QApplication::windowIcon());
+
+    auto* central = new QWidget(this);
+    central->setFixedSize(920, 540);
+    QFont small = central->font();
+    small.setPointSize(8);
+    central->setFont(small);
+    setCentralWidget(central);
+
+    auto* heading =
+        label(central, "EMPUJE ACTIVO SOBRE MUROS DE CONTENCION Y VERIFICACION DE ESTABILIDAD",
+              QRect(0, 6, central->width(), 24), Qt::AlignCenter);
+    heading->setObjectName("Label1");
+    QFont big = heading->font();
+    big.setPointSize(11);
+    big.setBold(true);
+    heading->setFont(big);
+
+    buildMenus();
+    buildSoilFrame(central);
+    buildWallFrame(central);
+    buildLoadFrame(central);
+
+    picture_ = new common::Canvas(common::classicColor(15), common::classicColor(0), central);
+    picture_->setObjectName("Picture1");
+    picture_->setGeometry(450, 38, 462, 330);
+    setSectionScale(*picture_);
+    picture_->clear();
+
+    buildChoices(central);
+    statusBar()->setObjectName("StatusBar1");
+    statusBar()->setSizeGripEnabled(false);
+
+    form2_ = std::make_unique<Form2>(
+        fields_, [this] { return selectedOption(); }, *messages_, dialogs_, this);
+    connectRedraws();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildMenus() {
+    QMenu* file = menuBar()->addMenu("Archivo");
+    file->addAction("Abrir", this, &Form1::abrir)->setObjectName("mnuAbrir");
+    file->addAction("Guardar", this, &Form1::guardar)->setObjectName("mnuGuardar");
+    file->addSeparator();
+    file->addAction("Salir", this, &Form1::salir)->setObjectName("mnuSalir");
+
+    QMenu* analysis = menuBar()->addMenu("Analisis");
+    menuRankine_ = analysis->addAction("Rankine", this, &Form1::selectRankine);
+    menuCoulomb_ = analysis->addAction("Coulomb", this, &Form1::selectCoulomb);
+    menuMononobe_ = analysis->addAction("Mononobe-Okabe", this, &Form1::mononobeOkabe);
+    menuRankine_->setObjectName("mnuRankine");
+    menuCoulomb_->setObjectName("mnuCoulomb");
+    menuMononobe_->setObjectName("mnuMononobe");
+    for (QAction* entry : {menuRankine_, menuCoulomb_, menuMononobe_}) {
+        entry->setCheckable(true);
+    }
+    analysis->addSeparator();
+    analysis->addAction("Calcular", this, &Form1::calcularMenu)->setObjectName("mnuCalcular");
+
+    QMenu* help = menuBar()->addMenu("Ayuda");
+    help->addAction("Acerca de...", this, &Form1::acercaDe)->setObjectName("mnuAcercaDe");
+    help->addAction("Notas", this, &Form1::notas)->setObjectName("mnuNotas");
+}
+
+void Form1::buildSoilFrame(QWidget* central) {
+    QGroupBox* group =
+        frame(central, "Frame1", "Datos del terraplen", QRect(8, 38, 430, 20 + 6 * kRow + 8));
+    fieldRow(group, 0, "Peso especifico gam=", field::gam, "kN/m3");
+    fieldRow(group, 1, "Angulo de friccion fi=", field::fi, "º");
+    fieldRow(group, 2, "Cohesion co=", field::co, "kN/m2");
+    fieldRow(group, 3, "Angulo del talud beta=", field::beta, "º");
+    fieldRow(group, 4, "Humedad w=", field::w, "%");
+    fieldRow(group, 5, "Altura de la napa hn=", field::hn, "m");
+}
+
+void Form1::buildWallFrame(QWidget* central) {
+    QGroupBox* group =
+        frame(central, "Frame2", "Datos del muro", QRect(8, 222, 430, 20 + 9 * kRow + 8));
+    fieldRow(group, 0, "Ancho superficial b1=", field::b1, "m");
+    fieldRow(group, 1, "Altura total H=", field::H, "m");
+    QLabel* angles = label(group, "Angulos:", QRect(16, 20 + 2 * kRow, 120, 20));
+    QFont bold = angles->font();
+    bold.setBold(true);
+    angles->setFont(bold);
+    fieldRow(group, 3, "Trasdos con la vertical alfa=", field::alfa, "º");
+    fieldRow(group, 4, "Frente con la vertical alfa2=", field::alfa2, "º");
+    fieldRow(group, 5, "Friccion suelo muro delta=", field::delta, "º");
+    // The hint stands over the angle fields, where it has room.
+    label(group, "rango:   0 <= delta <= fi", QRect(kCaptionWidth + 10, 20 + 2 * kRow, 200, 20));
+    fieldRow(group, 6, "Profundidad de fundacion df=", field::df, "m");
+    fieldRow(group, 7, "Angulo friccion base-muro d2=", field::delta2, "º");
+    fieldRow(group, 8, "Peso especifico muro gm=", field::gm, "kN/m3")->setText("22");
+}
+
+void Form1::buildLoadFrame(QWidget* central) {
+    QGroupBox* group = frame(central, "Frame3", "Sobrecargas", QRect(8, 474, 430, 20 + kRow + 8));
+    fieldRow(group, 0, "Sobrecarga sobre el terraplen q=", field::q, "kN/m");
+}
+
+void Form1::buildChoices(QWidget* central) {
+    check2_ = new QCheckBox("Considerar angulo delta", central);
+    check2_->setObjectName("Check2");
+    check2_->setGeometry(450, 376, 300, 20);
+    check1_ = new QCheckBox("Considerar la cuña de suelo en la estabilidad", central);
+    check1_->setObjectName("Check1");
+    check1_->setGeometry(450, 398, 300, 20);
+    setTickBoxesAvailable(false);
+
+    QGroupBox* group = frame(central, "Frame4", "Metodo de calculo", QRect(450, 424, 250, 98));
+    option1_ = new QRadioButton("Rankine", group);
+    option2_ = new QRadioButton("Coulomb", group);
+    option3_ = new QRadioButton("Mononobe-okabe (sismo)", group);
+    int y = 20;
+    int n = 1;
+    for (QRadioButton* option : {option1_, option2_, option3_}) {
+        option->setObjectName(QString("Option%1").arg(n++));
+        option->setGeometry(10, y, 220, 22);
+        y += 24;
+    }
+    // Option3 only moves the mark: its code is not available.
+    connect(option1_, &QRadioButton::clicked, this, &Form1::selectRankine);
+    connect(option2_, &QRadioButton::clicked, this, &Form1::selectCoulomb);
+
+    auto* compute = new QPushButton("Calcular", central);
+    compute->setObjectName("Command1");
+    compute->setGeometry(740, 436, 140, 32);
+    connect(compute, &QPushButton::clicked, this, &Form1::calcular);
+    auto* leave = new QPushButton("Salir", central);
+    leave->setObjectName("Command2");
+    leave->setGeometry(740, 480, 140, 32);
+    connect(leave, &QPushButton::clicked, this, &Form1::salir);
+}
+
+void Form1::connectRedraws() {
+    for (const std::string& name :
+         {field::q, field::df, field::beta, field::b1, field::H, field::alfa, field::alfa2}) {
+        auto* edit = findChild<QLineEdit*>(QString::fromStdString(name));
+        connect(edit, &QLineEdit::textChanged, this, &Form1::redraw);
+    }
+    auto* hn = findChild<QLineEdit*>(QString::fromStdString(field::hn));
+    connect(hn, &QLineEdit::textChanged, this, &Form1::hnChanged);
+}
+
+void Form1::hnChanged() {
+    const QString text = QString::fromStdString(fields_.text(field::hn));
+    napaBajoBase_ = common::fieldValue(text.toStdString()) < 0;
+    keptHn_ = napaBajoBase_ ? text : QString();
+    redraw();
+}
+
+// The geometry is read as typed, unchecked: the drawing shows what the fields say.
+void Form1::redraw() {
+    SectionInput in;
+    in.beta = radians(valueOf(fields_, field::beta));
+    in.b1 = valueOf(fields_, field::b1);
+    in.H = valueOf(fields_, field::H);
+    in.alfa = radians(valueOf(fields_, field::alfa));
+    in.alfa2 = radians(valueOf(fields_, field::alfa2));
+    in.xa = in.H * std::tan(in.alfa);
+    in.xf = in.H * std::tan(in.alfa2);
+    in.B = in.b1 + in.xf + in.xa;
+    in.hn = valueOf(fields_, field::hn);
+    in.df = valueOf(fields_, field::df);
+    in.q = valueOf(fields_, field::q);
+    in.napaBajoBase = napaBajoBase_;
+    in.keptHn = keptHn_;
+    grafmuro(*picture_, in);
+    ++drawings_;
+}
+
+void Form1::setTickBoxesAvailable(bool available) {
+    check1_->setEnabled(available);
+    check2_->setEnabled(available);
+}
+
+void Form1::selectRankine() {
+    option1_->setChecked(true);
+    method_ = Method::Rankine;
+    menuRankine_->setChecked(true);
+    menuCoulomb_->setChecked(false);
+    setTickBoxesAvailable(true);
+}
+
+void Form1::selectCoulomb() {
+    option2_->setChecked(true);
+    method_ = Method::Coulomb;
+    menuRankine_->setChecked(false);
+    menuCoulomb_->setChecked(true);
+    setTickBoxesAvailable(false);
+}
+
+// The seismic method is not available: Rankine is shown chosen, yet "Calcular" runs nothing.
+void Form1::mononobeOkabe() {
+    selectRankine();
+    menuMononobe_->setChecked(false);
+    method_ = Method::MononobeOkabe;
+    messages_->show("Opcion no disponible actualmente.", kProgramTitle, common::MessageIcon::None);
+}
+
+Method Form1::selectedOption() const {
+    if (option1_->isChecked()) {
+        return Method::Rankine;
+    }
+    if (option2_->isChecked()) {
+        return Method::Coulomb;
+    }
+    return Method::None;
+}
+
+void Form1::run(Method method) {
+    const TickBoxes ticks{check1_->checkState() == Qt::Checked,
+                          check2_->checkState() == Qt::Checked};
+    const CalcOutcome outcome = drovines::calcular(fields_, method, ticks, *messages_);
+    if (outcome.status == CalcStatus::Computed) {
+        form2_->fill(outcome.resultados, QString::fromStdString(resultsCaption(method)));
+    }
+}
+
+void Form1::calcular() {
+    run(method_);
+}
+
+void Form1::calcularMenu() {
+    run(Method::Rankine);
+}
+
+void Form1::applyLoadedMethod(Method method) {
+    if (method == Method::Rankine) {
+        selectRankine();
+    } else if (method == Method::Coulomb) {
+        selectCoulomb();
+    } else if (method == Method::MononobeOkabe) {
+        option3_->setChecked(true);
+        method_ = Method::MononobeOkabe;
+        menuRankine_->setChecked(false);
+        menuCoulomb_->setChecked(false);
+    }
+}
+
+void Form1::abrir() {
+    const QString fileName = dialogs_.openFile(this, common::kDataFilter);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    const DataFileLoad load = leerdatos(fileName.toStdString(), fields_, *messages_);
+    if (!load.loaded) {
+        return;
+    }
+    applyLoadedMethod(load.method);
+    setWindowTitle("Drovines - " + fileName);
+}
+
+void Form1::guardar() {
+    const QString fileName = dialogs_.saveFile(this, common::kDataFilter);
+    if (fileName.isEmpty()) {
+        return;
+    }
+    if (Guardard(fileName.toStdString(), fields_, method_, *messages_)) {
+        setWindowTitle("Drovines - " + fileName);
+    }
+}
+
+void Form1::acercaDe() {
+    if (about_ == nullptr) {
+        about_ = new common::frmAbout(drovinesIdentity(), *messages_, this);
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void Form1::notas() {
+    if (notes_ == nullptr) {
+        notes_ = new frmNotas(this);
+    }
+    notes_->show();
+    notes_->raise();
+    notes_->activateWindow();
+}
+
+// Every window closes at once; nothing is asked and nothing is saved.
+void Form1::salir() {
+    if (leaving_) {
+        return;
+    }
+    leaving_ = true;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this) {
+            window->hide();
+        }
+    }
+    close();
+    QApplication::quit();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    salir();
+}
+
+}  // namespace drovines

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/fields.h"
+#include "common/messages.h"
+#include "common/ui/filedialogs.h"
+#include "drovines/resultados.h"
+#include "drovines/wall.h"
+
+class QLineEdit;
+
+namespace drovines {
+
+// "Resultados": every figure of the last calculation in four framed groups of value fields
+// (Text1_0..Text1_15, Text2_0..Text2_12, Text3_0..Text3_9, Text4_0..Text4_6), and the report of
+// the run saved to a file or printed.
+class Form2 : public QWidget {
+    Q_OBJECT
+
+public:
+    // `fields` are the main window's, read for the data block of the report; `selectedOption`
+    // says which method option the main window shows. `mainWindow` is hidden while this shows.
+    Form2(common::FieldTexts& fields, std::function<Method()> selectedOption,
+          common::MessageSink& messages, common::FileDialogs dialogs, QWidget* mainWindow);
+
+    // Fills the fields from the result vector, shows this window and hides the main one.
+    void fill(const Resultados& resultados, const QString& caption);
+
+    // "Volver", "Guardar ", "Imprimir".
+    void volver();
+    void guardar();
+    void imprimir();
+
+    // The report as the two windows show it now.
+    std::vector<std::string> currentReport() const;
+
+    // Index in the result vector of element `k` of field array `array` (1 to 4).
+    static int resultIndex(int array, int k);
+    static constexpr std::array<int, 4> kArraySizes = {16, 13, 10, 7};
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QLineEdit* valueField(int array, int k) const;
+
+    common::FieldTexts& fields_;
+    std::function<Method()> selectedOption_;
+    common::MessageSink& messages_;
+    common::FileDialogs dialogs_;
+    QWidget* mainWindow_;
+    Resultados shown_{};
+};
+
+}  // namespace drovines
