@@ -20,9 +20,15 @@ cmake --build "$build" -j2 --target "${programs[@]}"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+# One program that fails does not keep the others from rendering theirs; the script still fails.
+status=0
 for program in "${programs[@]}"; do
     mkdir -p "$work/$program"
-    (cd "$work/$program" &&
-        QT_QPA_PLATFORM=offscreen "$build/$program/$program" --screenshots "$out")
+    if ! (cd "$work/$program" &&
+        QT_QPA_PLATFORM=offscreen "$build/$program/$program" --screenshots "$out"); then
+        echo "screenshots.sh: $program no pudo dibujar sus ventanas" >&2
+        status=1
+    fi
 done
 ls "$out"
+exit $status
