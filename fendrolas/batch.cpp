@@ -7,9 +7,12 @@
 #include "common/fields.h"
 #include "common/messages.h"
 #include "common/numbertext.h"
+#include "common/printline.h"
+#include "common/safefile.h"
 #include "fendrolas/driver.h"
 #include "fendrolas/module1.h"
 #include "fendrolas/moduloi.h"
+#include "fendrolas/report.h"
 
 namespace fendrolas {
 
@@ -24,9 +27,12 @@ const char* const kHelp =
     "         \"Resultados\" y \"Area efectiva\" de la ventana principal, un estado por linea.\n"
     "     fendrolas --batch ARCHIVO.dat --method all [coeficientes]\n"
     "         Calcula los cinco metodos como \"Calc. todo\".\n"
+    "     fendrolas --batch ARCHIVO.dat --method N|all --report INFORME [coeficientes]\n"
+    "         Ademas guarda en INFORME el informe que \"Guardar como\" de \"Resultados\"\n"
+    "         guardaria tras ese calculo (con all, el del ultimo metodo, CCSR Mza87).\n"
     "     fendrolas --batch --compare\n"
     "         Lee los cinco archivos de resultados de la carpeta actual como \"Comparar\" y\n"
-    "         muestra quTable, NuTable, maxQu y maxNu.\n"
+    "         muestra quTable, NuTable, maxQu y maxNu, un metodo por linea.\n"
     "     fendrolas --batch ARCHIVO.dat --validate\n"
     "         Lee el archivo de datos, valida los datos como lo hace \"Calcular\" y muestra\n"
     "         los valores que recibe el metodo de calculo.\n"
@@ -40,12 +46,13 @@ const char* const kHelp =
     "Los mensajes se escriben en la salida de errores como TITULO: TEXTO.\n"
     "Codigos de salida: 0 correcto, 1 opciones incorrectas, 2 archivo de datos ilegible,\n"
     "3 faltan archivos de resultados para comparar, 4 no se pudo guardar un archivo de\n"
-    "resultados.\n";
+    "resultados o el informe, 5 el calculo no dejo resultados para el informe.\n";
 
 constexpr int kExitOptions = 1;
 constexpr int kExitDataFile = 2;
 constexpr int kExitComparison = 3;
 constexpr int kExitWriteFailed = 4;
+constexpr int kExitNoReport = 5;
 
 // What the command line asks for.
 struct Options {
@@ -54,6 +61,7 @@ struct Options {
     bool compare = false;
     bool help = false;
     int method = 0;  // 1..5, or kAllMethods
+    std::string reportFile;
     CoefficientTexts coefficients;
     std::string error;
 };
@@ -97,6 +105,11 @@ Options parseOptions(int argc, char* argv[]) {
             if (o.error.empty() && o.method == 0) {
                 o.error = "Metodo desconocido: " + value + " (use 1 a 5 o all)";
             }
+        } else if (arg == "--report") {
+            o.reportFile = optionValue(argc, argv, k, o);
+            if (o.error.empty() && o.reportFile.empty()) {
+                o.error = "Falta el nombre del informe de --report";
+            }
         } else if (arg == "--alfa1") {
             o.coefficients.alfa1 = optionValue(argc, argv, k, o);
         } else if (arg == "--alfa2") {
@@ -121,6 +134,8 @@ Options parseOptions(int argc, char* argv[]) {
         o.error = "--compare no lee archivo de datos.";
     } else if (!o.compare && o.dataFile.empty()) {
         o.error = "Falta el archivo de datos.";
+    } else if (!o.reportFile.empty() && o.method == 0) {
+        o.error = "--report solo va con --method.";
     }
     return o;
 }
@@ -172,25 +187,65 @@ void printResultFrames(const ResultLabels& labels) {
     }
 }
 
+// What "Guardar como" of the partial-results window writes after the run: the report of
+// "res.sal" with the fields as the run left them. A "res.sal" this run did not write (the method
+// gave no finite results) is not reported.
+int saveReport(const std::string& reportFile, int lastMethod, const Driver& driver,
+               const common::FieldTexts& fields, common::MessageSink& messages) {
+    std::string written;
+    MethodResults results;
+    if (!common::readWholeFile(kSummaryFileName, written) ||
+        written != summaryFileText(driver.tables().byMethod[lastMethod]) ||
+        !readSummaryFile("", results)) {
+        std::cerr << "fendrolas: el calculo no dejo resultados en res.sal; no se escribe el "
+                     "informe "
+                  << reportFile << ".\n";
+        return kExitNoReport;
+    }
+    Eccentricities eccentricities;
+    const std::vector<std::string> lines = reportLines(results, fields, eccentricities);
+    if (!common::writeFileSafely(reportFile, common::joinLines(lines))) {
+        messages.show("No se pudo guardar el archivo " + reportFile, "ERROR",
+                      common::MessageIcon::Critical);
+        return kExitWriteFailed;
+    }
+    return 0;
+}
+
 int calculate(const Options& options, common::FieldTexts& fields, common::MessageSink& messages) {
     NullPartialResults partialResults;
     NullComparison comparison;
     Driver driver(fields, messages, partialResults, comparison);
+    int lastMethod = options.method;
     if (options.method == kAllMethods) {
         driver.calcTodo(options.coefficients);
+        lastMethod = kMethods;
     } else {
         driver.setSelectedMethod(options.method);
         driver.calcular(options.coefficients);
     }
     printResultFrames(driver.labels());
-    return driver.writeFailed() ? kExitWriteFailed : 0;
+    if (driver.writeFailed()) {
+        return kExitWriteFailed;
+    }
+    if (!options.reportFile.empty()) {
+        return saveReport(options.reportFile, lastMethod, driver, fields, messages);
+    }
+    return 0;
+}
+
+// The methods by name in the comparison tables.
+const char* comparedMethodName(int method) {
+    static const char* const names[kMethods + 1] = {
+        "", "Terzaghi", "Meyerhof", "Brinch Hansen", "Vesic", "CCSR Mza87"};
+    return names[method];
 }
 
 void printTable(const char* name,
                 const std::array<std::array<float, kStates + 1>, kMethods + 1>& table) {
     std::cout << name << "\nMetodo\tEstado 1\tEstado 2\tEstado 3\tEstado 4\tEstado 5\n";
     for (int m = 1; m <= kMethods; ++m) {
-        std::cout << m;
+        std::cout << comparedMethodName(m);
         for (int i = 1; i <= kStates; ++i) {
             std::cout << '\t' << common::displaySingle(table[m][i]);
         }
