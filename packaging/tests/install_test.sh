@@ -50,6 +50,6 @@ for program in fendrolas drovines marvecos grenvil; do
     fi
 done
 
-"$here/installed_programs.sh" "$scratch" "$prefix/bin" "$share/geotecnia/examples" "$version" ||
-    status=1
+"$here/installed_programs.sh" "$scratch" "$prefix/bin" "$share/geotecnia/examples" "$version" \
+    "$build" || status=1
 exit $status
