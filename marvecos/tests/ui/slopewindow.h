@@ -3,13 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "common/tests/ui/uitesting.h"
 #include "marvecos/folders.h"
 
 // A fresh folder for both the working files and the temporary files of a window under test.
@@ -45,19 +45,6 @@ inline const FieldList kSampleSlope = {
     {"fi", "20"}, {"c", "10"},   {"gam", "18"}, {"H", "10"}, {"L", "20"},
     {"Xcr", "5"}, {"Ycr", "20"}, {"R", "20"},   {"n", "10"},
 };
-
-inline void setFields(QWidget* window, const FieldList& texts) {
-    for (const auto& [name, text] : texts) {
-        if (auto* edit = window->findChild<QLineEdit*>(name)) {
-            edit->setText(text);
-        }
-    }
-}
-
-inline QString fieldText(QWidget* window, const char* name) {
-    auto* edit = window->findChild<QLineEdit*>(name);
-    return edit ? edit->text() : QString("<no field>");
-}
 
 // Pixels of a drawing in the slip surface's light blue.
 inline int slipSurfacePixels(const QImage& image) {
