@@ -60,14 +60,14 @@ int main() {
         ++searches;
         seconds = std::chrono::duration<double>(Clock::now() - start).count();
     }
-    std::printf("grid: %d x %d centres x %d radii = %d circles of %d slices, Bishop, 1 thread\n",
-                grid.x.count, grid.y.count, grid.r.count, grid.circles(), static_cast<int>(p.n));
+    std::printf("grid: %d x %d centres x %d radii = %ld circles of %d slices, Bishop, 1 thread\n",
+                grid.x.count, grid.y.count, grid.radii(), grid.circles(), static_cast<int>(p.n));
     std::printf("with a factor of safety: %d, without: %d\n", result.withFactor(),
                 result.withoutFactor());
     std::printf("critical circle: Xcr=%.3f Ycr=%.3f R=%.3f fs=%.3f\n", result.critical.Xcr,
                 result.critical.Ycr, result.critical.R, result.critical.fs);
     // A search allocates its result and the working memory of its thread, once.
-    std::printf("allocations per search: %ld, for %d circles\n",
+    std::printf("allocations per search: %ld, for %ld circles\n",
                 (allocations.load() - allocationsBefore) / searches, grid.circles());
     std::printf("%ld circles in %.3f s\n", circles, seconds);
     std::printf("circles/s: %.0f\n", circles / seconds);

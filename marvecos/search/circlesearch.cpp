@@ -87,8 +87,8 @@ void searchCentre(CircleEvaluator& evaluator, const SlopeProblem& p, SearchResul
     const SearchGrid& grid = result.grid;
     const double Xcr = result.centreX(centre % grid.x.count);
     const double Ycr = result.centreY(centre / grid.x.count);
-    SearchCircle* circles = &result.circles[static_cast<std::size_t>(centre) * grid.r.count];
-    for (int j = 0; j < grid.r.count; ++j) {
+    SearchCircle* circles = &result.circles[static_cast<std::size_t>(centre) * grid.radii()];
+    for (int j = 0; j < grid.radii(); ++j) {
         circles[j] = evaluator.evaluate(Xcr, Ycr, gridRadius(grid, p.H, p.L, Xcr, Ycr, j));
     }
 }
@@ -115,9 +115,9 @@ void summarise(SearchResult& result) {
     const SearchGrid& grid = result.grid;
     for (int centre = 0; centre < result.centresTried; ++centre) {
         CentreFactor& cell = result.map[centre];
-        for (int j = 0; j < grid.r.count; ++j) {
+        for (int j = 0; j < grid.radii(); ++j) {
             const SearchCircle& circle =
-                result.circles[static_cast<std::size_t>(centre) * grid.r.count + j];
+                result.circles[static_cast<std::size_t>(centre) * grid.radii() + j];
             ++result.counts[static_cast<int>(circle.reason)];
             if (circle.reason != SkipReason::None) {
                 continue;
@@ -150,7 +150,7 @@ SearchResult searchCriticalCircle(SliceMethod method, const SlopeProblem& p, con
     SearchResult result;
     result.grid = grid;
     if (grid.x.count < 1 || grid.y.count < 1 || grid.r.count < 1 ||
-        static_cast<long>(grid.x.count) * grid.y.count * grid.r.count > kMaxSearchCircles) {
+        grid.circles() > kMaxSearchCircles) {
         return result;
     }
     result.circles.assign(static_cast<std::size_t>(grid.circles()), SearchCircle{});

@@ -48,7 +48,7 @@ struct CriticalCircle {
 
 struct SearchResult {
     SearchGrid grid;
-    // Circle j of centre (ix, iy) is circles[(iy * grid.x.count + ix) * grid.r.count + j].
+    // Circle j of centre (ix, iy) is circles[(iy * grid.x.count + ix) * grid.radii() + j].
     std::vector<SearchCircle> circles;
     // Centre (ix, iy) is map[iy * grid.x.count + ix].
     std::vector<CentreFactor> map;

@@ -71,7 +71,7 @@ BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons
         return step;
     }
     const SearchGrid grid = optionsGrid(options, p.H, p.L);
-    if (static_cast<long>(grid.x.count) * grid.y.count * grid.r.count > kMaxSearchCircles) {
+    if (grid.circles() > kMaxSearchCircles) {
         err << "marvecos: la rejilla de busqueda tiene mas de " << kMaxSearchCircles
             << " circunferencias.\n";
         step.exitCode = kBatchUsage;

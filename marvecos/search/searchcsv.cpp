@@ -23,13 +23,13 @@ std::string metres(double value) {
 std::string searchCsvText(const SearchResult& result) {
     const SearchGrid& grid = result.grid;
     std::string text = "Xcr,Ycr,R,fs\r\n";
-    text.reserve(static_cast<std::size_t>(result.centresTried) * grid.r.count * 32);
+    text.reserve(static_cast<std::size_t>(result.centresTried) * grid.radii() * 32);
     for (int centre = 0; centre < result.centresTried; ++centre) {
         const std::string centreText = metres(result.centreX(centre % grid.x.count)) + "," +
                                        metres(result.centreY(centre / grid.x.count)) + ",";
-        for (int j = 0; j < grid.r.count; ++j) {
+        for (int j = 0; j < grid.radii(); ++j) {
             const SearchCircle& circle =
-                result.circles[static_cast<std::size_t>(centre) * grid.r.count + j];
+                result.circles[static_cast<std::size_t>(centre) * grid.radii() + j];
             text += centreText;
             text += metres(circle.R);
             text += ',';

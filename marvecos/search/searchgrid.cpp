@@ -48,6 +48,9 @@ double gridRadius(const SearchGrid& grid, double H, double L, double Xcr, double
     if (!grid.radiiPerCentre) {
         return axisPoint(grid.r, j);
     }
+    if (j >= grid.r.count) {
+        return toMillimetre(std::hypot(Xcr - L, Ycr));
+    }
     const double touching = distanceToFace(H, L, Xcr, Ycr);
     const double deepest = Ycr + H / 2;
     return toMillimetre(touching + (deepest - touching) * (j + 1) / grid.r.count);

@@ -236,8 +236,8 @@ TEST(CriticalCircleSearch, FindsTheKnownMinimumAndMapsEachCentre) {
         const CentreFactor& cell = result.map[centre];
         double least = 0;
         bool any = false;
-        for (int j = 0; j < grid.r.count; ++j) {
-            const SearchCircle& c = result.circles[centre * grid.r.count + j];
+        for (int j = 0; j < grid.radii(); ++j) {
+            const SearchCircle& c = result.circles[centre * grid.radii() + j];
             if (c.reason == SkipReason::None && (!any || c.fs < least)) {
                 least = c.fs;
                 any = true;
@@ -289,7 +289,7 @@ TEST(CriticalCircleSearch, ThreadsAndCancellationChangeNothingButHowFar) {
 
 // c / (F gam H) = 0.191 for the critical toe circle of a 60 degree slope in clay: the default
 // grid's least factor must be within 2 % of it.
-TEST(CriticalCircleSearch, DISABLED_TaylorChartForACohesiveSixtyDegreeSlope) {
+TEST(CriticalCircleSearch, TaylorChartForACohesiveSixtyDegreeSlope) {
     const double H = 10, gam = 20, c = 38.2;
     const SlopeProblem p = slope(0, c, gam, H, H / std::tan(60 * M_PI / 180), 100);
     const SearchResult result =
@@ -304,7 +304,8 @@ TEST(SearchGridRule, DefaultGridCoversTheSlopeAndReachesHalfHBelowTheToe) {
     EXPECT_EQ(grid.x.count, 21);
     EXPECT_EQ(grid.y.count, 21);
     EXPECT_EQ(grid.r.count, 11);
-    EXPECT_EQ(grid.circles(), 4851);
+    EXPECT_EQ(grid.radii(), 12);
+    EXPECT_EQ(grid.circles(), 5292);
     EXPECT_EQ(axisPoint(grid.x, 0), -5);
     EXPECT_EQ(axisPoint(grid.x, 20), 25);
     EXPECT_EQ(axisPoint(grid.y, 0), 10);
@@ -320,7 +321,8 @@ TEST(SearchGridRule, DefaultGridCoversTheSlopeAndReachesHalfHBelowTheToe) {
     EXPECT_GT(first, touching);
     EXPECT_NEAR(first, touching + (20 - touching) / 11, 0.0005);
     EXPECT_EQ(gridRadius(grid, 10, 20, 15, 15, 10), 20);  // lowest point at y = -5
-    for (int j = 0; j < 11; ++j) {
+    EXPECT_EQ(gridRadius(grid, 10, 20, 15, 15, 11), toMillimetre(std::hypot(5, 15)));  // toe
+    for (int j = 0; j < 12; ++j) {
         const double R = gridRadius(grid, 10, 20, 15, 15, j);
         EXPECT_EQ(R, std::round(R * 1000) / 1000);
         EXPECT_EQ(common::fieldValue(common::formatPattern(R, "####0.000")), R);
@@ -367,7 +369,7 @@ TEST(SearchCsv, OneRowPerCircleThatReadsBack) {
     EXPECT_EQ(line, "Xcr,Ycr,R,fs");
     int row = 0, empty = 0;
     while (std::getline(in, line)) {
-        const int centre = row / grid.r.count;
+        const int centre = row / grid.radii();
         const SearchCircle& circle = result.circles[row];
         double x = 0, y = 0, R = 0;
         char c1 = 0, c2 = 0, c3 = 0;
