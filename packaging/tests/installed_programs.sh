@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the programs of an installed tree: --help, --version and one batch calculation each on
-# the installed examples. Each calculation runs twice, with the installed program and with the
+# the installed examples, and the windows of the window programs. Each calculation runs twice, with the installed program and with the
 # build's, each in a scratch working folder of its own; what they print and the files they write
 # must agree. Marvecos must leave its installation folder alone (the tests may run as root, who
 # could write there) and put its temporary files in the per-user data folder.
@@ -86,6 +86,17 @@ calculation grenvil "$examples/talud-spencer.txt" grenvil
 grep -Eq "MOMENTOS  FSM= [0-9]+\.[0-9]{3}" "$scratch/grenvil/instalado/salida.txt" ||
     fail "grenvil no da el factor de seguridad"
 [ -e "$scratch/grenvil/instalado/aver.out" ] || fail "grenvil no escribio aver.out"
+
+# The window programs open their windows from the installed tree (offscreen): each draws its
+# windows into PNG files, as on a desktop.
+for program in fendrolas drovines marvecos; do
+    dir="$scratch/ventanas/$program"
+    mkdir -p "$dir/trabajo" "$dir/pantallas"
+    if ! (cd "$dir/trabajo" && "$bin/$program" --screenshots "$dir/pantallas" >/dev/null 2>&1); then
+        fail "$program no abre sus ventanas"
+    fi
+    ls "$dir/pantallas" | grep -q "main\.png$" || fail "$program no dibujo su ventana principal"
+done
 
 [ "$(ls -A "$bin")" = "$before" ] || fail "un programa escribio en $bin: $(ls -A "$bin")"
 [ -z "$(ls -A "$HOME")" ] || fail "un programa escribio en la carpeta personal: $(ls -A "$HOME")"
