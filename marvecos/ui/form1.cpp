@@ -116,6 +116,7 @@ Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
     buildMethodGroup(central);
     buildDrawing(central);
     buildButtons(central);
+    buildSearch(central);
 
     form2_ = std::make_unique<Form2>(folders_.temp, *messages_, this);
 }
@@ -183,6 +184,7 @@ void Form1::buildDrawing(QWidget* central) {
     canvas_ = new SlopeCanvas(central);
     canvas_->setObjectName("Picture1");
     canvas_->setGeometry(352, 44, 438, 330);
+    canvas_->addLayer(&mapLayer_);
     canvas_->addLayer(&slopeLayer_);
     connect(canvas_, &SlopeCanvas::clicked, this, &Form1::drawSlope);
 

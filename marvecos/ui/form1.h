@@ -7,6 +7,8 @@
 #include "common/ui/qtfields.h"
 #include "marvecos/folders.h"
 #include "marvecos/problem.h"
+#include "marvecos/search/circlesearch.h"
+#include "marvecos/ui/searchmaplayer.h"
 #include "marvecos/ui/slopecanvas.h"
 
 class QGroupBox;
@@ -32,6 +34,11 @@ public:
     void calcular();
     void resultados();
     void salir();
+    // "Buscar circulo critico...": the grid dialog, then the critical circle into the fields,
+    // its calculation and the map of factors under the drawing.
+    void buscarCirculoCritico();
+    // The end of a search of the slope p: what buscarCirculoCritico does once it has a result.
+    void applySearch(const SearchResult& result, const SlopeProblem& p);
     // Reads the fields afresh, recomputes the slices and draws the slope at the slider's scale.
     void drawSlope();
 
@@ -39,6 +46,7 @@ public:
     Form2* resultsWindow() const { return form2_.get(); }
     SlopeCanvas* canvas() const { return canvas_; }
     const SlopeLayer& slopeLayer() const { return slopeLayer_; }
+    const SearchMapLayer& searchMapLayer() const { return mapLayer_; }
     QSlider* scaleSlider() const { return scale_; }
 
 protected:
@@ -52,6 +60,7 @@ private:
     void buildMethodGroup(QWidget* central);
     void buildDrawing(QWidget* central);
     void buildButtons(QWidget* central);
+    void buildSearch(QWidget* central);
 
     SlopeFolders folders_;
     std::unique_ptr<common::MessageSink> ownMessages_;
@@ -65,6 +74,7 @@ private:
     QSlider* scale_ = nullptr;
     SlopeCanvas* canvas_ = nullptr;
     SlopeLayer slopeLayer_;
+    SearchMapLayer mapLayer_;
     bool leaving_ = false;
 };
 

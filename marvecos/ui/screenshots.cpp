@@ -11,10 +11,13 @@
 
 #include "common/messages.h"
 #include "common/safefile.h"
+#include "common/ui/qtfields.h"
 #include "common/ui/splash.h"
+#include "marvecos/search/circlesearch.h"
 #include "marvecos/ui/form1.h"
 #include "marvecos/ui/form2.h"
 #include "marvecos/ui/identity.h"
+#include "marvecos/ui/searchdialog.h"
 
 namespace marvecos {
 
@@ -76,6 +79,16 @@ int takeScreenshots(const QString& directory) {
     form.resultados();
     ok &=
         form.resultsWindow()->isVisible() && save(form.resultsWindow(), target, "marvecos-results");
+    form.resultsWindow()->hide();
+
+    // The search of the critical circle on the same slope, with slices enough for no warning.
+    form.findChild<QLineEdit*>("n")->setText("60");
+    const SlopeProblem p = readSlopeInput(common::QtFields(&form), form.methodButtons());
+    SearchDialog dialog(p, SliceMethod::Bishop, messages, &form);
+    ok &= save(&dialog, target, "marvecos-search-dialog");
+    dialog.hide();
+    form.applySearch(searchCriticalCircle(SliceMethod::Bishop, p, defaultSearchGrid(p.H, p.L)), p);
+    ok &= form.searchMapLayer().shown() && save(&form, target, "marvecos-search");
 
     for (const common::Message& m : messages.shown) {
         std::fprintf(stderr, "%s: %s\n", m.title.c_str(), m.text.c_str());
