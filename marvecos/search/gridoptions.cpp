@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "common/fieldvalue.h"
-#include "common/numbertext.h"
 
 namespace marvecos {
 
@@ -63,11 +62,6 @@ bool parseGridRadii(const std::string& text, SearchGrid& grid) {
     grid.radiiPerCentre = false;
     grid.r = *radii;
     return true;
-}
-
-std::string gridAxisText(const GridAxis& a) {
-    return common::displayDouble(toMillimetre(a.from)) + ":" +
-           common::displayDouble(toMillimetre(a.to)) + ":" + std::to_string(a.count);
 }
 
 }  // namespace marvecos

@@ -18,7 +18,4 @@ std::optional<GridAxis> parseGridAxis(const std::string& text);
 // centre by the default rule. Changes grid only when the text is valid.
 bool parseGridRadii(const std::string& text, SearchGrid& grid);
 
-// How an axis is written in a grid option and in the search dialog.
-std::string gridAxisText(const GridAxis& a);
-
 }  // namespace marvecos

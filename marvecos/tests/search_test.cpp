@@ -335,7 +335,6 @@ TEST(SearchGridRule, GridOptionsReadOrRefuse) {
     EXPECT_EQ(a->from, -5);
     EXPECT_EQ(a->to, 25.5);
     EXPECT_EQ(a->count, 21);
-    EXPECT_EQ(gridAxisText(*a), "-5:25.5:21");
     for (const char* bad : {"", "1:2", "1:2:3:4", "a:2:3", "1:2:0", "1:2:2.5", "1:2:1001", "1:2:-3",
                             "1e300:2:3", "1 :2:3x"}) {
         EXPECT_FALSE(parseGridAxis(bad)) << bad;
