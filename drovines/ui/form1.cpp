@@ -17,6 +17,7 @@
 #include "common/ui/canvas.h"
 #include "common/ui/palette.h"
 #include "common/ui/qtmessages.h"
+#include "common/ui/startup.h"
 #include "drovines/calcular.h"
 #include "drovines/datafile.h"
 #include "drovines/report.h"
@@ -357,19 +358,13 @@ void Form1::notas() {
     notes_->activateWindow();
 }
 
-// Every window closes at once; nothing is asked and nothing is saved.
 void Form1::salir() {
+    // Closing the main window comes back here through closeEvent.
     if (leaving_) {
         return;
     }
     leaving_ = true;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this) {
-            window->hide();
-        }
-    }
-    close();
-    QApplication::quit();
+    common::closeEveryWindow(*this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

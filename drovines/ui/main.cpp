@@ -1,14 +1,12 @@
 #include <QApplication>
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/ui/logo.h"
-#include "common/ui/splash.h"
+#include "common/ui/startup.h"
 #include "common/version.h"
 #include "drovines/batch.h"
 #include "drovines/ui/form1.h"
@@ -20,17 +18,6 @@ namespace {
 bool hasArgument(int argc, char* argv[], const char* wanted) {
     for (int k = 1; k < argc; ++k) {
         if (std::strcmp(argv[k], wanted) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Without any of these Qt would stop the program when it looks for a screen.
-bool displayAvailable() {
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && *value != '\0') {
             return true;
         }
     }
@@ -57,7 +44,7 @@ int main(int argc, char* argv[]) {
     if (hasArgument(argc, argv, "--batch")) {
         return batchMode(argc, argv);
     }
-    if (!displayAvailable()) {
+    if (!common::displayAvailable()) {
         std::cerr << "La ventana de Drovines no esta disponible: no hay pantalla; "
                      "use el modo por lotes.\n\n"
                   << drovines::batchHelp();
@@ -72,13 +59,6 @@ int main(int argc, char* argv[]) {
         return drovines::takeScreenshots(argv[2]);
     }
 
-    std::unique_ptr<drovines::Form1> form1;
-    auto* splash = new common::frmSplash(drovines::drovinesIdentity());
-    splash->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(splash, &common::frmSplash::finished, [&form1] {
-        form1 = std::make_unique<drovines::Form1>();
-        form1->show();
-    });
-    splash->show();
-    return app.exec();
+    return common::runFromSplash(drovines::drovinesIdentity(),
+                                 [] { return new drovines::Form1(); });
 }

@@ -149,3 +149,17 @@ TEST(Batch, HelpNeedsNoWindowSystem) {
         EXPECT_NE(o.out.find(option), std::string::npos) << option;
     }
 }
+
+// Started with no window system the program says so instead of stopping in the toolkit.
+TEST(Batch, NoDisplayPointsToTheBatchMode) {
+    TestFolder folder;
+    const std::string command = "cd '" + folder.path() +
+                                "' && env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY '" +
+                                FENDROLAS_EXE "' > stdout.txt 2> stderr.txt";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(folder.read("stderr.txt"),
+              "La ventana de Fendrolas no esta disponible: no hay pantalla; use el modo por "
+              "lotes (fendrolas --help).\n");
+}

@@ -13,6 +13,7 @@
 
 #include "common/ui/about.h"
 #include "common/ui/qtmessages.h"
+#include "common/ui/startup.h"
 #include "fendrolas/module1.h"
 #include "fendrolas/ui/coefficientdialogs.h"
 #include "fendrolas/ui/footingdrawing.h"
@@ -355,19 +356,13 @@ void Form1::acercaDe() {
     about_->activateWindow();
 }
 
-// Every window closes at once; nothing is asked and nothing is saved.
 void Form1::salir() {
+    // Closing the main window comes back here through closeEvent.
     if (leaving_) {
         return;
     }
     leaving_ = true;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this) {
-            window->hide();
-        }
-    }
-    close();
-    QApplication::quit();
+    common::closeEveryWindow(*this);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

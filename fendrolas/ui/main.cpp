@@ -1,10 +1,9 @@
 #include <QApplication>
 #include <cstring>
 #include <iostream>
-#include <memory>
 
 #include "common/ui/logo.h"
-#include "common/ui/splash.h"
+#include "common/ui/startup.h"
 #include "common/version.h"
 #include "fendrolas/batch.h"
 #include "fendrolas/ui/form1.h"
@@ -23,6 +22,12 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    if (!common::displayAvailable()) {
+        std::cerr << "La ventana de Fendrolas no esta disponible: no hay pantalla; use el modo "
+                     "por lotes (fendrolas --help).\n";
+        return 1;
+    }
+
     QApplication app(argc, argv);
     app.setApplicationName("FENDROLAS");
     app.setWindowIcon(common::drawProgramIcon());
@@ -31,13 +36,6 @@ int main(int argc, char* argv[]) {
         return fendrolas::takeScreenshots(argv[2]);
     }
 
-    std::unique_ptr<fendrolas::Form1> form1;
-    auto* splash = new common::frmSplash(fendrolas::fendrolasIdentity());
-    splash->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(splash, &common::frmSplash::finished, [&form1] {
-        form1 = std::make_unique<fendrolas::Form1>();
-        form1->show();
-    });
-    splash->show();
-    return app.exec();
+    return common::runFromSplash(fendrolas::fendrolasIdentity(),
+                                 [] { return new fendrolas::Form1(); });
 }

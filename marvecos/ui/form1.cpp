@@ -11,6 +11,7 @@
 #include <QSlider>
 
 #include "common/ui/qtmessages.h"
+#include "common/ui/startup.h"
 #include "marvecos/calcular.h"
 #include "marvecos/checks.h"
 #include "marvecos/coords.h"
@@ -263,19 +264,13 @@ void Form1::resultados() {
     form2_->resultados();
 }
 
-// Every window closes at once; nothing is asked and nothing is saved.
 void Form1::salir() {
+    // Closing the main window comes back here through closeEvent.
     if (leaving_) {
         return;
     }
     leaving_ = true;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this) {
-            window->hide();
-        }
-    }
-    close();
-    QApplication::quit();
+    common::closeEveryWindow(*this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -1,14 +1,12 @@
 #include <QApplication>
-#include <cstdlib>
 #include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "common/messages.h"
-#include "common/version.h"
 #include "common/ui/logo.h"
-#include "common/ui/splash.h"
+#include "common/ui/startup.h"
+#include "common/version.h"
 #include "marvecos/batch.h"
 #include "marvecos/checks.h"
 #include "marvecos/folders.h"
@@ -18,17 +16,6 @@
 
 namespace {
 
-// Without a display the window cannot open, and the toolkit would abort trying.
-bool displayAvailable() {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        const char* value = std::getenv(name);
-        if (value != nullptr && value[0] != '\0') {
-            return true;
-        }
-    }
-    return false;
-}
-
 int openWindows(int argc, char** argv, const marvecos::SlopeFolders& folders) {
     QApplication app(argc, argv);
     app.setApplicationName("Marvecos");
@@ -37,15 +24,8 @@ int openWindows(int argc, char** argv, const marvecos::SlopeFolders& folders) {
         return marvecos::takeScreenshots(argv[2]);
     }
 
-    std::unique_ptr<marvecos::Form1> form1;
-    auto* splash = new common::frmSplash(marvecos::marvecosIdentity());
-    splash->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(splash, &common::frmSplash::finished, [&form1, &folders] {
-        form1 = std::make_unique<marvecos::Form1>(folders);
-        form1->show();
-    });
-    splash->show();
-    return app.exec();
+    return common::runFromSplash(marvecos::marvecosIdentity(),
+                                 [&folders] { return new marvecos::Form1(folders); });
 }
 
 }  // namespace
@@ -75,7 +55,7 @@ int main(int argc, char** argv) {
         std::cerr << "marvecos: opcion incorrecta: " << args[0] << "\n\n" << marvecos::batchHelp();
         return marvecos::kBatchUsage;
     }
-    if (!displayAvailable()) {
+    if (!common::displayAvailable()) {
         std::cerr << "La ventana de Marvecos no esta disponible sin pantalla; use el modo "
                      "--batch.\n\n"
                   << marvecos::batchHelp();

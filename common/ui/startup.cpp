@@ -1,0 +1,44 @@
+#include "common/ui/startup.h"
+
+#include <QApplication>
+#include <cstdlib>
+#include <memory>
+
+#include "common/ui/splash.h"
+
+namespace common {
+
+bool displayAvailable() {
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && value[0] != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+int runFromSplash(const ProgramIdentity& identity,
+                  const std::function<QWidget*()>& makeMainWindow) {
+    std::unique_ptr<QWidget> mainWindow;
+    auto* splash = new frmSplash(identity);
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(splash, &frmSplash::finished, [&mainWindow, &makeMainWindow] {
+        mainWindow.reset(makeMainWindow());
+        mainWindow->show();
+    });
+    splash->show();
+    return QApplication::exec();
+}
+
+void closeEveryWindow(QWidget& mainWindow) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != &mainWindow) {
+            window->hide();
+        }
+    }
+    mainWindow.close();
+    QApplication::quit();
+}
+
+}  // namespace common

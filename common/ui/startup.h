@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "common/ui/programidentity.h"
+
+namespace common {
+
+// A window system to open windows on. Without one the toolkit would stop the program when it
+// looks for a screen, so the programs say so and point to their batch mode instead.
+bool displayAvailable();
+
+// The start of every window program: the splash first, and when the user leaves it the main
+// window that makeMainWindow builds. Runs the event loop and returns its exit code.
+int runFromSplash(const ProgramIdentity& identity, const std::function<QWidget*()>& makeMainWindow);
+
+// "Salir" of a main window: every window of the program closes at once, nothing is asked and
+// nothing is saved.
+void closeEveryWindow(QWidget& mainWindow);
+
+}  // namespace common
