@@ -8,6 +8,7 @@
 #include "marvecos/coords.h"
 #include "marvecos/problem.h"
 #include "marvecos/search/searchbatch.h"
+#include "marvecos/writefailurewatch.h"
 
 namespace marvecos {
 
@@ -32,22 +33,6 @@ bool readMethod(const std::string& text, MethodButtons& buttons) {
     }
     return true;
 }
-
-// Passes every box on and remembers whether a file could not be written: in this program
-// that is what the critical icon reports.
-class WriteFailureWatch : public common::MessageSink {
-public:
-    explicit WriteFailureWatch(common::MessageSink& inner) : inner_(inner) {}
-    void show(const std::string& text, const std::string& title,
-              common::MessageIcon icon) override {
-        failedWrite = failedWrite || icon == common::MessageIcon::Critical;
-        inner_.show(text, title, icon);
-    }
-    bool failedWrite = false;
-
-private:
-    common::MessageSink& inner_;
-};
 
 int usageError(std::ostream& err, const std::string& text) {
     err << "marvecos: " << text << "\n"

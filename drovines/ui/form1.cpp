@@ -16,6 +16,7 @@
 #include "common/ui/about.h"
 #include "common/ui/canvas.h"
 #include "common/ui/palette.h"
+#include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
 #include "common/ui/startup.h"
 #include "drovines/calcular.h"
@@ -30,36 +31,23 @@ namespace drovines {
 
 namespace {
 
+using common::field;
+using common::frame;
+using common::label;
+
 constexpr int kRow = 24;
 constexpr int kCaptionWidth = 190;
 constexpr int kFieldWidth = 70;
-
-QLabel* label(QWidget* parent, const QString& text, QRect geometry,
-              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(text, parent);
-    l->setTextFormat(Qt::PlainText);
-    l->setGeometry(geometry);
-    l->setAlignment(align);
-    return l;
-}
 
 // A caption, its field and the unit, on line `row` of a frame.
 QLineEdit* fieldRow(QGroupBox* group, int row, const QString& caption, const std::string& name,
                     const QString& unit) {
     const int y = 20 + kRow * row;
     label(group, caption, QRect(6, y, kCaptionWidth, 20), Qt::AlignRight | Qt::AlignVCenter);
-    auto* edit = new QLineEdit(group);
-    edit->setObjectName(QString::fromStdString(name));
-    edit->setGeometry(kCaptionWidth + 10, y, kFieldWidth, 20);
+    QLineEdit* edit =
+        field(group, QString::fromStdString(name), QRect(kCaptionWidth + 10, y, kFieldWidth, 20));
     label(group, unit, QRect(kCaptionWidth + kFieldWidth + 14, y, 40, 20));
     return edit;
-}
-
-QGroupBox* frame(QWidget* parent, const QString& name, const QString& title, QRect geometry) {
-    auto* g = new QGroupBox(title, parent);
-    g->setObjectName(name);
-    g->setGeometry(geometry);
-    return g;
 }
 
 double valueOf(const common::FieldTexts& fields, const std::string& name) {
@@ -86,14 +74,9 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     central->setFont(small);
     setCentralWidget(central);
 
-    auto* heading =
-        label(central, "EMPUJE ACTIVO SOBRE MUROS DE CONTENCION Y VERIFICACION DE ESTABILIDAD",
-              QRect(0, 6, central->width(), 24), Qt::AlignCenter);
-    heading->setObjectName("Label1");
-    QFont big = heading->font();
-    big.setPointSize(11);
-    big.setBold(true);
-    heading->setFont(big);
+    common::windowHeading(central,
+                          "EMPUJE ACTIVO SOBRE MUROS DE CONTENCION Y VERIFICACION DE ESTABILIDAD",
+                          QRect(0, 6, central->width(), 24), 11);
 
     buildMenus();
     buildSoilFrame(central);

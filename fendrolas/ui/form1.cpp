@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include "common/ui/about.h"
+#include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
 #include "common/ui/startup.h"
 #include "fendrolas/module1.h"
@@ -25,17 +26,12 @@ namespace fendrolas {
 
 namespace {
 
+using common::field;
+using common::label;
+
 // Positions are those of the window as designed, in twips: 15 twips to a pixel.
 constexpr int px(int twips) {
     return twips / 15;
-}
-
-QLabel* label(QWidget* parent, const QString& text, QRect geometry,
-              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(geometry);
-    l->setAlignment(align);
-    return l;
 }
 
 // Two-line headings break where the caption says; single ones wrap to fit their column.
@@ -48,19 +44,10 @@ QLabel* heading(QWidget* parent, const QString& text, QRect geometry) {
     return l;
 }
 
-QLineEdit* field(QWidget* parent, const QString& name, QRect geometry) {
-    auto* f = new QLineEdit(parent);
-    f->setObjectName(name);
-    f->setGeometry(geometry);
-    return f;
-}
-
+// A frame at its designed place, in twips.
 QGroupBox* frame(QWidget* parent, const QString& name, const QString& title, int left, int top,
                  int width, int height) {
-    auto* g = new QGroupBox(title, parent);
-    g->setObjectName(name);
-    g->setGeometry(px(left), px(top), px(width), px(height));
-    return g;
+    return common::frame(parent, name, title, QRect(px(left), px(top), px(width), px(height)));
 }
 
 // A row of captions, fields and units inside a data frame.
@@ -101,13 +88,8 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     central->setFont(small);
     setCentralWidget(central);
 
-    auto* title = label(central, "CAPACIDAD DE CARGA EN FENDROLAS SUPERFICIALES",
-                        QRect(0, 8, central->width(), 26), Qt::AlignCenter);
-    title->setObjectName("Label1");
-    QFont big = title->font();
-    big.setPointSize(13);
-    big.setBold(true);
-    title->setFont(big);
+    common::windowHeading(central, "CAPACIDAD DE CARGA EN FENDROLAS SUPERFICIALES",
+                          QRect(0, 8, central->width(), 26));
 
     buildMenus();
     buildSoilFrame(central);

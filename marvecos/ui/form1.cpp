@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSlider>
 
+#include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
 #include "common/ui/startup.h"
 #include "marvecos/calcular.h"
@@ -17,6 +18,7 @@
 #include "marvecos/coords.h"
 #include "marvecos/slopefigure.h"
 #include "marvecos/ui/form2.h"
+#include "marvecos/writefailurewatch.h"
 
 namespace marvecos {
 
@@ -27,27 +29,9 @@ constexpr int kScaleStart = 5;
 constexpr int kScaleSmallest = 1;
 constexpr int kScaleLargest = 20;
 
-QLabel* label(QWidget* parent, const QString& text, QRect geometry,
-              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(geometry);
-    l->setAlignment(align);
-    return l;
-}
-
-QLineEdit* field(QWidget* parent, const char* name, QRect geometry) {
-    auto* f = new QLineEdit(parent);
-    f->setObjectName(name);
-    f->setGeometry(geometry);
-    return f;
-}
-
-QGroupBox* group(QWidget* parent, const char* name, const QString& title, QRect geometry) {
-    auto* g = new QGroupBox(title, parent);
-    g->setObjectName(name);
-    g->setGeometry(geometry);
-    return g;
-}
+using common::field;
+using common::frame;
+using common::label;
 
 struct FieldRow {
     const char* caption;
@@ -66,22 +50,6 @@ void fieldRows(QGroupBox* box, const std::vector<FieldRow>& rows, int firstTop) 
         y += step;
     }
 }
-
-// Passes every box on and remembers whether a file could not be written: in this program
-// that is what the critical icon reports.
-class WriteFailureWatch : public common::MessageSink {
-public:
-    explicit WriteFailureWatch(common::MessageSink& inner) : inner_(inner) {}
-    void show(const std::string& text, const std::string& title,
-              common::MessageIcon icon) override {
-        failedWrite = failedWrite || icon == common::MessageIcon::Critical;
-        inner_.show(text, title, icon);
-    }
-    bool failedWrite = false;
-
-private:
-    common::MessageSink& inner_;
-};
 
 }  // namespace
 
@@ -102,13 +70,8 @@ Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
     central->setFont(small);
     setCentralWidget(central);
 
-    auto* heading = label(central, "ESTABILIDAD DE MARVECOS DE TIERRA",
-                          QRect(0, 8, central->width(), 28), Qt::AlignCenter);
-    heading->setObjectName("Label1");
-    QFont big = heading->font();
-    big.setPointSize(13);
-    big.setBold(true);
-    heading->setFont(big);
+    common::windowHeading(central, "ESTABILIDAD DE MARVECOS DE TIERRA",
+                          QRect(0, 8, central->width(), 28));
 
     buildMenus();
     buildSoilGroup(central);
@@ -141,7 +104,7 @@ void Form1::buildMenus() {
 }
 
 void Form1::buildSoilGroup(QWidget* central) {
-    QGroupBox* box = group(central, "Frame1", "Suelo", QRect(10, 44, 330, 100));
+    QGroupBox* box = frame(central, "Frame1", "Suelo", QRect(10, 44, 330, 100));
     fieldRows(box,
               {{"Angulo de friccion interna fi=", "fi", "º"},
                {"Cohesion c=", "c", "kN/m2"},
@@ -150,12 +113,12 @@ void Form1::buildSoilGroup(QWidget* central) {
 }
 
 void Form1::buildSlopeGroup(QWidget* central) {
-    QGroupBox* box = group(central, "Frame2", "Talud", QRect(10, 150, 330, 76));
+    QGroupBox* box = frame(central, "Frame2", "Talud", QRect(10, 150, 330, 76));
     fieldRows(box, {{"Altura del talud H=", "H", "m"}, {"Longitud del talud L=", "L", "m"}}, 22);
 }
 
 void Form1::buildCircleGroup(QWidget* central) {
-    QGroupBox* box = group(central, "Frame3", "Circulos", QRect(10, 232, 330, 120));
+    QGroupBox* box = frame(central, "Frame3", "Circulos", QRect(10, 232, 330, 120));
     label(box, "Centro del radio de la circunferencia :", QRect(10, 20, 300, 20));
     label(box, "Xcr=", QRect(20, 42, 40, 20), Qt::AlignRight | Qt::AlignVCenter);
     field(box, "Xcr", QRect(64, 42, 64, 20));
@@ -168,7 +131,7 @@ void Form1::buildCircleGroup(QWidget* central) {
 }
 
 void Form1::buildMethodGroup(QWidget* central) {
-    QGroupBox* box = group(central, "Frame4", "Metodo de calculo", QRect(10, 358, 330, 86));
+    QGroupBox* box = frame(central, "Frame4", "Metodo de calculo", QRect(10, 358, 330, 86));
     bishop_ = new QRadioButton("Bishop", box);
     janbu_ = new QRadioButton("Janbu", box);
     spencer_ = new QRadioButton("Spencer (No disponible)", box);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/ui/filedialogs.h"
+#include "common/ui/screenshotfiles.h"
 
 class QPrinter;
 
@@ -59,14 +60,7 @@ struct StubDialogs {
     }
 };
 
-inline void setFields(QWidget* window,
-                      const std::vector<std::pair<const char*, const char*>>& texts) {
-    for (const auto& [name, text] : texts) {
-        if (auto* edit = window->findChild<QLineEdit*>(name)) {
-            edit->setText(text);
-        }
-    }
-}
+using common::setFields;
 
 inline QString fieldText(QWidget* window, const char* name) {
     auto* edit = window->findChild<QLineEdit*>(name);
