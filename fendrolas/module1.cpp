@@ -21,11 +21,11 @@ float fieldSingle(const common::FieldTexts& fields, const std::string& name) {
 // The field of each number of the data file, in file order.
 std::vector<std::string> fieldsInFileOrder() {
     std::vector<std::string> names;
-    for (int number = 6; number <= 12; ++number) {
+    for (int number = kFirstSoilField; number <= kLastSoilField; ++number) {
         names.push_back(soilField(number));
     }
     for (int i = 1; i <= kStates; ++i) {
-        for (int column = 1; column <= 5; ++column) {
+        for (int column = kColumnV; column <= kColumnMyz; ++column) {
             names.push_back(loadField(column, i));
         }
     }
@@ -36,20 +36,20 @@ std::vector<std::string> fieldsInFileOrder() {
 
 FoundationProblem problemFromFields(const common::FieldTexts& fields) {
     FoundationProblem p;
-    p.fi = fieldSingle(fields, soilField(6));
-    p.c = fieldSingle(fields, soilField(7));
-    p.g = fieldSingle(fields, soilField(8));
-    p.w = fieldSingle(fields, soilField(9));
-    p.Lx = fieldSingle(fields, soilField(10));
-    p.Ly = fieldSingle(fields, soilField(11));
-    p.df = fieldSingle(fields, soilField(12));
+    p.fi = fieldSingle(fields, soilField(kFieldFi));
+    p.c = fieldSingle(fields, soilField(kFieldC));
+    p.g = fieldSingle(fields, soilField(kFieldG));
+    p.w = fieldSingle(fields, soilField(kFieldW));
+    p.Lx = fieldSingle(fields, soilField(kFieldLx));
+    p.Ly = fieldSingle(fields, soilField(kFieldLy));
+    p.df = fieldSingle(fields, soilField(kFieldDf));
     for (int i = 1; i <= kStates; ++i) {
         LoadState& s = p.states[i];
-        s.V = fieldSingle(fields, loadField(1, i));
-        s.Qx = fieldSingle(fields, loadField(2, i));
-        s.Qy = fieldSingle(fields, loadField(3, i));
-        s.Mxz = fieldSingle(fields, loadField(4, i));
-        s.Myz = fieldSingle(fields, loadField(5, i));
+        s.V = fieldSingle(fields, loadField(kColumnV, i));
+        s.Qx = fieldSingle(fields, loadField(kColumnQx, i));
+        s.Qy = fieldSingle(fields, loadField(kColumnQy, i));
+        s.Mxz = fieldSingle(fields, loadField(kColumnMxz, i));
+        s.Myz = fieldSingle(fields, loadField(kColumnMyz, i));
     }
     return p;
 }

@@ -37,23 +37,23 @@ void errorExit(WindowData& data) {
 // Step 7 for one state; false when the resultant leaves the base.
 bool checkState(int i, common::FieldTexts& fields, common::MessageSink& messages,
                 WindowData& data) {
-    data.V[i] = singleOf(fields, loadField(1, i));
+    data.V[i] = singleOf(fields, loadField(kColumnV, i));
     if (data.V[i] < 0) {
         messages.show(withState("La carga vertical no puede ser negativa para el estado ", i) +
                           ". Se toma el valor absoluto.",
                       "ERROR", MessageIcon::Information);
         data.V[i] = std::fabs(data.V[i]);
     }
-    data.Qx[i] = std::fabs(singleOf(fields, loadField(2, i)));
-    data.Qy[i] = std::fabs(singleOf(fields, loadField(3, i)));
-    data.Mxz[i] = std::fabs(singleOf(fields, loadField(4, i)));
-    data.Myz[i] = std::fabs(singleOf(fields, loadField(5, i)));
+    data.Qx[i] = std::fabs(singleOf(fields, loadField(kColumnQx, i)));
+    data.Qy[i] = std::fabs(singleOf(fields, loadField(kColumnQy, i)));
+    data.Mxz[i] = std::fabs(singleOf(fields, loadField(kColumnMxz, i)));
+    data.Myz[i] = std::fabs(singleOf(fields, loadField(kColumnMyz, i)));
 
     if (data.V[i] == 0 && (data.Mxz[i] != 0 || data.Myz[i] != 0)) {
         messages.show(withState("La base es inestable para el estado ", i), "Advertencia",
                       MessageIcon::Critical);
-        fields.setText(loadField(4, i), "0");
-        fields.setText(loadField(5, i), "0");
+        fields.setText(loadField(kColumnMxz, i), "0");
+        fields.setText(loadField(kColumnMyz, i), "0");
     }
     if (data.V[i] > 0) {
         const double ex = static_cast<double>(data.Mxz[i]) / data.V[i];
@@ -80,45 +80,45 @@ void validar(common::FieldTexts& fields, common::MessageSink& messages, double& 
     c = 0;
     g = 0;
 
-    fi = valueOf(fields, soilField(6));
-    c = valueOf(fields, soilField(7));
+    fi = valueOf(fields, soilField(kFieldFi));
+    c = valueOf(fields, soilField(kFieldC));
     if (fi == 0 && c == 0) {
         messages.show("El angulo fi y la cohesion c no pueden ser nulos simultaneamente.", "ERROR",
                       MessageIcon::Critical);
         fi = 1;
-        fields.setText(soilField(6), "1");
+        fields.setText(soilField(kFieldFi), "1");
         errorExit(data);
         return;
     }
 
-    g = valueOf(fields, soilField(8));
+    g = valueOf(fields, soilField(kFieldG));
     if (g == 0) {
         messages.show("El peso especifico no puede ser nulo.", "ERROR", MessageIcon::Critical);
-        fields.setText(soilField(8), "1");
+        fields.setText(soilField(kFieldG), "1");
         g = 1;
         errorExit(data);
         return;
     }
 
-    data.w = singleOf(fields, soilField(9));
+    data.w = singleOf(fields, soilField(kFieldW));
 
-    data.Lx = singleOf(fields, soilField(10));
+    data.Lx = singleOf(fields, soilField(kFieldLx));
     if (data.Lx <= 0) {
         messages.show("Lx no puede ser nulo o negativo.", "ERROR", MessageIcon::Information);
         errorExit(data);
         return;
     }
-    data.Ly = singleOf(fields, soilField(11));
+    data.Ly = singleOf(fields, soilField(kFieldLy));
     if (data.Ly <= 0) {
         messages.show("Ly no puede ser nulo o negativo.", "ERROR", MessageIcon::Information);
         errorExit(data);
         return;
     }
-    data.df = singleOf(fields, soilField(12));
+    data.df = singleOf(fields, soilField(kFieldDf));
     if (data.df < 0) {
         messages.show("df no puede ser negativo.", "ERROR", MessageIcon::Information);
         data.df = 0;
-        fields.setText(soilField(12), "0");
+        fields.setText(soilField(kFieldDf), "0");
     }
 
     for (int i = 1; i <= kStates; ++i) {

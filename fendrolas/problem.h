@@ -21,8 +21,24 @@ struct FoundationProblem {
     std::array<LoadState, kStates + 1> states{};  // 1..5
 };
 
-// Field names of the main window: soilField(6) is "Text6" (fi) .. soilField(12) "Text12" (df);
-// loadField(1..5 for V, Qx, Qy, Mxz, Myz, state 1..5) is "Text1_0" .. "Text5_4".
+// Field numbers of the main window: soilField(kFieldFi) is "Text6" .. soilField(kFieldDf)
+// "Text12"; loadField(kColumnV .. kColumnMyz, state 1..5) is "Text1_0" .. "Text5_4".
+constexpr int kFieldFi = 6;
+constexpr int kFieldC = 7;
+constexpr int kFieldG = 8;
+constexpr int kFieldW = 9;
+constexpr int kFieldLx = 10;
+constexpr int kFieldLy = 11;
+constexpr int kFieldDf = 12;
+constexpr int kFirstSoilField = kFieldFi;
+constexpr int kLastSoilField = kFieldDf;
+
+constexpr int kColumnV = 1;
+constexpr int kColumnQx = 2;
+constexpr int kColumnQy = 3;
+constexpr int kColumnMxz = 4;
+constexpr int kColumnMyz = 5;
+
 std::string soilField(int number);
 std::string loadField(int column, int state);
 

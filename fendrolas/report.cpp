@@ -54,25 +54,26 @@ std::string roundedValue(float value, const char* pattern) {
 void generalData(Lines& lines, const common::FieldTexts& fields) {
     struct DataLine {
         const char* label;
-        const char* field;
+        int field;
         const char* pattern;
         const char* unit;
     };
     static const DataLine data[] = {
-        {"Angulo de friccion interna f= ", "Text6", "###0.00", "º"},
-        {"                  Cohesion c= ", "Text7", "###0.00", " kN/m2"},
-        {"Peso especifico suelo seco g= ", "Text8", "###0.000", " kN/m3"},
-        {"                   Humedad w= ", "Text9", "###0.00", " %"},
-        {" Dimension Lx de la base  Lx= ", "Text10", "###0.00", " m"},
-        {" Dimension Ly de la base  Ly= ", "Text11", "###0.00", " m"},
-        {" Profundidad de fundacion df= ", "Text12", "###0.00", " m"},
+        {"Angulo de friccion interna f= ", kFieldFi, "###0.00", "º"},
+        {"                  Cohesion c= ", kFieldC, "###0.00", " kN/m2"},
+        {"Peso especifico suelo seco g= ", kFieldG, "###0.000", " kN/m3"},
+        {"                   Humedad w= ", kFieldW, "###0.00", " %"},
+        {" Dimension Lx de la base  Lx= ", kFieldLx, "###0.00", " m"},
+        {" Dimension Ly de la base  Ly= ", kFieldLy, "###0.00", " m"},
+        {" Profundidad de fundacion df= ", kFieldDf, "###0.00", " m"},
     };
     blank(lines, 3);
     lines.push_back("Datos generales:");
     lines.push_back("=================");
     blank(lines, 1);
     for (const DataLine& d : data) {
-        lines.push_back(d.label + roundedValue(field(fields, d.field), d.pattern) + d.unit);
+        lines.push_back(d.label + roundedValue(field(fields, soilField(d.field)), d.pattern) +
+                        d.unit);
     }
 }
 
@@ -87,11 +88,11 @@ void loadStates(Lines& lines, const common::FieldTexts& fields, Eccentricities& 
     lines.push_back(std::string(105, '-'));
     blank(lines, 1);
     for (int i = 1; i <= kStates; ++i) {
-        const float V = field(fields, loadField(1, i));
-        const float Qx = field(fields, loadField(2, i));
-        const float Qy = field(fields, loadField(3, i));
-        const float Mxz = field(fields, loadField(4, i));
-        const float Myz = field(fields, loadField(5, i));
+        const float V = field(fields, loadField(kColumnV, i));
+        const float Qx = field(fields, loadField(kColumnQx, i));
+        const float Qy = field(fields, loadField(kColumnQy, i));
+        const float Mxz = field(fields, loadField(kColumnMxz, i));
+        const float Myz = field(fields, loadField(kColumnMyz, i));
         // An empty state has no eccentricity; one kept from an earlier load would be a wrong
         // figure in the report.
         float ex = 0, ey = 0;
@@ -188,7 +189,7 @@ void coefficientM(Lines& lines, const MethodResults& results) {
     for (int i = 1; i <= kStates; ++i) {
         common::PrintLine line;
         line.zone("Estado ").zone(fmt(i, "##0")).add("Coeficiente m= ");
-        line.zone(fmt(results(33, i), "###0.00"));
+        line.zone(fmt(results(kRowM, i), "###0.00"));
         lines.push_back(line.text());
     }
 }
@@ -205,16 +206,16 @@ std::vector<std::string> reportLines(const MethodResults& results, const common:
     resultsTable(lines, results);
     loadFactors(lines, results);
     factorTable(lines, results, "Factores de profundidad d:",
-                "Estado        dcb            dcL           dqb           dqL           dg", 75, 4,
-                8);
+                "Estado        dcb            dcL           dqb           dqL           dg", 75,
+                kRowDcb, kRowDg);
     factorTable(lines, results, "Factores de inclinacion i:",
                 "Estado         icb           icL           iqb           iqL           igb        "
                 "   igL",
-                90, 9, 14);
+                90, kRowIcb, kRowIgL);
     factorTable(lines, results, "Factores de forma s:",
                 "Estado         scb           scL           sqb           sqL          sgb         "
                 "   sgL",
-                89, 15, 20);
+                89, kRowScb, kRowSgL);
     coefficientM(lines, results);
     return lines;
 }

@@ -45,11 +45,11 @@ bool slidesOnFrictionlessSoil(const EffectiveBase& base, double phi, double c, d
 }
 
 void writeEffectiveBase(const EffectiveBase& base, MethodResults& table, int i) {
-    table(1, i) = tableValue(base.bp);
-    table(2, i) = tableValue(base.lp);
-    table(3, i) = tableValue(base.A);
-    table(28, i) = tableValue(base.Lxp);
-    table(29, i) = tableValue(base.Lyp);
+    table(kRowWidth, i) = tableValue(base.bp);
+    table(kRowLength, i) = tableValue(base.lp);
+    table(kRowArea, i) = tableValue(base.A);
+    table(kRowLxp, i) = tableValue(base.Lxp);
+    table(kRowLyp, i) = tableValue(base.Lyp);
 }
 
 }  // namespace fendrolas

@@ -20,15 +20,61 @@ constexpr int kResultRows = 35;
 // Rows that go to "res.sal" and come back from it.
 constexpr int kSavedRows = 33;
 
-// Row numbers used outside the method modules (labels, files, readers).
-constexpr int kRowWidth = 1;         // b'
-constexpr int kRowLength = 2;        // l'
-constexpr int kRowArea = 3;          // A'
-constexpr int kRowActing = 24;       // V/A'
-constexpr int kRowQu = 25;           // ultimate pressure
-constexpr int kRowNu = 26;           // ultimate load
-constexpr int kRowSafety = 27;       // factor of safety
-constexpr int kRowLastChecked = 30;  // state 1 is checked for negatives in rows 1..30
+// The rows of a result table, one name per row. The numbering is that of "res.sal" and of the
+// partial-results window. Brinch Hansen computes its factors in the directions of b' and l' and
+// fills both rows of a pair; the other methods have one factor and write it in the first row,
+// named here without the direction (kRowDc is kRowDcb).
+constexpr int kRowWidth = 1;   // b'
+constexpr int kRowLength = 2;  // l'
+constexpr int kRowArea = 3;    // A'
+constexpr int kRowDcb = 4;
+constexpr int kRowDcL = 5;
+constexpr int kRowDqb = 6;
+constexpr int kRowDqL = 7;
+constexpr int kRowDg = 8;
+constexpr int kRowIcb = 9;
+constexpr int kRowIcL = 10;
+constexpr int kRowIqb = 11;
+constexpr int kRowIqL = 12;
+constexpr int kRowIgb = 13;
+constexpr int kRowIgL = 14;
+constexpr int kRowScb = 15;
+constexpr int kRowScL = 16;
+constexpr int kRowSqb = 17;
+constexpr int kRowSqL = 18;
+constexpr int kRowSgb = 19;
+constexpr int kRowSgL = 20;
+constexpr int kRowQ = 21;       // overburden q at the base level
+constexpr int kRowQub = 22;     // Brinch Hansen's qu in the direction of b'
+constexpr int kRowQuL = 23;     // and of l'
+constexpr int kRowActing = 24;  // V/A'
+constexpr int kRowQu = 25;      // ultimate pressure
+constexpr int kRowNu = 26;      // ultimate load
+constexpr int kRowSafety = 27;  // factor of safety
+constexpr int kRowLxp = 28;     // Lx'
+constexpr int kRowLyp = 29;     // Ly'
+constexpr int kRowEx = 30;      // Brinch Hansen's eccentricities
+constexpr int kRowEy = 31;
+constexpr int kRowM = 33;  // Vesic's exponent m of the inclination factors
+// Brinch Hansen keeps its three factors in column 0.
+constexpr int kRowHansenNq = 32;
+constexpr int kRowHansenNc = 33;
+constexpr int kRowHansenNgamma = 34;
+
+// The one-direction factors of the other methods.
+constexpr int kRowDc = kRowDcb;
+constexpr int kRowDq = kRowDqb;
+constexpr int kRowIc = kRowIcb;
+constexpr int kRowIq = kRowIqb;
+constexpr int kRowIg = kRowIgb;
+constexpr int kRowSc = kRowScb;
+constexpr int kRowSq = kRowSqb;
+constexpr int kRowSg = kRowSgb;
+
+// State 1 is checked for negative values in rows 1..30.
+constexpr int kRowLastChecked = kRowEx;
+// Column 0 of the table holds values of the method, not of a load state.
+constexpr int kMethodColumn = 0;
 
 // Factor of safety of an empty state (V = 0).
 constexpr float kEmptyStateSafety = 100000.0f;

@@ -43,23 +43,23 @@ void writeStateRows(MethodResults& r, int i, const MethodInput& in, const Terzag
     const double qu = 1.3 * in.c * N.Nc + q * N.Nq + 0.5 * in.gamma * B * N.Ngamma * 1;
     const double Nu = qu * area;
 
-    r(1, i) = B;
-    r(2, i) = L;
-    setRow(r, 3, i, area);
-    r(28, i) = 0;
-    r(29, i) = 0;
-    setRow(r, 24, i, V / area);
+    r(kRowWidth, i) = B;
+    r(kRowLength, i) = L;
+    setRow(r, kRowArea, i, area);
+    r(kRowLxp, i) = 0;
+    r(kRowLyp, i) = 0;
+    setRow(r, kRowActing, i, V / area);
     setUltimate(r, i, V, qu, Nu);
 }
 
 // Terzaghi has no depth or inclination factors; its shape factors are sc = 1.3 and sg = 1.
 void writeFactorRows(MethodResults& r) {
     for (int i = 1; i <= kStates; ++i) {
-        for (int row = 4; row <= 20; ++row) {
+        for (int row = kRowDc; row <= kRowSgL; ++row) {
             r(row, i) = 0;
         }
-        r(15, i) = 1.3f;
-        r(19, i) = 1;
+        r(kRowSc, i) = 1.3f;
+        r(kRowSg, i) = 1;
     }
 }
 

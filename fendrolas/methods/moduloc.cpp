@@ -24,7 +24,7 @@ void refuseFailingState(MethodResults& r, int i, common::MessageSink& messages) 
     messages.show(
         "Inestabilidad en el metodo del CCSR 87 para el estado " + common::numberInText(i) + ".",
         "Error", common::MessageIcon::Critical);
-    for (int row : {9, 11, 13, 25, 26, 27}) {
+    for (int row : {kRowIc, kRowIq, kRowIg, kRowQu, kRowNu, kRowSafety}) {
         r(row, i) = 0;
     }
 }
@@ -43,7 +43,7 @@ bool computeState(const MethodInput& in, int i, const BearingFactors& N, double&
     const double bp = base.bp;
     const double lp = base.lp;
     writeEffectiveBase(base, r, i);
-    for (int row : {5, 7, 10, 12, 14, 16, 18, 20}) {
+    for (int row : {kRowDcL, kRowDqL, kRowIcL, kRowIqL, kRowIgL, kRowScL, kRowSqL, kRowSgL}) {
         r(row, i) = 0;
     }
 
@@ -52,9 +52,9 @@ bool computeState(const MethodInput& in, int i, const BearingFactors& N, double&
     const double sc = 1 + k * bp / lp;
     const double sq = sc - (sc - 1) / N.Nq;
     const double sg = 1 - 0.5 * k * bp / lp;
-    setRow(r, 15, i, sc);
-    setRow(r, 17, i, sq);
-    setRow(r, 19, i, sg);
+    setRow(r, kRowSc, i, sc);
+    setRow(r, kRowSq, i, sq);
+    setRow(r, kRowSg, i, sg);
 
     double dc = 1;
     if (df != 0) {
@@ -62,10 +62,10 @@ bool computeState(const MethodInput& in, int i, const BearingFactors& N, double&
     }
     const double dq = dc - (dc - 1) / N.Nq;
     const double dg = 1;
-    setRow(r, 4, i, dc);
-    setRow(r, 6, i, dq);
-    setRow(r, 8, i, dg);
-    setRow(r, 24, i, V / base.A);
+    setRow(r, kRowDc, i, dc);
+    setRow(r, kRowDq, i, dq);
+    setRow(r, kRowDg, i, dg);
+    setRow(r, kRowActing, i, V / base.A);
 
     const double H = std::sqrt(double(in.Qx[i]) * in.Qx[i] + double(in.Qy[i]) * in.Qy[i]);
     if (V != 0) {
@@ -76,9 +76,9 @@ bool computeState(const MethodInput& in, int i, const BearingFactors& N, double&
         refuseFailingState(r, i, messages);
         return false;
     }
-    setRow(r, 9, i, inc.ic);
-    setRow(r, 11, i, inc.iq);
-    setRow(r, 13, i, inc.ig);
+    setRow(r, kRowIc, i, inc.ic);
+    setRow(r, kRowIq, i, inc.iq);
+    setRow(r, kRowIg, i, inc.ig);
 
     const double qu = 0.5 * gamma * bp * N.Ngamma * sg * dg * inc.ig + c * N.Nc * sc * dc * inc.ic +
                       gamma * df * N.Nq * sq * dq * inc.iq;

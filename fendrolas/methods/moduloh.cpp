@@ -116,8 +116,8 @@ void refuseState(MethodResults& r, int i, common::MessageSink& messages) {
     messages.show("Inestabilidad en el metodo de Brinch Hansen para el estado " +
                       common::numberInText(i) + ". Factor negativo.",
                   "ERROR", common::MessageIcon::Critical);
-    for (int row = 9; row <= 27; ++row) {
-        if (row != 21 && row != 24) {
+    for (int row = kRowIcb; row <= kRowSafety; ++row) {
+        if (row != kRowQ && row != kRowActing) {
             r(row, i) = 0;
         }
     }
@@ -134,20 +134,20 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
     const double bp = base.bp;
     const double lp = base.lp;
     writeEffectiveBase(base, r, i);
-    setRow(r, 30, i, base.ex);
-    setRow(r, 31, i, base.ey);
+    setRow(r, kRowEx, i, base.ex);
+    setRow(r, kRowEy, i, base.ey);
 
     const Depth d = depthFactors(phi, in.df, base.B, base.L);
     const double dg = 1;
-    setRow(r, 4, i, d.dcb);
-    setRow(r, 5, i, d.dcL);
-    setRow(r, 6, i, d.dqb);
-    setRow(r, 7, i, d.dqL);
-    setRow(r, 8, i, dg);
+    setRow(r, kRowDcb, i, d.dcb);
+    setRow(r, kRowDcL, i, d.dcL);
+    setRow(r, kRowDqb, i, d.dqb);
+    setRow(r, kRowDqL, i, d.dqL);
+    setRow(r, kRowDg, i, dg);
 
     const double q = in.df * gamma;
-    setRow(r, 21, i, q);
-    setRow(r, 24, i, V / base.A);
+    setRow(r, kRowQ, i, q);
+    setRow(r, kRowActing, i, V / base.A);
 
     if (V != 0 && slidesOnFrictionlessSoil(base, phi, c, k.cc)) {
         refuseState(r, i, messages);
@@ -171,12 +171,12 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
         inc.icL = inc.iqL - (1 - inc.iqL) / (N.Nq - 1);
     }
     replaceExactZeros(inc);
-    setRow(r, 9, i, inc.icb);
-    setRow(r, 10, i, inc.icL);
-    setRow(r, 11, i, inc.iqb);
-    setRow(r, 12, i, inc.iqL);
-    setRow(r, 13, i, inc.igb);
-    setRow(r, 14, i, inc.igL);
+    setRow(r, kRowIcb, i, inc.icb);
+    setRow(r, kRowIcL, i, inc.icL);
+    setRow(r, kRowIqb, i, inc.iqb);
+    setRow(r, kRowIqL, i, inc.iqL);
+    setRow(r, kRowIgb, i, inc.igb);
+    setRow(r, kRowIgL, i, inc.igL);
 
     const double sinPhi = std::sin(phi);
     const double scb = 1 + N.Nq * bp * inc.icb / (N.Nc * lp);
@@ -185,19 +185,19 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
     const double sqL = 1 + lp * inc.iqL * sinPhi / bp;
     const double sgb = floorAt06(1 - 0.4 * bp * inc.igb / (lp * inc.igL));
     const double sgL = floorAt06(1 - 0.4 * lp * inc.igL / (bp * inc.igb));
-    setRow(r, 15, i, scb);
-    setRow(r, 16, i, scL);
-    setRow(r, 17, i, sqb);
-    setRow(r, 18, i, sqL);
-    setRow(r, 19, i, sgb);
-    setRow(r, 20, i, sgL);
+    setRow(r, kRowScb, i, scb);
+    setRow(r, kRowScL, i, scL);
+    setRow(r, kRowSqb, i, sqb);
+    setRow(r, kRowSqL, i, sqL);
+    setRow(r, kRowSgb, i, sgb);
+    setRow(r, kRowSgL, i, sgL);
 
     const double qub = c * N.Nc * scb * d.dcb * inc.icb + q * N.Nq * sqb * d.dqb * inc.iqb +
                        0.5 * gamma * bp * N.Ngamma * sgb * dg * inc.igb;
     const double quL = c * N.Nc * scL * d.dcL * inc.icL + q * N.Nq * sqL * d.dqL * inc.iqL +
                        0.5 * gamma * lp * N.Ngamma * sgL * dg * inc.igL;
-    setRow(r, 22, i, qub);
-    setRow(r, 23, i, quL);
+    setRow(r, kRowQub, i, qub);
+    setRow(r, kRowQuL, i, quL);
     double qu = qub < quL ? qub : quL;
     if (phi == 0) {
         qu = 5.14 * c + q;
@@ -212,14 +212,14 @@ void computeHansen(const MethodInput& input, const HansenCoefficients& k, Method
                    common::MessageSink& messages) {
     const BearingFactors N = hansenFactors(input.phi);
     if (!startMethodRun(table, kBrinchHansen, N, messages)) {
-        for (int row : {32, 33, 34}) {
-            table(row, 0) = 0;
+        for (int row : {kRowHansenNq, kRowHansenNc, kRowHansenNgamma}) {
+            table(row, kMethodColumn) = 0;
         }
         return;
     }
-    setRow(table, 32, 0, N.Nq);
-    setRow(table, 33, 0, N.Nc);
-    setRow(table, 34, 0, N.Ngamma);
+    setRow(table, kRowHansenNq, kMethodColumn, N.Nq);
+    setRow(table, kRowHansenNc, kMethodColumn, N.Nc);
+    setRow(table, kRowHansenNgamma, kMethodColumn, N.Ngamma);
     Inclination inc;
     for (int i = 1; i <= kStates; ++i) {
         computeState(input, i, k, N, inc, table, messages);

@@ -101,20 +101,21 @@ void computeState(const MethodInput& in, int i, const MeyerhofFactors& N, Carrie
     const double qr = qu * Re;
     const double Nu = qr * bp * base.lp;
 
-    r(4, i) = tableValue(dc);
-    r(6, i) = tableValue(dq);
-    r(8, i) = tableValue(dg);
-    r(9, i) = tableValue(ic);
-    r(11, i) = tableValue(iq);
-    r(13, i) = tableValue(ig);
-    r(15, i) = tableValue(sc);
-    r(17, i) = tableValue(sq);
-    r(19, i) = tableValue(sg);
-    for (int row : {5, 7, 10, 12, 14, 16, 18, 20, 22, 23}) {
+    r(kRowDc, i) = tableValue(dc);
+    r(kRowDq, i) = tableValue(dq);
+    r(kRowDg, i) = tableValue(dg);
+    r(kRowIc, i) = tableValue(ic);
+    r(kRowIq, i) = tableValue(iq);
+    r(kRowIg, i) = tableValue(ig);
+    r(kRowSc, i) = tableValue(sc);
+    r(kRowSq, i) = tableValue(sq);
+    r(kRowSg, i) = tableValue(sg);
+    for (int row : {kRowDcL, kRowDqL, kRowIcL, kRowIqL, kRowIgL, kRowScL, kRowSqL, kRowSgL, kRowQub,
+                    kRowQuL}) {
         r(row, i) = 0;
     }
-    r(21, i) = tableValue(q);
-    r(24, i) = tableValue(V / base.A);
+    r(kRowQ, i) = tableValue(q);
+    r(kRowActing, i) = tableValue(V / base.A);
     setUltimate(r, i, V, qr, Nu);
 }
 

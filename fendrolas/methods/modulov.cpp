@@ -90,8 +90,8 @@ void refuseFailingState(MethodResults& r, int i, common::MessageSink& messages) 
     messages.show("Inestabilidad en el metodo de Vesic para el estado " + common::numberInText(i) +
                       ". Factor negativo.",
                   "ERROR", common::MessageIcon::Critical);
-    for (int row = 9; row <= 27; ++row) {
-        if (row != 21 && row != 24) {
+    for (int row = kRowIc; row <= kRowSafety; ++row) {
+        if (row != kRowQ && row != kRowActing) {
             r(row, i) = 0;
         }
     }
@@ -108,7 +108,8 @@ bool computeState(const MethodInput& in, int i, double cc, const BearingFactors&
     const double bp = base.bp;
     const double lp = base.lp;
     writeEffectiveBase(base, r, i);
-    for (int row : {5, 7, 10, 12, 14, 16, 18, 20, 22, 23}) {
+    for (int row : {kRowDcL, kRowDqL, kRowIcL, kRowIqL, kRowIgL, kRowScL, kRowSqL, kRowSgL, kRowQub,
+                    kRowQuL}) {
         r(row, i) = 0;
     }
 
@@ -119,16 +120,16 @@ bool computeState(const MethodInput& in, int i, double cc, const BearingFactors&
     const double dc = 1 + 0.4 * ratio;
     const double dq = 1 + 2 * std::tan(phi) * std::pow(1 - std::sin(phi), 2) * ratio;
     const double dg = 1;
-    setRow(r, 4, i, dc);
-    setRow(r, 6, i, dq);
-    setRow(r, 8, i, dg);
+    setRow(r, kRowDc, i, dc);
+    setRow(r, kRowDq, i, dq);
+    setRow(r, kRowDg, i, dg);
 
     updateExponent(base, carried);
-    setRow(r, 33, i, carried.m);
+    setRow(r, kRowM, i, carried.m);
 
     const double q = in.df * gamma;
-    setRow(r, 21, i, q);
-    setRow(r, 24, i, V / base.A);
+    setRow(r, kRowQ, i, q);
+    setRow(r, kRowActing, i, V / base.A);
 
     const double H = std::sqrt(base.Hb * base.Hb + base.Hl * base.Hl);
     if (V != 0) {
@@ -147,9 +148,9 @@ bool computeState(const MethodInput& in, int i, double cc, const BearingFactors&
     if (carried.iq == 0) {
         carried.iq = 1;
     }
-    setRow(r, 9, i, carried.ic);
-    setRow(r, 11, i, carried.iq);
-    setRow(r, 13, i, carried.ig);
+    setRow(r, kRowIc, i, carried.ic);
+    setRow(r, kRowIq, i, carried.iq);
+    setRow(r, kRowIg, i, carried.ig);
 
     const double sc = 1 + N.Nq * bp / (N.Nc * lp);
     const double sq = 1 + (bp / lp) * std::tan(phi);
@@ -157,9 +158,9 @@ bool computeState(const MethodInput& in, int i, double cc, const BearingFactors&
     if (sg < 0.6) {
         sg = 0.6;
     }
-    setRow(r, 15, i, sc);
-    setRow(r, 17, i, sq);
-    setRow(r, 19, i, sg);
+    setRow(r, kRowSc, i, sc);
+    setRow(r, kRowSq, i, sq);
+    setRow(r, kRowSg, i, sg);
 
     const double qu = c * N.Nc * sc * dc * carried.ic + q * N.Nq * sq * dq * carried.iq +
                       0.5 * gamma * bp * N.Ngamma * sg * dg * carried.ig;

@@ -22,9 +22,9 @@ void setRow(MethodResults& table, int row, int state, double value) {
 
 void setUltimate(MethodResults& table, int state, double V, double qu, double Nu) {
     const bool empty = V == 0;
-    table(25, state) = empty ? 0 : tableValue(qu);
-    table(26, state) = empty ? 0 : tableValue(Nu);
-    table(27, state) = empty ? kEmptyStateSafety : tableValue(Nu / V);
+    table(kRowQu, state) = empty ? 0 : tableValue(qu);
+    table(kRowNu, state) = empty ? 0 : tableValue(Nu);
+    table(kRowSafety, state) = empty ? kEmptyStateSafety : tableValue(Nu / V);
 }
 
 void clearState(MethodResults& table, int state) {

@@ -46,18 +46,18 @@ TEST(Ccsr, VerticalLoad) {
     common::RecordingMessages messages;
     const MethodResults t = computed(exampleInput(), messages);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_NEAR(t(9, 1), 1, 1e-7);
-    EXPECT_NEAR(t(11, 1), 1, 1e-7);
-    EXPECT_NEAR(t(13, 1), 1, 1e-7);
-    EXPECT_NEAR(t(15, 1), 1.158025, 1e-6);
-    EXPECT_NEAR(t(17, 1), 1.149437, 1e-6);
-    EXPECT_NEAR(t(19, 1), 0.920988, 1e-6);
-    EXPECT_NEAR(t(4, 1), 1.149733, 1e-6);
-    EXPECT_NEAR(t(6, 1), 1.141595, 1e-6);
-    EXPECT_FLOAT_EQ(t(8, 1), 1);
-    EXPECT_NEAR(t(25, 1), 1135.694, 1e-2);
-    EXPECT_NEAR(t(27, 1), 6.814167, 1e-5);
-    for (int row : {21, 22, 23, 30}) {
+    EXPECT_NEAR(t(kRowIc, 1), 1, 1e-7);
+    EXPECT_NEAR(t(kRowIq, 1), 1, 1e-7);
+    EXPECT_NEAR(t(kRowIg, 1), 1, 1e-7);
+    EXPECT_NEAR(t(kRowSc, 1), 1.158025, 1e-6);
+    EXPECT_NEAR(t(kRowSq, 1), 1.149437, 1e-6);
+    EXPECT_NEAR(t(kRowSg, 1), 0.920988, 1e-6);
+    EXPECT_NEAR(t(kRowDc, 1), 1.149733, 1e-6);
+    EXPECT_NEAR(t(kRowDq, 1), 1.141595, 1e-6);
+    EXPECT_FLOAT_EQ(t(kRowDg, 1), 1);
+    EXPECT_NEAR(t(kRowQu, 1), 1135.694, 1e-2);
+    EXPECT_NEAR(t(kRowSafety, 1), 6.814167, 1e-5);
+    for (int row : {kRowQ, kRowQub, kRowQuL, kRowEx}) {
         EXPECT_EQ(t(row, 1), 0);
     }
 }
@@ -68,12 +68,12 @@ TEST(Ccsr, InclinedLoadAndTheInclinationCarriedIntoAnEmptyState) {
     in.Qy[1] = 80;  // H = 100, t = 0.1
     common::RecordingMessages messages;
     const MethodResults t = computed(in, messages);
-    EXPECT_NEAR(t(11, 1), 0.828437, 1e-6);
-    EXPECT_NEAR(t(9, 1), 0.818578, 1e-6);
-    EXPECT_NEAR(t(13, 1), 0.686309, 1e-6);
-    EXPECT_NEAR(t(25, 1), 894.287, 1e-2);
-    EXPECT_EQ(t(11, 2), t(11, 1));
-    EXPECT_EQ(t(27, 2), kEmptyStateSafety);
+    EXPECT_NEAR(t(kRowIq, 1), 0.828437, 1e-6);
+    EXPECT_NEAR(t(kRowIc, 1), 0.818578, 1e-6);
+    EXPECT_NEAR(t(kRowIg, 1), 0.686309, 1e-6);
+    EXPECT_NEAR(t(kRowQu, 1), 894.287, 1e-2);
+    EXPECT_EQ(t(kRowIq, 2), t(kRowIq, 1));
+    EXPECT_EQ(t(kRowSafety, 2), kEmptyStateSafety);
 }
 
 TEST(Ccsr, SquareEffectiveBaseAndNoDepth) {
@@ -83,10 +83,10 @@ TEST(Ccsr, SquareEffectiveBaseAndNoDepth) {
     common::RecordingMessages messages;
     const MethodResults t = computed(in, messages);
     const double tan6 = std::pow(std::tan(double(phiOf(30))), 6);
-    EXPECT_NEAR(t(15, 1), 1.2 + tan6, 1e-6);
-    EXPECT_NEAR(t(19, 1), 0.9 - 0.5 * tan6, 1e-6);
-    EXPECT_FLOAT_EQ(t(4, 1), 1);
-    EXPECT_FLOAT_EQ(t(6, 1), 1);
+    EXPECT_NEAR(t(kRowSc, 1), 1.2 + tan6, 1e-6);
+    EXPECT_NEAR(t(kRowSg, 1), 0.9 - 0.5 * tan6, 1e-6);
+    EXPECT_FLOAT_EQ(t(kRowDc, 1), 1);
+    EXPECT_FLOAT_EQ(t(kRowDq, 1), 1);
 }
 
 TEST(Ccsr, InclinationTestIsStrict) {
@@ -112,7 +112,7 @@ TEST(Ccsr, LoadInclinedBeyondPhiStopsTheRunAfterWritingTheFile) {
     common::RecordingMessages messages;
     FileWatchingPartialResults partial(folder.file("ccsr.out"));
     MethodTables tables;
-    tables.of(kCcsr)(25, 4) = 777;  // left by an earlier run
+    tables.of(kCcsr)(kRowQu, 4) = 777;  // left by an earlier run
     CalculationContext context(messages, partial, tables, folder.path());
     metodoccsr(in, context);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -120,9 +120,9 @@ TEST(Ccsr, LoadInclinedBeyondPhiStopsTheRunAfterWritingTheFile) {
     EXPECT_EQ(messages.shown[0].title, "Error");
     EXPECT_EQ(messages.shown[0].icon, common::MessageIcon::Critical);
     const MethodResults& t = tables.of(kCcsr);
-    EXPECT_EQ(t(27, 1), kEmptyStateSafety);
-    EXPECT_EQ(t(27, 2), 0);
-    EXPECT_FLOAT_EQ(t(1, 2), 2);
+    EXPECT_EQ(t(kRowSafety, 1), kEmptyStateSafety);
+    EXPECT_EQ(t(kRowSafety, 2), 0);
+    EXPECT_FLOAT_EQ(t(kRowWidth, 2), 2);
     for (int i = 3; i <= kStates; ++i) {
         for (int row = 1; row <= kResultRows; ++row) {
             EXPECT_EQ(t(row, i), 0) << "state " << i << " row " << row;
@@ -139,17 +139,17 @@ TEST(Ccsr, FrictionlessSoilCarriesOnlyVerticalLoads) {
     MethodResults t = computed(in, messages);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_NEAR(t.Nc, kPi + 2, 1e-9);
-    EXPECT_FLOAT_EQ(t(9, 1), 1);
-    EXPECT_FLOAT_EQ(t(11, 1), 1);
+    EXPECT_FLOAT_EQ(t(kRowIc, 1), 1);
+    EXPECT_FLOAT_EQ(t(kRowIq, 1), 1);
     const double sc = 1 + 0.2 * 2 / 3;
     const double dc = 1 + 0.35 / (2 + 0.6);
-    EXPECT_NEAR(t(25, 1), 40 * (kPi + 2) * sc * dc + 18, 1e-3);
+    EXPECT_NEAR(t(kRowQu, 1), 40 * (kPi + 2) * sc * dc + 18, 1e-3);
     EXPECT_TRUE(tableIsFinite(t));
 
     in.Qx[1] = 1;
     t = computed(in, messages);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(t(27, 1), 0);
+    EXPECT_EQ(t(kRowSafety, 1), 0);
 }
 
 TEST(Ccsr, AwkwardInputsNeverGiveNonFiniteValues) {

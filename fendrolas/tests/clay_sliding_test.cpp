@@ -85,9 +85,9 @@ TEST(ClaySliding, BrinchHansenAtJustUnderAndJustOverTheSlidingLoad) {
     // By hand, for the states the base holds: qu = 5.14 c + q = 5.14 x 40 + 18 = 223.6,
     // Nu = 223.6 x 4.8 = 1073.28, FS = 1.073.
     for (int i : {1, 2}) {
-        EXPECT_NEAR(t(25, i), 223.6, 1e-4) << i;
-        EXPECT_NEAR(t(26, i), 1073.28, 1e-3) << i;
-        EXPECT_NEAR(t(27, i), 1.07328, 1e-6) << i;
+        EXPECT_NEAR(t(kRowQu, i), 223.6, 1e-4) << i;
+        EXPECT_NEAR(t(kRowNu, i), 1073.28, 1e-3) << i;
+        EXPECT_NEAR(t(kRowSafety, i), 1.07328, 1e-6) << i;
     }
     // Before the mend states 3 to 5 showed the same 223.6 as a vertical load.
     ASSERT_EQ(messages.shown.size(), 3u);
@@ -95,10 +95,10 @@ TEST(ClaySliding, BrinchHansenAtJustUnderAndJustOverTheSlidingLoad) {
         EXPECT_EQ(messages.shown[i - 3].text, refusal("Brinch Hansen", i));
         EXPECT_EQ(messages.shown[i - 3].title, "ERROR");
         EXPECT_EQ(messages.shown[i - 3].icon, common::MessageIcon::Critical);
-        EXPECT_EQ(t(25, i), 0) << i;
-        EXPECT_EQ(t(26, i), 0) << i;
-        EXPECT_EQ(t(27, i), 0) << i;
-        EXPECT_FLOAT_EQ(t(3, i), 4.8f) << i;  // the effective base is still shown
+        EXPECT_EQ(t(kRowQu, i), 0) << i;
+        EXPECT_EQ(t(kRowNu, i), 0) << i;
+        EXPECT_EQ(t(kRowSafety, i), 0) << i;
+        EXPECT_FLOAT_EQ(t(kRowArea, i), 4.8f) << i;  // the effective base is still shown
     }
     EXPECT_TRUE(tableIsFinite(t));
 }
@@ -117,19 +117,19 @@ TEST(ClaySliding, VesicAtJustUnderAndJustOverTheSlidingLoad) {
     // ic = 1 - m H/(A' cc c Nc) = 1 - 1.6/5.1416 = 0.68881; dc = 1 + 0.4 x 1/2 = 1.2;
     // sc = 1 + 1.6/(5.1416 x 3) = 1.10373; qu = 40 x 5.1416 x 1.10373 x 1.2 x 0.68881 + 18
     // = 205.630; Nu = 205.630 x 4.8 = 987.02.
-    EXPECT_NEAR(t(9, 1), 0.688812, 1e-6);
-    EXPECT_NEAR(t(25, 1), 205.630, 1e-3);
-    EXPECT_NEAR(t(26, 1), 987.024, 1e-2);
-    EXPECT_GT(t(27, 2), t(27, 1));
-    EXPECT_LT(t(27, 2), 1);
+    EXPECT_NEAR(t(kRowIc, 1), 0.688812, 1e-6);
+    EXPECT_NEAR(t(kRowQu, 1), 205.630, 1e-3);
+    EXPECT_NEAR(t(kRowNu, 1), 987.024, 1e-2);
+    EXPECT_GT(t(kRowSafety, 2), t(kRowSafety, 1));
+    EXPECT_LT(t(kRowSafety, 2), 1);
 
     // Just over: the method's failing state; the states after it are not computed.
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, refusal("Vesic", 3));
     EXPECT_EQ(messages.shown[0].icon, common::MessageIcon::Critical);
     for (int i : {3, 4}) {
-        EXPECT_EQ(t(25, i), 0) << i;
-        EXPECT_EQ(t(27, i), 0) << i;
+        EXPECT_EQ(t(kRowQu, i), 0) << i;
+        EXPECT_EQ(t(kRowSafety, i), 0) << i;
     }
 }
 
@@ -145,8 +145,8 @@ TEST(ClaySliding, VesicNeverShowsTheNegativeCapacityOfAFarTooLargeLoad) {
         EXPECT_FALSE(computeVesic(in, 0.6f, t, messages));
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].text, refusal("Vesic", 1));
-        EXPECT_EQ(t(25, 1), 0);
-        EXPECT_EQ(t(27, 1), 0);
+        EXPECT_EQ(t(kRowQu, 1), 0);
+        EXPECT_EQ(t(kRowSafety, 1), 0);
     }
 }
 
@@ -161,6 +161,6 @@ TEST(ClaySliding, FrictionalSoilKeepsItsInclinationFactors) {
     MethodResults vesic;
     EXPECT_TRUE(computeVesic(in, 0.6f, vesic, messages));
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_GT(hansen(27, 1), 0);
-    EXPECT_GT(vesic(27, 1), 0);
+    EXPECT_GT(hansen(kRowSafety, 1), 0);
+    EXPECT_GT(vesic(kRowSafety, 1), 0);
 }

@@ -73,8 +73,8 @@ TEST(Driver, CalcularRunsTheSelectedMethod) {
 
 TEST(Driver, ValidationNeutralisesTheRun) {
     Window w;
-    w.fields.setText(soilField(6), "0");
-    w.fields.setText(soilField(7), "0");
+    w.fields.setText(soilField(kFieldFi), "0");
+    w.fields.setText(soilField(kFieldC), "0");
     w.driver.setSelectedMethod(kTerzaghi);
     w.driver.calcular(CoefficientTexts{});
     EXPECT_EQ(w.count("El angulo fi y la cohesion c no pueden ser nulos simultaneamente."), 1);
@@ -82,12 +82,12 @@ TEST(Driver, ValidationNeutralisesTheRun) {
         EXPECT_EQ(w.driver.labels().text[state][1], "0.0");
         EXPECT_EQ(w.driver.labels().text[state][3], "100000.000");
     }
-    EXPECT_EQ(w.fields.text(soilField(6)), "1");
+    EXPECT_EQ(w.fields.text(soilField(kFieldFi)), "1");
 }
 
 TEST(Driver, CalcTodoValidatesBeforeEveryMethod) {
     Window w;
-    w.fields.setText(soilField(10), "0");
+    w.fields.setText(soilField(kFieldLx), "0");
     w.driver.setSelectedMethod(kTerzaghi);
     w.driver.calcTodo(CoefficientTexts{});
     EXPECT_EQ(w.count("Lx no puede ser nulo o negativo."), kMethods);
@@ -111,7 +111,7 @@ TEST(Driver, ResultadosShowsTheLastRunWhateverIsSelected) {
     EXPECT_EQ(w.partial.printparCalls, 1);
     EXPECT_EQ(w.partial.printparMethod, kTerzaghi);
     EXPECT_NEAR(w.partial.Nq, 22.456, 0.001);
-    EXPECT_NEAR(w.driver.windowTable()(25, 1), 1242.38, 0.01);
+    EXPECT_NEAR(w.driver.windowTable()(kRowQu, 1), 1242.38, 0.01);
     EXPECT_EQ(w.driver.selectedMethod(), kMeyerhof);
     // The partial-results window keeps the number of the last calculation.
     EXPECT_EQ(w.partial.methodNumber, kTerzaghi);

@@ -25,17 +25,17 @@ MethodResults smallTable(int method) {
     r.Ngamma = 0.25;
     r.method = method;
     for (int i = 1; i <= kStates; ++i) {
-        r(1, i) = 2;
-        r(2, i) = 3;
-        r(3, i) = 6;
-        r(27, i) = kEmptyStateSafety;
+        r(kRowWidth, i) = 2;
+        r(kRowLength, i) = 3;
+        r(kRowArea, i) = 6;
+        r(kRowSafety, i) = kEmptyStateSafety;
     }
-    r(24, 1) = 166.66667f;
-    r(25, 1) = 1242.5f;
-    r(26, 1) = 7455;
-    r(27, 1) = 7.455f;
-    r(25, 3) = 20.25f;
-    r(34, 1) = 99;  // rows 34 and 35 are not written
+    r(kRowActing, 1) = 166.66667f;
+    r(kRowQu, 1) = 1242.5f;
+    r(kRowNu, 1) = 7455;
+    r(kRowSafety, 1) = 7.455f;
+    r(kRowQu, 3) = 20.25f;
+    r(kSavedRows + 1, 1) = 99;  // rows 34 and 35 are not written
     return r;
 }
 
@@ -110,8 +110,8 @@ TEST(ResultFiles, EmptyRunWritesZerosAsTheLargestValues) {
 TEST(ResultFiles, AllNegativeRunKeepsTheStartValues) {
     MethodResults negative;
     for (int i = 1; i <= kStates; ++i) {
-        negative(25, i) = -200000;
-        negative(26, i) = -2000000;
+        negative(kRowQu, i) = -200000;
+        negative(kRowNu, i) = -2000000;
     }
     const std::string text = methodFileText(negative);
     EXPECT_NE(text.find("\r\n-100000       -1000000 \r\n"), std::string::npos);
@@ -130,22 +130,22 @@ TEST(Frame, WritesBothFilesAndReadsThemBack) {
     EXPECT_EQ(run.partial.Nc, 5.5);
 
     MethodResults back;
-    back(34, 1) = 7;  // rows beyond 33 are not in the file and stay as they were
+    back(kSavedRows + 1, 1) = 7;  // rows beyond 33 are not in the file and stay as they were
     ASSERT_TRUE(readSummaryFile(run.folder.path(), back));
     EXPECT_EQ(back.method, 3);
     EXPECT_EQ(back.Nc, 5.5);
     EXPECT_EQ(back.Ngamma, 0.25);
-    EXPECT_EQ(back(25, 1), 1242.5f);
+    EXPECT_EQ(back(kRowQu, 1), 1242.5f);
     // Seven significant digits: single precision does not always come back bit for bit.
-    EXPECT_EQ(back(24, 1), 166.6667f);
-    EXPECT_EQ(back(34, 1), 7);
+    EXPECT_EQ(back(kRowActing, 1), 166.6667f);
+    EXPECT_EQ(back(kSavedRows + 1, 1), 7);
 }
 
 TEST(Frame, LabelsOfEveryState) {
     FrameRun run;
     MethodResults table = smallTable(2);
-    table(1, 2) = 1.5f;
-    table(3, 2) = 4.5f;
+    table(kRowWidth, 2) = 1.5f;
+    table(kRowArea, 2) = 4.5f;
     runMethodFrame(table, baseInput(), FrameSteps{}, run.context);
     const auto& state1 = run.context.labels.text[0];
     EXPECT_EQ(state1[0], "166.7");
@@ -161,10 +161,10 @@ TEST(Frame, LabelsOfEveryState) {
 TEST(Frame, NegativeCheckCoversStateOneRowsOneToThirty) {
     FrameRun run;
     MethodResults table = smallTable(2);
-    table(9, 1) = -0.5f;
-    table(30, 1) = -1;
-    table(31, 1) = -1;  // not checked
-    table(9, 2) = -1;   // not checked
+    table(kRowIc, 1) = -0.5f;
+    table(kRowEx, 1) = -1;
+    table(kRowEy, 1) = -1;  // not checked
+    table(kRowIc, 2) = -1;  // not checked
     runMethodFrame(table, baseInput(), FrameSteps{}, run.context);
     ASSERT_EQ(run.messages.shown.size(), 2u);
     EXPECT_EQ(run.messages.shown[0],
@@ -237,7 +237,7 @@ TEST(Frame, NonFiniteResultsAreNeitherShownNorWritten) {
     FrameRun run;
     run.context.labels.text[0][1] = "999.9";
     MethodResults table = smallTable(4);
-    table(25, 2) = INFINITY;
+    table(kRowQu, 2) = INFINITY;
     table.Nq = NAN;
     runMethodFrame(table, baseInput(), FrameSteps{}, run.context);
     ASSERT_EQ(run.messages.shown.size(), 1u);
@@ -246,6 +246,6 @@ TEST(Frame, NonFiniteResultsAreNeitherShownNorWritten) {
     EXPECT_EQ(run.context.labels.text[0][1], "");
     EXPECT_EQ(run.partial.printparCalls, 0);
     EXPECT_EQ(run.folder.read("vesic.out"), "");
-    EXPECT_EQ(table(25, 2), 0);
+    EXPECT_EQ(table(kRowQu, 2), 0);
     EXPECT_EQ(table.Nq, 0);
 }

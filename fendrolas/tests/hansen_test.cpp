@@ -26,9 +26,9 @@ TEST(BrinchHansen, FactorsAt30DegreesAreTheTabulatedOnesAndGoToColumnZero) {
     EXPECT_NEAR(t.Nq, 18.401, 0.0005);
     EXPECT_NEAR(t.Nc, 30.140, 0.0005);
     EXPECT_NEAR(t.Ngamma, 15.070, 0.0005);
-    EXPECT_EQ(t(32, 0), static_cast<float>(t.Nq));
-    EXPECT_EQ(t(33, 0), static_cast<float>(t.Nc));
-    EXPECT_EQ(t(34, 0), static_cast<float>(t.Ngamma));
+    EXPECT_EQ(t(kRowHansenNq, kMethodColumn), static_cast<float>(t.Nq));
+    EXPECT_EQ(t(kRowHansenNc, kMethodColumn), static_cast<float>(t.Nc));
+    EXPECT_EQ(t(kRowHansenNgamma, kMethodColumn), static_cast<float>(t.Ngamma));
     EXPECT_EQ(t.method, kBrinchHansen);
 }
 
@@ -36,17 +36,17 @@ TEST(BrinchHansen, VerticalLoadKeepsTheSmallerOfTheTwoDirections) {
     common::RecordingMessages messages;
     const MethodResults t = computed(exampleInput(), messages);
     EXPECT_TRUE(messages.shown.empty());
-    for (int row = 9; row <= 14; ++row) {
+    for (int row = kRowIcb; row <= kRowIgL; ++row) {
         EXPECT_FLOAT_EQ(t(row, 1), 1) << "row " << row;
     }
-    EXPECT_NEAR(t(15, 1), 1 + t.Nq / t.Nc * 2 / 3, 1e-6);
-    EXPECT_NEAR(t(17, 1), 1 + 2.0 / 3 * std::sin(phiOf(30)), 1e-6);
-    EXPECT_NEAR(t(19, 1), 1 - 0.4 * 2 / 3, 1e-6);
-    EXPECT_NEAR(t(20, 1), 0.6, 1e-7);  // 1 - 0.4 * 3/2 floored
-    EXPECT_NEAR(t(22, 1), 1213.173, 1e-2);
-    EXPECT_NEAR(t(23, 1), 1533.939, 1e-2);
-    EXPECT_EQ(t(25, 1), t(22, 1));
-    EXPECT_FLOAT_EQ(t(8, 1), 1);
+    EXPECT_NEAR(t(kRowScb, 1), 1 + t.Nq / t.Nc * 2 / 3, 1e-6);
+    EXPECT_NEAR(t(kRowSqb, 1), 1 + 2.0 / 3 * std::sin(phiOf(30)), 1e-6);
+    EXPECT_NEAR(t(kRowSgb, 1), 1 - 0.4 * 2 / 3, 1e-6);
+    EXPECT_NEAR(t(kRowSgL, 1), 0.6, 1e-7);  // 1 - 0.4 * 3/2 floored
+    EXPECT_NEAR(t(kRowQub, 1), 1213.173, 1e-2);
+    EXPECT_NEAR(t(kRowQuL, 1), 1533.939, 1e-2);
+    EXPECT_EQ(t(kRowQu, 1), t(kRowQub, 1));
+    EXPECT_FLOAT_EQ(t(kRowDg, 1), 1);
 }
 
 TEST(BrinchHansen, InclinedLoadInBothDirections) {
@@ -55,16 +55,20 @@ TEST(BrinchHansen, InclinedLoadInBothDirections) {
     in.Qy[1] = 50;
     common::RecordingMessages messages;
     const MethodResults t = computed(in, messages);
-    const double expected[][2] = {{9, 0.879932},  {10, 0.938881}, {11, 0.886457}, {12, 0.942203},
-                                  {13, 0.787754}, {14, 0.889361}, {15, 1.358149}, {16, 1.859821},
-                                  {17, 1.295486}, {18, 1.706651}, {19, 0.763799}, {20, 0.6}};
+    const struct {
+        int row;
+        double value;
+    } expected[] = {{kRowIcb, 0.879932}, {kRowIcL, 0.938881}, {kRowIqb, 0.886457},
+                    {kRowIqL, 0.942203}, {kRowIgb, 0.787754}, {kRowIgL, 0.889361},
+                    {kRowScb, 1.358149}, {kRowScL, 1.859821}, {kRowSqb, 1.295486},
+                    {kRowSqL, 1.706651}, {kRowSgb, 0.763799}, {kRowSgL, 0.6}};
     for (const auto& [row, value] : expected) {
-        EXPECT_NEAR(t(static_cast<int>(row), 1), value, 1e-5) << "row " << row;
+        EXPECT_NEAR(t(row, 1), value, 1e-5) << "row " << row;
     }
-    EXPECT_NEAR(t(22, 1), 1030.712, 1e-2);
-    EXPECT_NEAR(t(23, 1), 1397.427, 1e-2);
-    EXPECT_NEAR(t(26, 1), 6184.273, 0.05);
-    EXPECT_NEAR(t(27, 1), 6.184273, 1e-5);
+    EXPECT_NEAR(t(kRowQub, 1), 1030.712, 1e-2);
+    EXPECT_NEAR(t(kRowQuL, 1), 1397.427, 1e-2);
+    EXPECT_NEAR(t(kRowNu, 1), 6184.273, 0.05);
+    EXPECT_NEAR(t(kRowSafety, 1), 6.184273, 1e-5);
 }
 
 TEST(BrinchHansen, SquareBaseUnderCentredVerticalLoadGivesEqualDirections) {
@@ -72,8 +76,8 @@ TEST(BrinchHansen, SquareBaseUnderCentredVerticalLoadGivesEqualDirections) {
     in.Ly = 2;
     common::RecordingMessages messages;
     const MethodResults t = computed(in, messages);
-    EXPECT_EQ(t(22, 1), t(23, 1));
-    EXPECT_EQ(t(25, 1), t(23, 1));
+    EXPECT_EQ(t(kRowQub, 1), t(kRowQuL, 1));
+    EXPECT_EQ(t(kRowQu, 1), t(kRowQuL, 1));
 }
 
 TEST(BrinchHansen, DepthFactorsSwitchToTheArctangentAboveDfOverBOfOne) {
@@ -81,12 +85,12 @@ TEST(BrinchHansen, DepthFactorsSwitchToTheArctangentAboveDfOverBOfOne) {
     in.df = 2;  // df/B = 1
     common::RecordingMessages messages;
     MethodResults t = computed(in, messages);
-    EXPECT_NEAR(t(4, 1), 1.4, 1e-6);
-    EXPECT_NEAR(t(5, 1), 1 + 0.4 * 2 / 3.0, 1e-6);
+    EXPECT_NEAR(t(kRowDcb, 1), 1.4, 1e-6);
+    EXPECT_NEAR(t(kRowDcL, 1), 1 + 0.4 * 2 / 3.0, 1e-6);
     in.df = 2.002f;
     t = computed(in, messages);
-    EXPECT_NEAR(t(4, 1), 1 + 0.4 * std::atan(1.001), 1e-6);
-    EXPECT_NEAR(t(5, 1), 1 + 0.4 * std::atan(2.002 / 3), 1e-6);
+    EXPECT_NEAR(t(kRowDcb, 1), 1 + 0.4 * std::atan(1.001), 1e-6);
+    EXPECT_NEAR(t(kRowDcL, 1), 1 + 0.4 * std::atan(2.002 / 3), 1e-6);
 }
 
 TEST(BrinchHansen, ExponentsOfZeroMakeTheQAndGammaFactorsOne) {
@@ -94,7 +98,7 @@ TEST(BrinchHansen, ExponentsOfZeroMakeTheQAndGammaFactorsOne) {
     in.Qx[1] = 300;
     common::RecordingMessages messages;
     const MethodResults t = computed(in, messages, HansenCoefficients{0, 0, 0.6f});
-    for (int row = 11; row <= 14; ++row) {
+    for (int row = kRowIqb; row <= kRowIgL; ++row) {
         EXPECT_FLOAT_EQ(t(row, 1), 1) << "row " << row;
     }
 }
@@ -106,12 +110,12 @@ TEST(BrinchHansen, FirstEmptyStateReportsNegativeCohesionInclinationFactors) {
     MethodRun run;
     metodohansen(in, 2.5f, 3.5f, 0.6f, run.context);
     const MethodResults& t = run.tables.of(kBrinchHansen);
-    for (int row = 11; row <= 14; ++row) {
+    for (int row = kRowIqb; row <= kRowIgL; ++row) {
         EXPECT_FLOAT_EQ(t(row, 1), 1) << "row " << row;
     }
-    EXPECT_NEAR(t(9, 1), -0.0574677, 1e-6);
-    EXPECT_EQ(t(10, 1), t(9, 1));
-    EXPECT_EQ(t(27, 1), kEmptyStateSafety);
+    EXPECT_NEAR(t(kRowIcb, 1), -0.0574677, 1e-6);
+    EXPECT_EQ(t(kRowIcL, 1), t(kRowIcb, 1));
+    EXPECT_EQ(t(kRowSafety, 1), kEmptyStateSafety);
     ASSERT_EQ(run.messages.shown.size(), 2u);
     EXPECT_EQ(run.messages.shown[0].text, "Existe un factor negativo.   9");
     EXPECT_EQ(run.messages.shown[1].text, "Existe un factor negativo.   10");
@@ -125,10 +129,10 @@ TEST(BrinchHansen, EccentricitiesGoToRowsThirtyAndThirtyOne) {
     in.Myz[1] = 300;
     common::RecordingMessages messages;
     const MethodResults t = computed(in, messages);
-    EXPECT_FLOAT_EQ(t(30, 1), 0.1f);
-    EXPECT_FLOAT_EQ(t(31, 1), 0.3f);
-    EXPECT_FLOAT_EQ(t(28, 1), 1.8f);
-    EXPECT_FLOAT_EQ(t(29, 1), 2.4f);
+    EXPECT_FLOAT_EQ(t(kRowEx, 1), 0.1f);
+    EXPECT_FLOAT_EQ(t(kRowEy, 1), 0.3f);
+    EXPECT_FLOAT_EQ(t(kRowLxp, 1), 1.8f);
+    EXPECT_FLOAT_EQ(t(kRowLyp, 1), 2.4f);
 }
 
 TEST(BrinchHansen, FrictionlessSoilUsesItsOwnProvisions) {
@@ -141,13 +145,13 @@ TEST(BrinchHansen, FrictionlessSoilUsesItsOwnProvisions) {
     const MethodResults t = computed(in, messages);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_NEAR(t.Nc, kPi + 2, 1e-9);
-    EXPECT_FLOAT_EQ(t(4, 1), 0.2f);  // 0.4 df/B
-    EXPECT_NEAR(t(5, 1), 0.4 / 3, 1e-7);
-    EXPECT_FLOAT_EQ(t(25, 1), 5.14f * 40 + 18);
-    EXPECT_FLOAT_EQ(t(25, 2), 5.14f * 40 + 18);
+    EXPECT_FLOAT_EQ(t(kRowDcb, 1), 0.2f);  // 0.4 df/B
+    EXPECT_NEAR(t(kRowDcL, 1), 0.4 / 3, 1e-7);
+    EXPECT_FLOAT_EQ(t(kRowQu, 1), 5.14f * 40 + 18);
+    EXPECT_FLOAT_EQ(t(kRowQu, 2), 5.14f * 40 + 18);
     // The limit of ic as phi goes to 0: 1 - 0.5 alfa1 H / (A' cc c Nc).
-    EXPECT_NEAR(t(9, 2), 1 - 0.5 * 2.5 * 120 / (6 * 0.6 * 40 * (kPi + 2)), 1e-6);
-    EXPECT_FLOAT_EQ(t(11, 2), 1);
+    EXPECT_NEAR(t(kRowIcb, 2), 1 - 0.5 * 2.5 * 120 / (6 * 0.6 * 40 * (kPi + 2)), 1e-6);
+    EXPECT_FLOAT_EQ(t(kRowIqb, 2), 1);
     EXPECT_TRUE(tableIsFinite(t));
 }
 
@@ -160,7 +164,7 @@ TEST(BrinchHansen, FrictionlessSoilWithoutAdhesionCannotTakeAHorizontalLoad) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "Inestabilidad en el metodo de Brinch Hansen para el estado  1. Factor negativo.");
-    EXPECT_EQ(t(27, 1), 0);
+    EXPECT_EQ(t(kRowSafety, 1), 0);
 }
 
 TEST(BrinchHansen, HorizontalLoadBeyondTheBaseLeavesOnlyThatStateWithoutResult) {
@@ -172,10 +176,10 @@ TEST(BrinchHansen, HorizontalLoadBeyondTheBaseLeavesOnlyThatStateWithoutResult) 
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].title, "ERROR");
     EXPECT_EQ(messages.shown[0].icon, common::MessageIcon::Critical);
-    EXPECT_EQ(t(25, 1), 0);
-    EXPECT_EQ(t(27, 1), 0);
-    EXPECT_FLOAT_EQ(t(1, 1), 2);
-    EXPECT_GT(t(27, 2), 1);
+    EXPECT_EQ(t(kRowQu, 1), 0);
+    EXPECT_EQ(t(kRowSafety, 1), 0);
+    EXPECT_FLOAT_EQ(t(kRowWidth, 1), 2);
+    EXPECT_GT(t(kRowSafety, 2), 1);
     EXPECT_TRUE(tableIsFinite(t));
 }
 
@@ -191,11 +195,11 @@ TEST(BrinchHansen, HorizontalLoadRightAtTheLimitHasNoResultEither) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "Inestabilidad en el metodo de Brinch Hansen para el estado  1. Factor negativo.");
-    EXPECT_EQ(t(25, 1), 0);
-    EXPECT_EQ(t(27, 1), 0);
-    EXPECT_LT(t(13, 2), 1e-6);
-    EXPECT_GT(t(27, 2), 0);
-    EXPECT_LT(t(27, 2), 1);  // the gamma term is all but gone
+    EXPECT_EQ(t(kRowQu, 1), 0);
+    EXPECT_EQ(t(kRowSafety, 1), 0);
+    EXPECT_LT(t(kRowIgb, 2), 1e-6);
+    EXPECT_GT(t(kRowSafety, 2), 0);
+    EXPECT_LT(t(kRowSafety, 2), 1);  // the gamma term is all but gone
 }
 
 TEST(BrinchHansen, AwkwardInputsNeverGiveNonFiniteValues) {

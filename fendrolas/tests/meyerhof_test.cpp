@@ -45,23 +45,24 @@ TEST(Meyerhof, CentredVerticalLoadUsesShapeAndDepthFactors) {
     common::RecordingMessages messages;
     const MethodResults t = computed(exampleInput(), messages);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FLOAT_EQ(t(1, 1), 2);
-    EXPECT_FLOAT_EQ(t(2, 1), 3);
-    EXPECT_FLOAT_EQ(t(3, 1), 6);
-    EXPECT_FLOAT_EQ(t(28, 1), 2);
-    EXPECT_FLOAT_EQ(t(29, 1), 3);
-    EXPECT_NEAR(t(4, 1), 1.173205, 1e-5);  // dc
-    EXPECT_NEAR(t(6, 1), 1.086602, 1e-5);  // dq
-    EXPECT_NEAR(t(8, 1), 1.086602, 1e-5);  // dg
-    EXPECT_NEAR(t(15, 1), 1.4, 1e-5);      // sc
-    EXPECT_NEAR(t(17, 1), 1.2, 1e-5);      // sq
-    EXPECT_FLOAT_EQ(t(9, 1), 1);           // ic, vertical load
-    EXPECT_FLOAT_EQ(t(21, 1), 18);         // q
-    EXPECT_NEAR(t(24, 1), 166.667, 1e-3);
-    EXPECT_NEAR(t(25, 1), 1294.659, 1e-2);  // Re = 1
-    EXPECT_NEAR(t(26, 1), 7767.956, 0.05);
-    EXPECT_NEAR(t(27, 1), 7.767956, 1e-5);
-    for (int row : {5, 7, 10, 12, 14, 16, 18, 20, 22, 23}) {
+    EXPECT_FLOAT_EQ(t(kRowWidth, 1), 2);
+    EXPECT_FLOAT_EQ(t(kRowLength, 1), 3);
+    EXPECT_FLOAT_EQ(t(kRowArea, 1), 6);
+    EXPECT_FLOAT_EQ(t(kRowLxp, 1), 2);
+    EXPECT_FLOAT_EQ(t(kRowLyp, 1), 3);
+    EXPECT_NEAR(t(kRowDc, 1), 1.173205, 1e-5);  // dc
+    EXPECT_NEAR(t(kRowDq, 1), 1.086602, 1e-5);  // dq
+    EXPECT_NEAR(t(kRowDg, 1), 1.086602, 1e-5);  // dg
+    EXPECT_NEAR(t(kRowSc, 1), 1.4, 1e-5);       // sc
+    EXPECT_NEAR(t(kRowSq, 1), 1.2, 1e-5);       // sq
+    EXPECT_FLOAT_EQ(t(kRowIc, 1), 1);           // ic, vertical load
+    EXPECT_FLOAT_EQ(t(kRowQ, 1), 18);           // q
+    EXPECT_NEAR(t(kRowActing, 1), 166.667, 1e-3);
+    EXPECT_NEAR(t(kRowQu, 1), 1294.659, 1e-2);  // Re = 1
+    EXPECT_NEAR(t(kRowNu, 1), 7767.956, 0.05);
+    EXPECT_NEAR(t(kRowSafety, 1), 7.767956, 1e-5);
+    for (int row : {kRowDcL, kRowDqL, kRowIcL, kRowIqL, kRowIgL, kRowScL, kRowSqL, kRowSgL, kRowQub,
+                    kRowQuL}) {
         EXPECT_EQ(t(row, 1), 0) << "row " << row;
     }
 }
@@ -72,15 +73,15 @@ TEST(Meyerhof, EmptyStatesGiveNoLoadAndKeepTheInclinationOfTheStateBefore) {
     common::RecordingMessages messages;
     const MethodResults t = computed(in, messages);
     // Any horizontal load drops the shape factors from the equation.
-    EXPECT_NEAR(t(9, 1), 0.877124, 1e-5);
-    EXPECT_NEAR(t(13, 1), 0.655528, 1e-5);
-    EXPECT_NEAR(t(25, 1), 826.715, 1e-2);
+    EXPECT_NEAR(t(kRowIc, 1), 0.877124, 1e-5);
+    EXPECT_NEAR(t(kRowIg, 1), 0.655528, 1e-5);
+    EXPECT_NEAR(t(kRowQu, 1), 826.715, 1e-2);
     for (int i = 2; i <= kStates; ++i) {
-        EXPECT_EQ(t(9, i), t(9, 1));
-        EXPECT_EQ(t(13, i), t(13, 1));
-        EXPECT_EQ(t(25, i), 0);
-        EXPECT_EQ(t(26, i), 0);
-        EXPECT_EQ(t(27, i), kEmptyStateSafety);
+        EXPECT_EQ(t(kRowIc, i), t(kRowIc, 1));
+        EXPECT_EQ(t(kRowIg, i), t(kRowIg, 1));
+        EXPECT_EQ(t(kRowQu, i), 0);
+        EXPECT_EQ(t(kRowNu, i), 0);
+        EXPECT_EQ(t(kRowSafety, i), kEmptyStateSafety);
     }
 }
 
@@ -92,14 +93,14 @@ TEST(Meyerhof, LoadInclinedBeyondTheFrictionAngleLeavesNoGammaTerm) {
     in.Qy[2] = 100;  // theta = 5.7 degrees, within phi
     common::RecordingMessages messages;
     const MethodResults t = computed(in, messages);
-    EXPECT_EQ(t(13, 1), 0);
+    EXPECT_EQ(t(kRowIg, 1), 0);
     const double Nq = t.Nq;
     const double Kp = std::pow(std::tan(kPi / 4 + phiOf(10) / 2.0), 2);
     const double ic = std::pow(1 - std::atan(0.5) / (kPi / 2), 2);
     const double dc = 1 + 0.2 * std::sqrt(Kp) * 1 / 2;
     const double dq = 1 + 0.1 * std::sqrt(Kp) * 1 / 2;
-    EXPECT_NEAR(t(25, 1), 10 * t.Nc * dc * ic + 18 * Nq * dq * ic, 1e-3);
-    EXPECT_NEAR(t(13, 2), std::pow(1 - std::atan(0.1) / phiOf(10), 2), 1e-6);
+    EXPECT_NEAR(t(kRowQu, 1), 10 * t.Nc * dc * ic + 18 * Nq * dq * ic, 1e-3);
+    EXPECT_NEAR(t(kRowIg, 2), std::pow(1 - std::atan(0.1) / phiOf(10), 2), 1e-6);
 }
 
 TEST(Meyerhof, EccentricLoadIsReducedOnTheEffectiveBase) {
@@ -107,11 +108,11 @@ TEST(Meyerhof, EccentricLoadIsReducedOnTheEffectiveBase) {
     in.Mxz[1] = 100;  // ex = 0.1
     common::RecordingMessages messages;
     const MethodResults t = computed(in, messages);
-    EXPECT_NEAR(t(1, 1), 1.8, 1e-6);
-    EXPECT_NEAR(t(3, 1), 5.4, 1e-5);
+    EXPECT_NEAR(t(kRowWidth, 1), 1.8, 1e-6);
+    EXPECT_NEAR(t(kRowArea, 1), 5.4, 1e-5);
     // Re = 1 - sqrt(ex/Ly); the shape and depth factors stay on the full sides.
-    EXPECT_NEAR(t(25, 1), 1028.228, 1e-2);
-    EXPECT_NEAR(t(26, 1), 5552.432, 0.05);
+    EXPECT_NEAR(t(kRowQu, 1), 1028.228, 1e-2);
+    EXPECT_NEAR(t(kRowNu, 1), 5552.432, 0.05);
 }
 
 TEST(Meyerhof, EccentricityRatioOfOneHalfAlreadyFails) {
@@ -125,12 +126,12 @@ TEST(Meyerhof, EccentricityRatioOfOneHalfAlreadyFails) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "La fundacion es inestable, ey/b > 0.5 para el estado  3");
     EXPECT_EQ(messages.shown[0].icon, common::MessageIcon::None);
-    EXPECT_FLOAT_EQ(t(28, 3), 2);
-    EXPECT_FLOAT_EQ(t(29, 3), 2);
-    EXPECT_EQ(t(25, 3), 0);
-    EXPECT_EQ(t(26, 3), 0);
-    EXPECT_EQ(t(27, 3), 0);
-    EXPECT_GT(t(27, 1), 0);
+    EXPECT_FLOAT_EQ(t(kRowLxp, 3), 2);
+    EXPECT_FLOAT_EQ(t(kRowLyp, 3), 2);
+    EXPECT_EQ(t(kRowQu, 3), 0);
+    EXPECT_EQ(t(kRowNu, 3), 0);
+    EXPECT_EQ(t(kRowSafety, 3), 0);
+    EXPECT_GT(t(kRowSafety, 1), 0);
 }
 
 TEST(Meyerhof, MessagesNameTheSidesByTheDirectionOfTheShorterEffectiveSide) {
@@ -157,13 +158,13 @@ TEST(Meyerhof, FrictionlessSoilUsesTheLimitsOfTheFactors) {
     EXPECT_NEAR(t.Nc, kPi + 2, 1e-9);
     EXPECT_NEAR(t.Nq, 1, 1e-8);
     EXPECT_DOUBLE_EQ(t.Ngamma, 0);
-    EXPECT_FLOAT_EQ(t(6, 1), 1);   // dq
-    EXPECT_FLOAT_EQ(t(17, 1), 1);  // sq
-    EXPECT_FLOAT_EQ(t(13, 1), 1);  // ig of a vertical load
-    EXPECT_FLOAT_EQ(t(13, 2), 0);  // ig of an inclined one
+    EXPECT_FLOAT_EQ(t(kRowDq, 1), 1);  // dq
+    EXPECT_FLOAT_EQ(t(kRowSq, 1), 1);  // sq
+    EXPECT_FLOAT_EQ(t(kRowIg, 1), 1);  // ig of a vertical load
+    EXPECT_FLOAT_EQ(t(kRowIg, 2), 0);  // ig of an inclined one
     // qu = c Nc sc dc + q: sc = 1 + 0.2 B/L, dc = 1 + 0.2 df/B.
     const double expected = 50 * (kPi + 2) * (1 + 0.2 * 2 / 3) * (1 + 0.2 * 1 / 2.0) + 18;
-    EXPECT_NEAR(t(25, 1), expected, 1e-3);
+    EXPECT_NEAR(t(kRowQu, 1), expected, 1e-3);
     EXPECT_TRUE(tableIsFinite(t));
 }
 
@@ -205,7 +206,7 @@ TEST(Meyerhof, AngleNearNinetyDegreesIsRefusedWithOneMessage) {
     EXPECT_EQ(run.messages.shown[0].title, "ERROR");
     const MethodResults& t = run.tables.of(kMeyerhof);
     EXPECT_EQ(t.Nq, 0);
-    EXPECT_EQ(t(27, 1), 0);
+    EXPECT_EQ(t(kRowSafety, 1), 0);
     EXPECT_EQ(run.context.labels.text[0][3], "0.000");
     EXPECT_TRUE(textHasNoNonFinite(run.folder.read("res.sal")));
 }

@@ -13,8 +13,8 @@ namespace {
 std::string methodFile(float base) {
     MethodResults r;
     for (int i = 1; i <= kStates; ++i) {
-        r(25, i) = base + i;
-        r(26, i) = 10 * (base + i);
+        r(kRowQu, i) = base + i;
+        r(kRowNu, i) = 10 * (base + i);
     }
     return methodFileText(r);
 }
@@ -76,12 +76,12 @@ TEST(ComparisonReader, MissingShortOrBadFileLeavesTheDataAlone) {
 TEST(SummaryReader, MissingShortOrBadFile) {
     TestFolder folder;
     MethodResults table;
-    table(1, 1) = 3;
+    table(kRowWidth, 1) = 3;
     EXPECT_FALSE(readSummaryFile(folder.path(), table));
 
     MethodResults written;
     written.method = 2;
-    written(1, 1) = 2;
+    written(kRowWidth, 1) = 2;
     std::string text = summaryFileText(written);
     folder.write("res.sal", text.substr(0, text.size() - 4));
     EXPECT_FALSE(readSummaryFile(folder.path(), table));
@@ -90,11 +90,11 @@ TEST(SummaryReader, MissingShortOrBadFile) {
     bad.replace(bad.find("\r\n") + 2, 2, "x2");
     folder.write("res.sal", bad);
     EXPECT_FALSE(readSummaryFile(folder.path(), table));
-    EXPECT_EQ(table(1, 1), 3);
+    EXPECT_EQ(table(kRowWidth, 1), 3);
 
     folder.write("res.sal", text);
     EXPECT_TRUE(readSummaryFile(folder.path(), table));
-    EXPECT_EQ(table(1, 1), 2);
+    EXPECT_EQ(table(kRowWidth, 1), 2);
     EXPECT_EQ(table.method, 2);
 }
 

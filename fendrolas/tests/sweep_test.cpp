@@ -63,20 +63,20 @@ std::string scaled(const char* moment, float scale) {
 
 void fillFields(common::MemoryFields& f, const char* fi, const char* c, const Base& base,
                 const std::vector<Loads>& states) {
-    f.setText(soilField(6), fi);
-    f.setText(soilField(7), c);
-    f.setText(soilField(8), "18");
-    f.setText(soilField(9), "12");
-    f.setText(soilField(10), base.Lx);
-    f.setText(soilField(11), base.Ly);
-    f.setText(soilField(12), "1.2");
+    f.setText(soilField(kFieldFi), fi);
+    f.setText(soilField(kFieldC), c);
+    f.setText(soilField(kFieldG), "18");
+    f.setText(soilField(kFieldW), "12");
+    f.setText(soilField(kFieldLx), base.Lx);
+    f.setText(soilField(kFieldLy), base.Ly);
+    f.setText(soilField(kFieldDf), "1.2");
     for (int i = 1; i <= kStates; ++i) {
         const Loads& s = states[i - 1];
-        f.setText(loadField(1, i), s.V);
-        f.setText(loadField(2, i), s.Qx);
-        f.setText(loadField(3, i), s.Qy);
-        f.setText(loadField(4, i), scaled(s.Mxz, base.scale));
-        f.setText(loadField(5, i), scaled(s.Myz, base.scale));
+        f.setText(loadField(kColumnV, i), s.V);
+        f.setText(loadField(kColumnQx, i), s.Qx);
+        f.setText(loadField(kColumnQy, i), s.Qy);
+        f.setText(loadField(kColumnMxz, i), scaled(s.Mxz, base.scale));
+        f.setText(loadField(kColumnMyz, i), scaled(s.Myz, base.scale));
     }
 }
 

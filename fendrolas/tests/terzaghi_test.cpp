@@ -23,9 +23,9 @@ common::MemoryFields exampleFields(const std::string& w) {
     common::MemoryFields fields;
     const char* soil[] = {"30", "10", "18", "", "2", "3", "1"};
     for (int k = 0; k < 7; ++k)
-        fields.setText(soilField(6 + k), soil[k]);
-    fields.setText(soilField(9), w);
-    fields.setText(loadField(1, 1), "1000");
+        fields.setText(soilField(kFieldFi + k), soil[k]);
+    fields.setText(soilField(kFieldW), w);
+    fields.setText(loadField(kColumnV, 1), "1000");
     return fields;
 }
 
@@ -110,10 +110,10 @@ TEST(Terzaghi, WorkedExample) {
     EXPECT_EQ(state2[7], "100.00");
 
     const MethodResults& r = run.table();
-    EXPECT_FLOAT_EQ(r(15, 1), 1.3f);
-    EXPECT_FLOAT_EQ(r(19, 1), 1);
-    EXPECT_EQ(r(4, 1), 0);
-    EXPECT_EQ(r(28, 3), 0);
+    EXPECT_FLOAT_EQ(r(kRowSc, 1), 1.3f);
+    EXPECT_FLOAT_EQ(r(kRowSg, 1), 1);
+    EXPECT_EQ(r(kRowDc, 1), 0);
+    EXPECT_EQ(r(kRowLxp, 3), 0);
     EXPECT_EQ(r.method, 1);
 
     EXPECT_EQ(run.partial.printparCalls, 1);
@@ -134,10 +134,10 @@ TEST(Terzaghi, MoistSoilUsesTheMoistUnitWeight) {
 TEST(Terzaghi, ShorterSideIsTheWidthAndLoadsOtherThanVDoNotCount) {
     TerzaghiRun run;
     common::MemoryFields fields = exampleFields("0");
-    fields.setText(soilField(10), "3");
-    fields.setText(soilField(11), "2");
-    fields.setText(loadField(2, 1), "200");
-    fields.setText(loadField(4, 1), "300");
+    fields.setText(soilField(kFieldLx), "3");
+    fields.setText(soilField(kFieldLy), "2");
+    fields.setText(loadField(kColumnQx, 1), "200");
+    fields.setText(loadField(kColumnMxz, 1), "300");
     metodoterzaghi(inputFrom(fields, run.messages), run.context);
     EXPECT_EQ(run.context.labels.text[0][4], "2.00");
     EXPECT_EQ(run.context.labels.text[0][5], "3.00");
@@ -158,7 +158,7 @@ TEST(Terzaghi, NegativeValuesOfStateOneAreReportedWithRowAndValue) {
         EXPECT_EQ(m.title, "");
         EXPECT_EQ(m.icon, common::MessageIcon::None);
     }
-    const float qu = run.table()(25, 1);
+    const float qu = run.table()(kRowQu, 1);
     ASSERT_LT(qu, 0);
     const std::string text = run.messages.shown[0].text;
     EXPECT_EQ(text.substr(0, 6), " 25 - ");

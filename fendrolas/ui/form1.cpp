@@ -53,7 +53,7 @@ QGroupBox* frame(QWidget* parent, const QString& name, const QString& title, int
 // A row of captions, fields and units inside a data frame.
 struct FieldRow {
     const char* caption;
-    const char* name;
+    int field;
     const char* unit;
 };
 
@@ -62,7 +62,8 @@ void fieldRows(QGroupBox* group, const std::vector<FieldRow>& rows, int captionW
     int y = firstTop;
     for (const FieldRow& row : rows) {
         label(group, row.caption, QRect(6, y, captionWidth, 20), Qt::AlignRight | Qt::AlignVCenter);
-        field(group, row.name, QRect(captionWidth + 10, y, fieldWidth, 20));
+        field(group, QString::fromStdString(soilField(row.field)),
+              QRect(captionWidth + 10, y, fieldWidth, 20));
         label(group, row.unit, QRect(captionWidth + fieldWidth + 14, y, 40, 20));
         y += step;
     }
@@ -132,19 +133,19 @@ void Form1::buildMenus() {
 void Form1::buildSoilFrame(QWidget* central) {
     QGroupBox* group = frame(central, "Frame1", "Datos del suelo", 120, 600, 4172, 1800);
     fieldRows(group,
-              {{"Angulo de friccion interna fi=", "Text6", "º"},
-               {"Cohesion c=", "Text7", "kPa"},
-               {"Peso especifico suelo seco g=", "Text8", "kN/m3"},
-               {"Humedad w=", "Text9", "%"}},
+              {{"Angulo de friccion interna fi=", kFieldFi, "º"},
+               {"Cohesion c=", kFieldC, "kPa"},
+               {"Peso especifico suelo seco g=", kFieldG, "kN/m3"},
+               {"Humedad w=", kFieldW, "%"}},
               170, 50, 20, 24);
 }
 
 void Form1::buildBaseFrame(QWidget* central) {
     QGroupBox* group = frame(central, "Frame2", "Datos de la base", 4530, 600, 3794, 1800);
     fieldRows(group,
-              {{"Longitud Lx=", "Text10", "m"},
-               {"Longitud Ly=", "Text11", "m"},
-               {"Profundidad de fundacion df=", "Text12", "m"}},
+              {{"Longitud Lx=", kFieldLx, "m"},
+               {"Longitud Ly=", kFieldLy, "m"},
+               {"Profundidad de fundacion df=", kFieldDf, "m"}},
               168, 50, 24, 28);
 }
 
@@ -173,16 +174,16 @@ void Form1::buildLoadFrame(QWidget* central) {
     const char* headings[] = {"Carga vertical\nV [kN]", "Corte\nQx [kN]", "Corte\nQy [kN]",
                               "Momento\nMxz [kNm]", "Momento\nMyz [kNm]"};
     heading(group, "Nº", QRect(6, 16, 26, 30));
-    for (int column = 1; column <= 5; ++column) {
+    for (int column = kColumnV; column <= kColumnMyz; ++column) {
         heading(group, headings[column - 1], QRect(34 + 73 * (column - 1), 16, 72, 30));
     }
     for (int state = 1; state <= kStates; ++state) {
         const int y = 50 + 22 * (state - 1);
         label(group, QString::number(state), QRect(6, y, 26, 20), Qt::AlignCenter);
-        for (int column = 1; column <= 5; ++column) {
+        for (int column = kColumnV; column <= kColumnMyz; ++column) {
             QLineEdit* f = field(group, QString::fromStdString(loadField(column, state)),
                                  QRect(34 + 73 * (column - 1), y, 70, 20));
-            if (column == 1) {
+            if (column == kColumnV) {
                 f->setToolTip("Incluye el peso de la base y el suelo sobre ella.");
             }
         }

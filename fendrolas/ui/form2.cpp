@@ -35,10 +35,14 @@ struct GridContent {
     std::array<int, 6> rows;
 };
 
-const GridContent kNotSet = {{"", "", "", "", "", ""}, {0, 0, 0, 0, 0, 0}};
+// A column that shows no table row.
+constexpr int kNoRow = 0;
+const GridContent kNotSet = {{"", "", "", "", "", ""},
+                             {kNoRow, kNoRow, kNoRow, kNoRow, kNoRow, kNoRow}};
+const std::array<int, 6> kInclinationRows = {kRowIcb, kRowIcL, kRowIqb, kRowIqL, kRowIgb, kRowIgL};
 
 GridContent shapeContent(int method) {
-    const std::array<int, 6> rows = {15, 16, 17, 18, 19, 20};
+    const std::array<int, 6> rows = {kRowScb, kRowScL, kRowSqb, kRowSqL, kRowSgb, kRowSgL};
     switch (method) {
         case kBrinchHansen:
             return {{"scb", "scL", "sqb", "sqL", "sgb", "sgL"}, rows};
@@ -54,7 +58,7 @@ GridContent shapeContent(int method) {
 }
 
 GridContent depthContent(int method) {
-    const std::array<int, 6> rows = {4, 5, 6, 7, 8, 0};
+    const std::array<int, 6> rows = {kRowDcb, kRowDcL, kRowDqb, kRowDqL, kRowDg, kNoRow};
     switch (method) {
         case kBrinchHansen:
             return {{"dcb", "dcL", "dqb", "dqL", "dg", ""}, rows};
@@ -72,15 +76,17 @@ GridContent depthContent(int method) {
 GridContent inclinationContent(int method) {
     switch (method) {
         case kBrinchHansen:
-            return {{"icb", "icL", "iqb", "iqL", "igb", "igL"}, {9, 10, 11, 12, 13, 14}};
+            return {{"icb", "icL", "iqb", "iqL", "igb", "igL"}, kInclinationRows};
         case kVesic:
-            return {{"ic", "---", "iq", "---", "ig", " m"}, {9, 10, 11, 12, 13, 33}};
+            return {{"ic", "---", "iq", "---", "ig", " m"},
+                    {kRowIc, kRowIcL, kRowIq, kRowIqL, kRowIg, kRowM}};
         case kMeyerhof:
-            return {{"ic", "---", "iq", "---", "ig", "---"}, {9, 10, 11, 12, 13, 14}};
+            return {{"ic", "---", "iq", "---", "ig", "---"}, kInclinationRows};
         case kCcsr:
-            return {{"ic", "---", "iq", "---", "ig", "---"}, {9, 10, 11, 12, 13, 0}};
+            return {{"ic", "---", "iq", "---", "ig", "---"},
+                    {kRowIc, kRowIcL, kRowIq, kRowIqL, kRowIg, kNoRow}};
         case kTerzaghi:
-            return {{"---", "---", "---", "---", "---", "---"}, {9, 10, 11, 12, 13, 14}};
+            return {{"---", "---", "---", "---", "---", "---"}, kInclinationRows};
         default:
             return kNotSet;
     }
@@ -110,7 +116,7 @@ void fillGrid(QTableWidget* grid, const GridContent& content, const MethodResult
             setCell(grid, 0, column, heading);
         }
         for (int i = 1; i <= kStates; ++i) {
-            if (row != 0) {
+            if (row != kNoRow) {
                 setCell(grid, i, column,
                         QString::fromStdString(common::formatPattern(table(row, i), "####0.00")));
             } else if (*heading != '\0') {
@@ -304,11 +310,11 @@ void Form2::graficar() {
     };
     for (int i = 1; i <= kStates; ++i) {
         AreaInput input;
-        input.Lx = value(soilField(10));
-        input.Ly = value(soilField(11));
-        input.V = value(loadField(1, i));
-        input.Mxz = value(loadField(4, i));
-        input.Myz = value(loadField(5, i));
+        input.Lx = value(soilField(kFieldLx));
+        input.Ly = value(soilField(kFieldLy));
+        input.V = value(loadField(kColumnV, i));
+        input.Mxz = value(loadField(kColumnMxz, i));
+        input.Myz = value(loadField(kColumnMyz, i));
         drawEffectiveArea(*area(i), i, input, eccentricities_);
     }
 }

@@ -280,8 +280,10 @@ private slots:
             const auto v = [i](int r, int decimals) {
                 return QString::number(r + i / 10.0, 'f', decimals).toStdString();
             };
-            expected.push_back(zones({std::to_string(i), v(1, 2), v(2, 2), v(3, 2), v(24, 2),
-                                      v(25, 2), v(26, 2), v(27, 3)}));
+            expected.push_back(zones({std::to_string(i), v(fendrolas::kRowWidth, 2),
+                                      v(fendrolas::kRowLength, 2), v(fendrolas::kRowArea, 2),
+                                      v(fendrolas::kRowActing, 2), v(fendrolas::kRowQu, 2),
+                                      v(fendrolas::kRowNu, 2), v(fendrolas::kRowSafety, 3)}));
         }
         for (const char* l : {"", "", "", "Factores de carga:", "==================", ""}) {
             expected.push_back(l);
@@ -306,21 +308,22 @@ private slots:
             }
         };
         factors("Factores de profundidad d:",
-                "Estado        dcb            dcL           dqb           dqL           dg", 75, 4,
-                8);
+                "Estado        dcb            dcL           dqb           dqL           dg", 75,
+                fendrolas::kRowDcb, fendrolas::kRowDg);
         factors("Factores de inclinacion i:",
                 "Estado         icb           icL           iqb           iqL           igb        "
                 "   igL",
-                90, 9, 14);
+                90, fendrolas::kRowIcb, fendrolas::kRowIgL);
         factors("Factores de forma s:",
                 "Estado         scb           scL           sqb           sqL          sgb         "
                 "   sgL",
-                89, 15, 20);
+                89, fendrolas::kRowScb, fendrolas::kRowSgL);
         expected.push_back("");
         expected.push_back("");
         for (int i = 1; i <= 5; ++i) {
-            expected.push_back(zones({"Estado ", std::to_string(i) + "Coeficiente m= ",
-                                      QString::number(33 + i / 10.0, 'f', 2).toStdString()}));
+            expected.push_back(
+                zones({"Estado ", std::to_string(i) + "Coeficiente m= ",
+                       QString::number(fendrolas::kRowM + i / 10.0, 'f', 2).toStdString()}));
         }
 
         std::string content;
