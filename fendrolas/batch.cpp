@@ -1,6 +1,7 @@
 #include "fendrolas/batch.h"
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "fendrolas/module1.h"
 #include "fendrolas/moduloi.h"
 #include "fendrolas/report.h"
+#include "fendrolas/watertablefields.h"
 
 namespace fendrolas {
 
@@ -43,16 +45,22 @@ const char* const kHelp =
     "     --alfa1 X --alfa2 Y --cc Z      Brinch Hansen (por omision 2.5, 3.5 y 0.6)\n"
     "     --vesic-cc Z                    Vesic (por omision 0.6)\n"
     "\n"
+    "Napa freatica (en lugar de los valores del archivo de datos):\n"
+    "     --dw X                          profundidad de la napa dw [m]; \"\" sin napa\n"
+    "     --gsat Y                        peso especifico saturado gsat [kN/m3]\n"
+    "\n"
     "Los mensajes se escriben en la salida de errores como TITULO: TEXTO.\n"
     "Codigos de salida: 0 correcto, 1 opciones incorrectas, 2 archivo de datos ilegible,\n"
     "3 faltan archivos de resultados para comparar, 4 no se pudo guardar un archivo de\n"
-    "resultados o el informe, 5 el calculo no dejo resultados para el informe.\n";
+    "resultados o el informe, 5 el calculo no dejo resultados para el informe,\n"
+    "6 la napa freatica no es valida (nada se calcula).\n";
 
 constexpr int kExitOptions = 1;
 constexpr int kExitDataFile = 2;
 constexpr int kExitComparison = 3;
 constexpr int kExitWriteFailed = 4;
 constexpr int kExitNoReport = 5;
+constexpr int kExitWater = 6;
 
 // What the command line asks for.
 struct Options {
@@ -63,6 +71,8 @@ struct Options {
     int method = 0;  // 1..5, or kAllMethods
     std::string reportFile;
     CoefficientTexts coefficients;
+    // Texts for the water table's fields, over those of the data file.
+    std::optional<std::string> dw, gsat;
     std::string error;
 };
 
@@ -118,6 +128,10 @@ Options parseOptions(int argc, char* argv[]) {
             o.coefficients.cc = optionValue(argc, argv, k, o);
         } else if (arg == "--vesic-cc") {
             o.coefficients.vesicCc = optionValue(argc, argv, k, o);
+        } else if (arg == "--dw") {
+            o.dw = optionValue(argc, argv, k, o);
+        } else if (arg == "--gsat") {
+            o.gsat = optionValue(argc, argv, k, o);
         } else if (!arg.empty() && arg[0] != '-' && o.dataFile.empty()) {
             o.dataFile = arg;
         } else {
@@ -136,6 +150,8 @@ Options parseOptions(int argc, char* argv[]) {
         o.error = "Falta el archivo de datos.";
     } else if (!o.reportFile.empty() && o.method == 0) {
         o.error = "--report solo va con --method.";
+    } else if (o.compare && (o.dw || o.gsat)) {
+        o.error = "--compare no lee la napa.";
     }
     return o;
 }
@@ -162,13 +178,22 @@ void printMethodInput(const MethodInput& in) {
     printStateArray("Qy", in.Qy);
     printStateArray("Mxz", in.Mxz);
     printStateArray("Myz", in.Myz);
+    if (in.water.present) {
+        std::cout << "dw = " << displaySingle(in.water.dw) << '\n'
+                  << "gsat = " << displaySingle(in.water.gsat) << '\n';
+    }
 }
 
 int validateOnly(common::FieldTexts& fields, common::MessageSink& messages) {
     double fi = 0, c = 0, g = 0;
     WindowData data;
     validar(fields, messages, fi, c, g, data);
-    printMethodInput(prepareMethodInput(fi, c, g, data));
+    MethodInput input = prepareMethodInput(fi, c, g, data);
+    if (!readWaterTable(fields, messages, input.water) ||
+        !checkWaterTable(input.water, input.gamma, messages)) {
+        return kExitWater;
+    }
+    printMethodInput(input);
     return 0;
 }
 
@@ -223,6 +248,9 @@ int calculate(const Options& options, common::FieldTexts& fields, common::Messag
     } else {
         driver.setSelectedMethod(options.method);
         driver.calcular(options.coefficients);
+    }
+    if (driver.waterRefused()) {
+        return kExitWater;
     }
     printResultFrames(driver.labels());
     if (driver.writeFailed()) {
@@ -291,6 +319,12 @@ int runBatch(int argc, char* argv[]) {
     common::MemoryFields fields;
     if (!cargardat(options.dataFile, fields, messages)) {
         return kExitDataFile;
+    }
+    if (options.dw) {
+        fields.setText(soilField(kFieldDw), *options.dw);
+    }
+    if (options.gsat) {
+        fields.setText(soilField(kFieldGsat), *options.gsat);
     }
     if (options.validate) {
         return validateOnly(fields, messages);

@@ -7,6 +7,7 @@
 #include "fendrolas/methods/modulom.h"
 #include "fendrolas/methods/modulov.h"
 #include "fendrolas/moduloi.h"
+#include "fendrolas/watertablefields.h"
 
 namespace fendrolas {
 
@@ -48,7 +49,15 @@ void Driver::calcTodo(const CoefficientTexts& coefficients) {
 void Driver::runMethod(int method, const CoefficientTexts& coefficients) {
     double fi = 0, c = 0, g = 0;
     validar(fields_, messages_, fi, c, g, data_);
-    const MethodInput input = prepareMethodInput(fi, c, g, data_);
+    MethodInput input = prepareMethodInput(fi, c, g, data_);
+    if (!readWaterTable(fields_, messages_, input.water) ||
+        !checkWaterTable(input.water, input.gamma, messages_)) {
+        // Nothing is computed; the labels of an earlier problem would pass for this one's.
+        context_.labels = ResultLabels{};
+        waterRefused_ = true;
+        return;
+    }
+    waterRefused_ = false;
     context_.coefficients = coefficients;
     switch (method) {
         case kTerzaghi:

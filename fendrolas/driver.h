@@ -52,6 +52,8 @@ public:
     const ComparisonData& comparison() const { return comparison_; }
     // True once a result file could not be written (the user was told).
     bool writeFailed() const { return context_.writeFailed; }
+    // True when the last run computed nothing because the water table was refused.
+    bool waterRefused() const { return waterRefused_; }
 
 private:
     void runMethod(int method, const CoefficientTexts& coefficients);
@@ -66,6 +68,7 @@ private:
     MethodResults windowTable_;
     ComparisonData comparison_;
     int selectedMethod_ = 0;
+    bool waterRefused_ = false;
 };
 
 }  // namespace fendrolas

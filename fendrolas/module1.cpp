@@ -7,6 +7,7 @@
 #include "common/numbertext.h"
 #include "common/printline.h"
 #include "common/safefile.h"
+#include "fendrolas/watertablefields.h"
 
 namespace fendrolas {
 
@@ -70,6 +71,12 @@ std::string dataFileText(const FoundationProblem& p) {
         state.zone(printSingle(s.Mxz)).zone(printSingle(s.Myz));
         lines.push_back(state.text());
     }
+    if (p.water.present) {
+        lines.push_back(common::PrintLine()
+                            .zone(printSingle(p.water.dw))
+                            .zone(printSingle(p.water.gsat))
+                            .text());
+    }
     return common::joinLines(lines);
 }
 
@@ -82,16 +89,38 @@ bool cargardat(const std::string& fileName, common::FieldTexts& fields,
                       common::MessageIcon::Critical);
         return false;
     }
+    // Anything after the 32 numbers that does not begin with a number is ignored, as it always
+    // was; a 33rd number is dw and needs gsat after it.
+    std::vector<double> water;
+    double dw = 0;
+    if (!reader->atEnd() && reader->readNumber(dw)) {
+        double gsat = 0;
+        if (!reader->readNumber(gsat)) {
+            messages.show("Error de datos en el archivo " + fileName + " .", "ERROR",
+                          common::MessageIcon::Critical);
+            return false;
+        }
+        water = {dw, gsat};
+    }
     const std::vector<std::string> names = fieldsInFileOrder();
     for (int k = 0; k < kDataNumbers; ++k) {
         fields.setText(names[k], common::displaySingle(common::toSingle(numbers[k])));
     }
+    const bool hasWater = !water.empty();
+    fields.setText(soilField(kFieldDw),
+                   hasWater ? common::displaySingle(common::toSingle(water[0])) : "");
+    fields.setText(soilField(kFieldGsat),
+                   hasWater ? common::displaySingle(common::toSingle(water[1])) : "");
     return true;
 }
 
 bool grabardat(const std::string& fileName, const common::FieldTexts& fields,
                common::MessageSink& messages) {
-    if (!common::writeFileSafely(fileName, dataFileText(problemFromFields(fields)))) {
+    FoundationProblem problem = problemFromFields(fields);
+    if (!readWaterTable(fields, messages, problem.water)) {
+        return false;
+    }
+    if (!common::writeFileSafely(fileName, dataFileText(problem))) {
         messages.show("No se pudo guardar el archivo " + fileName, "ERROR",
                       common::MessageIcon::Critical);
         return false;

@@ -10,7 +10,16 @@ constexpr int kStates = 5;
 // Load arrays are indexed by state 1..5; element 0 is unused.
 using StateArray = std::array<float, kStates + 1>;
 
-// The foundation problem as it stands in the 32 fields of the main window.
+// The water table: its depth dw below the ground surface (m) and the saturated unit weight gsat
+// of the soil (kN/m3). Without one (an empty dw field) the soil is dry, as it always was.
+struct WaterTable {
+    bool present = false;
+    float dw = 0;
+    float gsat = 0;
+};
+
+// The foundation problem as it stands in the fields of the main window: 32 always, the water
+// table's two when dw is given.
 struct LoadState {
     float V = 0, Qx = 0, Qy = 0, Mxz = 0, Myz = 0;
 };
@@ -19,6 +28,7 @@ struct FoundationProblem {
     float fi = 0, c = 0, g = 0, w = 0;
     float Lx = 0, Ly = 0, df = 0;
     std::array<LoadState, kStates + 1> states{};  // 1..5
+    WaterTable water;
 };
 
 // Field numbers of the main window: soilField(kFieldFi) is "Text6" .. soilField(kFieldDf)
@@ -32,6 +42,9 @@ constexpr int kFieldLy = 11;
 constexpr int kFieldDf = 12;
 constexpr int kFirstSoilField = kFieldFi;
 constexpr int kLastSoilField = kFieldDf;
+// The water table's fields, in "Datos del suelo" below the water content.
+constexpr int kFieldDw = 13;
+constexpr int kFieldGsat = 14;
 
 constexpr int kColumnV = 1;
 constexpr int kColumnQx = 2;
@@ -55,6 +68,7 @@ struct MethodInput {
     float gamma = 0;  // moist unit weight
     float w = 0, Lx = 0, Ly = 0, df = 0;
     StateArray V{}, Qx{}, Qy{}, Mxz{}, Myz{};
+    WaterTable water;
 };
 
 }  // namespace fendrolas

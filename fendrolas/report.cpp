@@ -51,6 +51,17 @@ std::string roundedValue(float value, const char* pattern) {
     return text;
 }
 
+// The water table's data follow the depth of foundation; they come from "res.sal", the run's own
+// record, so that they always belong to the results printed with them.
+void waterData(Lines& lines, const WaterUsed& water) {
+    if (!water.given) {
+        return;
+    }
+    lines.push_back(" Profundidad de la napa   dw= " + roundedValue(water.dw, "###0.00") + " m");
+    lines.push_back("  Peso especifico sat.  gsat= " + roundedValue(water.gsat, "###0.000") +
+                    " kN/m3");
+}
+
 void generalData(Lines& lines, const common::FieldTexts& fields) {
     struct DataLine {
         const char* label;
@@ -106,6 +117,32 @@ void loadStates(Lines& lines, const common::FieldTexts& fields, Eccentricities& 
             line.zone(fmt(value, "###0.00"));
         }
         lines.push_back(line.text());
+    }
+}
+
+// What the water table made of the soil's weight: the overburden at the base level and the unit
+// weight of the gamma term of each state.
+void waterResults(Lines& lines, const WaterUsed& water) {
+    if (!water.given) {
+        return;
+    }
+    blank(lines, 3);
+    lines.push_back("Napa freatica:");
+    lines.push_back("==============");
+    blank(lines, 1);
+    lines.push_back(common::PrintLine()
+                        .add("Sobrecarga al nivel de fundacion q= ")
+                        .add(fmt(water.q, "###0.00"))
+                        .add(" kN/m2")
+                        .text());
+    blank(lines, 1);
+    lines.push_back("Estado        g usado");
+    lines.push_back("                (kN/m3)");
+    lines.push_back(std::string(26, '-'));
+    blank(lines, 1);
+    for (int i = 1; i <= kStates; ++i) {
+        lines.push_back(
+            common::PrintLine().zone(fmt(i, "##0")).zone(fmt(water.gamma[i], "###0.000")).text());
     }
 }
 
@@ -201,9 +238,11 @@ std::vector<std::string> reportLines(const MethodResults& results, const common:
     Lines lines;
     header(lines);
     generalData(lines, fields);
+    waterData(lines, results.water);
     loadStates(lines, fields, memory);
     methodName(lines, results.method);
     resultsTable(lines, results);
+    waterResults(lines, results.water);
     loadFactors(lines, results);
     factorTable(lines, results, "Factores de profundidad d:",
                 "Estado        dcb            dcL           dqb           dqL           dg", 75,

@@ -68,6 +68,25 @@ bool clearNonFiniteValues(MethodResults& results) {
     return found;
 }
 
+// A run with a water table ends its files with two lines: dw, gsat and q, then the unit weight
+// of the gamma term of states 1 to 5. A run in dry soil writes neither.
+void addWaterLines(const WaterUsed& water, std::vector<std::string>& lines) {
+    if (!water.given) {
+        return;
+    }
+    using common::printSingle;
+    lines.push_back(common::PrintLine()
+                        .zone(printSingle(water.dw))
+                        .zone(printSingle(water.gsat))
+                        .zone(printSingle(water.q))
+                        .text());
+    common::PrintLine gamma;
+    for (int state = 1; state <= kStates; ++state) {
+        gamma.zone(printSingle(water.gamma[state]));
+    }
+    lines.push_back(gamma.text());
+}
+
 void setLabels(const MethodResults& results, const MethodInput& input, ResultLabels& labels) {
     for (int state = 1; state <= kStates; ++state) {
         labels.text[state - 1] = labelTexts(results, state, input.Lx, input.Ly);
@@ -125,6 +144,7 @@ std::string summaryFileText(const MethodResults& results) {
                 common::PrintLine().add(common::printSingle(results(row, state))).text());
         }
     }
+    addWaterLines(results.water, lines);
     return common::joinLines(lines);
 }
 
@@ -151,6 +171,7 @@ std::string methodFileText(const MethodResults& results) {
                         .add(common::printSingle(maxQu))
                         .zone(common::printSingle(maxNu))
                         .text());
+    addWaterLines(results.water, lines);
     return common::joinLines(lines);
 }
 

@@ -122,7 +122,8 @@ void runMethodFrame(MethodResults& results, const MethodInput& input, const Fram
 std::array<std::string, ResultLabels::kColumns> labelTexts(const MethodResults& results, int state,
                                                            float Lx, float Ly);
 
-// File contents, CR LF lines.
+// File contents, CR LF lines. A run with a water table adds two lines at the end of each: dw,
+// gsat and q, then the unit weight of the gamma term of states 1 to 5.
 std::string summaryFileText(const MethodResults& results);  // "res.sal"
 std::string methodFileText(const MethodResults& results);   // "terza.out" etc.
 

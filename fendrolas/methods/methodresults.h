@@ -79,6 +79,15 @@ constexpr int kMethodColumn = 0;
 // Factor of safety of an empty state (V = 0).
 constexpr float kEmptyStateSafety = 100000.0f;
 
+// The water table of a run and what it made of the soil's weight: the overburden q at the base
+// level and, per load state, the unit weight of the gamma term. A run in dry soil has none.
+struct WaterUsed {
+    bool given = false;
+    float dw = 0, gsat = 0;
+    float q = 0;
+    StateArray gamma{};
+};
+
 // One method's results: rows 0..35 by columns 0..5 (column i = load state i, column 0 free
 // for method-specific values), single precision, plus the three bearing-capacity factors of the
 // run in double precision. The table lives as long as the program: a run rewrites only what it
@@ -87,6 +96,7 @@ struct MethodResults {
     std::array<std::array<float, kStates + 1>, kResultRows + 1> cell{};
     double Nc = 0, Nq = 0, Ngamma = 0;
     int method = 0;
+    WaterUsed water;
 
     float& operator()(int row, int state) { return cell[row][state]; }
     float operator()(int row, int state) const { return cell[row][state]; }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "fendrolas/methods/stateoutcome.h"
+#include "fendrolas/methods/watertable.h"
 
 namespace fendrolas {
 
@@ -39,8 +40,9 @@ void writeStateRows(MethodResults& r, int i, const MethodInput& in, const Terzag
     const float L = in.Lx < in.Ly ? in.Ly : in.Lx;
     const double area = double(B) * L;
 
-    const double q = double(in.gamma) * in.df;
-    const double qu = 1.3 * in.c * N.Nc + q * N.Nq + 0.5 * in.gamma * B * N.Ngamma * 1;
+    const double q = overburden(in.gamma, in.df, in.water);
+    const double gammaB = gammaTermUnitWeight(in.gamma, in.df, B, in.water);
+    const double qu = 1.3 * in.c * N.Nc + q * N.Nq + 0.5 * gammaB * B * N.Ngamma * 1;
     const double Nu = qu * area;
 
     r(kRowWidth, i) = B;
@@ -49,6 +51,7 @@ void writeStateRows(MethodResults& r, int i, const MethodInput& in, const Terzag
     r(kRowLxp, i) = 0;
     r(kRowLyp, i) = 0;
     setRow(r, kRowActing, i, V / area);
+    r.water.gamma[i] = tableValue(gammaB);
     setUltimate(r, i, V, qu, Nu);
 }
 
@@ -86,6 +89,7 @@ TerzaghiFactors terzaghiFactors(double phi) {
 void metodoterzaghi(const MethodInput& input, CalculationContext& context) {
     MethodResults& r = context.tables.of(kTerzaghi);
     const TerzaghiFactors N = terzaghiFactors(input.phi);
+    r.water = startWaterRecord(input);
     for (int i = 1; i <= kStates; ++i) {
         writeStateRows(r, i, input, N);
     }

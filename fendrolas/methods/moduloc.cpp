@@ -7,6 +7,7 @@
 #include "fendrolas/methods/bearingfactors.h"
 #include "fendrolas/methods/effectivebase.h"
 #include "fendrolas/methods/stateoutcome.h"
+#include "fendrolas/methods/watertable.h"
 
 namespace fendrolas {
 
@@ -80,8 +81,11 @@ bool computeState(const MethodInput& in, int i, const BearingFactors& N, double&
     setRow(r, kRowIq, i, inc.iq);
     setRow(r, kRowIg, i, inc.ig);
 
-    const double qu = 0.5 * gamma * bp * N.Ngamma * sg * dg * inc.ig + c * N.Nc * sc * dc * inc.ic +
-                      gamma * df * N.Nq * sq * dq * inc.iq;
+    const double q = overburden(gamma, df, in.water);
+    const double gammaB = gammaTermUnitWeight(gamma, df, bp, in.water);
+    r.water.gamma[i] = tableValue(gammaB);
+    const double qu = 0.5 * gammaB * bp * N.Ngamma * sg * dg * inc.ig +
+                      c * N.Nc * sc * dc * inc.ic + q * N.Nq * sq * dq * inc.iq;
     const double Nu = qu * bp * lp;
     setUltimate(r, i, V, qu, Nu);
     return true;
@@ -113,6 +117,7 @@ bool ccsrInclination(double phi, double t, double Nq, CcsrInclination& factors) 
 
 bool computeCcsr(const MethodInput& input, MethodResults& table, common::MessageSink& messages) {
     const BearingFactors N = ccsrFactors(input.phi);
+    table.water = startWaterRecord(input);
     if (!startMethodRun(table, kCcsr, N, messages)) {
         return true;
     }

@@ -7,6 +7,7 @@
 #include "fendrolas/methods/bearingfactors.h"
 #include "fendrolas/methods/effectivebase.h"
 #include "fendrolas/methods/stateoutcome.h"
+#include "fendrolas/methods/watertable.h"
 
 namespace fendrolas {
 
@@ -145,8 +146,11 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
     setRow(r, kRowDqL, i, d.dqL);
     setRow(r, kRowDg, i, dg);
 
-    const double q = in.df * gamma;
+    // Both directions take the unit weight of the width b': the method's width.
+    const double q = overburden(gamma, in.df, in.water);
+    const double gammaB = gammaTermUnitWeight(gamma, in.df, bp, in.water);
     setRow(r, kRowQ, i, q);
+    r.water.gamma[i] = tableValue(gammaB);
     setRow(r, kRowActing, i, V / base.A);
 
     if (V != 0 && slidesOnFrictionlessSoil(base, phi, c, k.cc)) {
@@ -193,9 +197,9 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
     setRow(r, kRowSgL, i, sgL);
 
     const double qub = c * N.Nc * scb * d.dcb * inc.icb + q * N.Nq * sqb * d.dqb * inc.iqb +
-                       0.5 * gamma * bp * N.Ngamma * sgb * dg * inc.igb;
+                       0.5 * gammaB * bp * N.Ngamma * sgb * dg * inc.igb;
     const double quL = c * N.Nc * scL * d.dcL * inc.icL + q * N.Nq * sqL * d.dqL * inc.iqL +
-                       0.5 * gamma * lp * N.Ngamma * sgL * dg * inc.igL;
+                       0.5 * gammaB * lp * N.Ngamma * sgL * dg * inc.igL;
     setRow(r, kRowQub, i, qub);
     setRow(r, kRowQuL, i, quL);
     double qu = qub < quL ? qub : quL;
@@ -211,6 +215,7 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
 void computeHansen(const MethodInput& input, const HansenCoefficients& k, MethodResults& table,
                    common::MessageSink& messages) {
     const BearingFactors N = hansenFactors(input.phi);
+    table.water = startWaterRecord(input);
     if (!startMethodRun(table, kBrinchHansen, N, messages)) {
         for (int row : {kRowHansenNq, kRowHansenNc, kRowHansenNgamma}) {
             table(row, kMethodColumn) = 0;

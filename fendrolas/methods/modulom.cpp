@@ -6,6 +6,7 @@
 #include "common/numbertext.h"
 #include "fendrolas/methods/bearingfactors.h"
 #include "fendrolas/methods/stateoutcome.h"
+#include "fendrolas/methods/watertable.h"
 
 namespace fendrolas {
 
@@ -90,13 +91,14 @@ void computeState(const MethodInput& in, int i, const MeyerhofFactors& N, Carrie
 
     const double c = in.c;
     const double gamma = in.gamma;
-    const double q = df * gamma;
+    const double q = overburden(gamma, df, in.water);
     const double bp = base.bp;
+    const double gammaB = gammaTermUnitWeight(gamma, df, bp, in.water);
     double qu;
     if (base.Hb == 0 && base.Hl == 0) {
-        qu = c * N.Nc * sc * dc + q * N.Nq * sq * dq + 0.5 * gamma * bp * N.Ngamma * sg * dg;
+        qu = c * N.Nc * sc * dc + q * N.Nq * sq * dq + 0.5 * gammaB * bp * N.Ngamma * sg * dg;
     } else {
-        qu = c * N.Nc * dc * ic + q * N.Nq * dq * iq + 0.5 * gamma * bp * N.Ngamma * dg * ig;
+        qu = c * N.Nc * dc * ic + q * N.Nq * dq * iq + 0.5 * gammaB * bp * N.Ngamma * dg * ig;
     }
     const double qr = qu * Re;
     const double Nu = qr * bp * base.lp;
@@ -115,6 +117,7 @@ void computeState(const MethodInput& in, int i, const MeyerhofFactors& N, Carrie
         r(row, i) = 0;
     }
     r(kRowQ, i) = tableValue(q);
+    r.water.gamma[i] = tableValue(gammaB);
     r(kRowActing, i) = tableValue(V / base.A);
     setUltimate(r, i, V, qr, Nu);
 }
@@ -143,6 +146,7 @@ double reductionFactor(const EffectiveBase& base, const MethodInput& input, int 
 void computeMeyerhof(const MethodInput& input, MethodResults& table,
                      common::MessageSink& messages) {
     const MeyerhofFactors N = meyerhofFactors(input.phi);
+    table.water = startWaterRecord(input);
     if (!startMethodRun(table, kMeyerhof, N, messages)) {
         return;
     }

@@ -8,6 +8,7 @@
 #include "fendrolas/methods/bearingfactors.h"
 #include "fendrolas/methods/effectivebase.h"
 #include "fendrolas/methods/stateoutcome.h"
+#include "fendrolas/methods/watertable.h"
 
 namespace fendrolas {
 
@@ -127,8 +128,10 @@ bool computeState(const MethodInput& in, int i, double cc, const BearingFactors&
     updateExponent(base, carried);
     setRow(r, kRowM, i, carried.m);
 
-    const double q = in.df * gamma;
+    const double q = overburden(gamma, in.df, in.water);
+    const double gammaB = gammaTermUnitWeight(gamma, in.df, bp, in.water);
     setRow(r, kRowQ, i, q);
+    r.water.gamma[i] = tableValue(gammaB);
     setRow(r, kRowActing, i, V / base.A);
 
     const double H = std::sqrt(base.Hb * base.Hb + base.Hl * base.Hl);
@@ -163,7 +166,7 @@ bool computeState(const MethodInput& in, int i, double cc, const BearingFactors&
     setRow(r, kRowSg, i, sg);
 
     const double qu = c * N.Nc * sc * dc * carried.ic + q * N.Nq * sq * dq * carried.iq +
-                      0.5 * gamma * bp * N.Ngamma * sg * dg * carried.ig;
+                      0.5 * gammaB * bp * N.Ngamma * sg * dg * carried.ig;
     const double Nu = qu * bp * lp;
     setUltimate(r, i, V, qu, Nu);
     return true;
@@ -174,6 +177,7 @@ bool computeState(const MethodInput& in, int i, double cc, const BearingFactors&
 bool computeVesic(const MethodInput& input, float cc, MethodResults& table,
                   common::MessageSink& messages) {
     const BearingFactors N = vesicFactors(input.phi);
+    table.water = startWaterRecord(input);
     if (!startMethodRun(table, kVesic, N, messages)) {
         return true;
     }

@@ -45,6 +45,21 @@ bool readMethodFile(const std::string& path, int method, ComparisonData& data) {
     return readSingle(*reader, data.maxQuOf[method]) && readSingle(*reader, data.maxNuOf[method]);
 }
 
+// The two lines a run with a water table adds: dw, gsat, q and the five unit weights.
+bool readWaterLines(common::FreeFormatReader& reader, WaterUsed& water) {
+    if (!readSingle(reader, water.dw) || !readSingle(reader, water.gsat) ||
+        !readSingle(reader, water.q)) {
+        return false;
+    }
+    for (int state = 1; state <= kStates; ++state) {
+        if (!readSingle(reader, water.gamma[state])) {
+            return false;
+        }
+    }
+    water.given = true;
+    return true;
+}
+
 }  // namespace
 
 bool readSummaryFile(const std::string& directory, MethodResults& table) {
@@ -65,6 +80,10 @@ bool readSummaryFile(const std::string& directory, MethodResults& table) {
                 return false;
             }
         }
+    }
+    read.water = WaterUsed{};
+    if (!reader->atEnd() && !readWaterLines(*reader, read.water)) {
+        return false;
     }
     // A number outside 1..5 names no method (and might not fit an int).
     read.method = (method >= 1 && method <= kMethods) ? static_cast<int>(std::lround(method)) : 0;

@@ -25,7 +25,8 @@ constexpr const char* kMissingFilesMessage =
 constexpr const char* kMissingFilesTitle = " Error ";
 
 // Reads "res.sal" from the folder (""= current) into `table` (rows 1..33, states 1..5, plus Nc,
-// Nq, Ngamma and the method number, 0 when the file names none of 1..5). False, with `table`
+// Nq, Ngamma and the method number, 0 when the file names none of 1..5, and the water table's
+// lines when the run had one). False, with `table`
 // untouched, when the file is missing or holds a bad number or too few numbers.
 bool readSummaryFile(const std::string& directory, MethodResults& table);
 

@@ -34,6 +34,9 @@ constexpr int px(int twips) {
     return twips / 15;
 }
 
+// The data frames grew by two rows for the water table; what lies below them moved down by this.
+constexpr int kWaterRows = 720;
+
 // Two-line headings break where the caption says; single ones wrap to fit their column.
 QLabel* heading(QWidget* parent, const QString& text, QRect geometry) {
     QLabel* l = label(parent, text, geometry, Qt::AlignCenter);
@@ -82,7 +85,7 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     setWindowIcon(QApplication::windowIcon());
 
     auto* central = new QWidget(this);
-    central->setFixedSize(px(11910), px(8340));
+    central->setFixedSize(px(11910), px(8340 + kWaterRows));
     // The captions were laid out for a small dialog font.
     QFont small = central->font();
     small.setPointSize(8);
@@ -98,7 +101,7 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     buildMethodFrame(central);
     buildLoadFrame(central);
     auto* drawing = new FootingDrawing(central);
-    drawing->setGeometry(px(6420), px(2655), px(5310), px(2408));
+    drawing->setGeometry(px(6420), px(2655 + kWaterRows), px(5310), px(2408));
     buildResultFrames(central);
     buildButtons(central);
 
@@ -131,17 +134,23 @@ void Form1::buildMenus() {
 }
 
 void Form1::buildSoilFrame(QWidget* central) {
-    QGroupBox* group = frame(central, "Frame1", "Datos del suelo", 120, 600, 4172, 1800);
+    QGroupBox* group =
+        frame(central, "Frame1", "Datos del suelo", 120, 600, 4172, 1800 + kWaterRows);
     fieldRows(group,
               {{"Angulo de friccion interna fi=", kFieldFi, "º"},
                {"Cohesion c=", kFieldC, "kPa"},
                {"Peso especifico suelo seco g=", kFieldG, "kN/m3"},
-               {"Humedad w=", kFieldW, "%"}},
-              170, 50, 20, 24);
+               {"Humedad w=", kFieldW, "%"},
+               {"Profundidad de la napa dw=", kFieldDw, "m"},
+               {"Peso especifico saturado gsat=", kFieldGsat, "kN/m3"}},
+              178, 46, 20, 24);
+    group->findChild<QLineEdit*>(QString::fromStdString(soilField(kFieldDw)))
+        ->setToolTip("Se deja vacio cuando no hay napa freatica.");
 }
 
 void Form1::buildBaseFrame(QWidget* central) {
-    QGroupBox* group = frame(central, "Frame2", "Datos de la base", 4530, 600, 3794, 1800);
+    QGroupBox* group =
+        frame(central, "Frame2", "Datos de la base", 4530, 600, 3794, 1800 + kWaterRows);
     fieldRows(group,
               {{"Longitud Lx=", kFieldLx, "m"},
                {"Longitud Ly=", kFieldLy, "m"},
@@ -150,7 +159,8 @@ void Form1::buildBaseFrame(QWidget* central) {
 }
 
 void Form1::buildMethodFrame(QWidget* central) {
-    QGroupBox* group = frame(central, "Frame3", "Metodo de calculo", 8565, 600, 3164, 1800);
+    QGroupBox* group =
+        frame(central, "Frame3", "Metodo de calculo", 8565, 600, 3164, 1800 + kWaterRows);
     methods_ = new QButtonGroup(this);
     const char* captions[kMethods] = {"Terzagui", "Meyerhof", "Brinch hansen", "Vesic",
                                       "CCSR Mza87 (Brinch Hansen)"};
@@ -170,7 +180,8 @@ void Form1::buildMethodFrame(QWidget* central) {
 }
 
 void Form1::buildLoadFrame(QWidget* central) {
-    QGroupBox* group = frame(central, "Frame4", "Estados de carga", 120, 2520, 6062, 2534);
+    QGroupBox* group =
+        frame(central, "Frame4", "Estados de carga", 120, 2520 + kWaterRows, 6062, 2534);
     const char* headings[] = {"Carga vertical\nV [kN]", "Corte\nQx [kN]", "Corte\nQy [kN]",
                               "Momento\nMxz [kNm]", "Momento\nMyz [kNm]"};
     heading(group, "Nº", QRect(6, 16, 26, 30));
@@ -191,8 +202,9 @@ void Form1::buildLoadFrame(QWidget* central) {
 }
 
 void Form1::buildResultFrames(QWidget* central) {
-    QGroupBox* results = frame(central, "Frame5", "Resultados", 120, 5175, 6062, 2408);
-    QGroupBox* area = frame(central, "Frame6", "Area efectiva", 6420, 5175, 5306, 2408);
+    QGroupBox* results = frame(central, "Frame5", "Resultados", 120, 5175 + kWaterRows, 6062, 2408);
+    QGroupBox* area =
+        frame(central, "Frame6", "Area efectiva", 6420, 5175 + kWaterRows, 5306, 2408);
     const char* resultHeadings[] = {"Presion actuante\n[kN/m2]", "Presion de\nhudimiento [kN/m2]",
                                     "Carga de\nhundimiento [kN]", "Coef. de\nseguridad"};
     const char* areaHeadings[] = {"Lx ef [m]", "Ly ef[m]", "Area efectiva [m2]", "% Area comprim."};
@@ -237,7 +249,7 @@ void Form1::buildButtons(QWidget* central) {
     for (const Button& b : buttons) {
         auto* button = new QPushButton(b.caption, central);
         button->setObjectName(b.name);
-        button->setGeometry(px(b.left), px(7800), px(1400), px(350));
+        button->setGeometry(px(b.left), px(7800 + kWaterRows), px(1400), px(350));
         connect(button, &QPushButton::clicked, this, b.action);
     }
 }

@@ -154,6 +154,7 @@ Form2::Form2(common::FieldTexts& fields, common::MessageSink& messages, common::
     buildFactorLabels();
     buildGrids();
     buildAreas();
+    buildWaterFrame();
     buildButtons();
     prepareGrids();
 }
@@ -224,6 +225,59 @@ void Form2::buildAreas() {
     }
 }
 
+void Form2::buildWaterFrame() {
+    auto* group = new QGroupBox("Napa freatica", this);
+    group->setObjectName("Frame6");
+    group->setGeometry(380, 350, 402, 150);
+    waterLabel_ = new QLabel(group);
+    waterLabel_->setObjectName("Label6");
+    waterLabel_->setGeometry(10, 22, 384, 40);
+    waterLabel_->setWordWrap(true);
+
+    constexpr int stateColumnWidth = 54;
+    waterGrid_ = new QTableWidget(2, kStates + 1, group);
+    waterGrid_->setObjectName("Grid4");
+    waterGrid_->setGeometry(10, 70, kStateColumnWidth * 2 + stateColumnWidth * kStates + 4,
+                            2 * kGridRowHeight + 4);
+    waterGrid_->horizontalHeader()->hide();
+    waterGrid_->verticalHeader()->hide();
+    waterGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    waterGrid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    waterGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    waterGrid_->setSelectionMode(QAbstractItemView::NoSelection);
+    waterGrid_->setFocusPolicy(Qt::NoFocus);
+    waterGrid_->setColumnWidth(0, kStateColumnWidth * 2);
+    for (int column = 1; column <= kStates; ++column) {
+        waterGrid_->setColumnWidth(column, stateColumnWidth);
+    }
+    for (int row = 0; row < 2; ++row) {
+        waterGrid_->setRowHeight(row, kGridRowHeight);
+    }
+    setCell(waterGrid_, 0, 0, "Estado");
+    setCell(waterGrid_, 1, 0, "g [kN/m3]");
+    for (int i = 1; i <= kStates; ++i) {
+        setCell(waterGrid_, 0, i, QString::number(i));
+    }
+    waterFrame_ = group;
+    waterFrame_->hide();
+}
+
+void Form2::fillWaterFrame(const WaterUsed& water) {
+    waterFrame_->setVisible(water.given);
+    if (!water.given) {
+        return;
+    }
+    const auto text = [](double value, const char* pattern) {
+        return QString::fromStdString(common::formatPattern(value, pattern));
+    };
+    waterLabel_->setText(
+        "dw= " + text(water.dw, "####0.00") + " m     gsat= " + text(water.gsat, "####0.00") +
+        " kN/m3\nq= " + text(water.q, "####0.00") + " kN/m2 al nivel de fundacion");
+    for (int i = 1; i <= kStates; ++i) {
+        setCell(waterGrid_, 1, i, text(water.gamma[i], "####0.00"));
+    }
+}
+
 void Form2::buildButtons() {
     const int y = 516;
     auto* back = button(this, "Command1", "Volver", QRect(380, y, 94, 30));
@@ -263,6 +317,7 @@ void Form2::printpar(double Nq, double Nc, double Ngamma, const MethodResults& t
     fillGrid(shapeGrid(), shapeContent(method), table);
     fillGrid(depthGrid(), depthContent(method), table);
     fillGrid(inclinationGrid(), inclinationContent(method), table);
+    fillWaterFrame(table.water);
     prepareGrids();
 }
 

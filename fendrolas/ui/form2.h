@@ -50,6 +50,10 @@ public:
     QTableWidget* depthGrid() const { return grids_[1]; }
     QTableWidget* inclinationGrid() const { return grids_[2]; }
     common::Canvas* area(int state) const { return areas_[static_cast<std::size_t>(state - 1)]; }
+    // The water table of the run: shown only for a run that had one.
+    QWidget* waterFrame() const { return waterFrame_; }
+    QLabel* waterLabel() const { return waterLabel_; }
+    QTableWidget* waterGrid() const { return waterGrid_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -59,6 +63,8 @@ private:
     void buildFactorLabels();
     void buildGrids();
     void buildAreas();
+    void buildWaterFrame();
+    void fillWaterFrame(const WaterUsed& water);
     void buildButtons();
     void prepareGrids();
 
@@ -73,6 +79,9 @@ private:
     std::array<QLabel*, 3> factorLabels_{};
     std::array<QTableWidget*, 3> grids_{};
     std::array<common::Canvas*, kStates> areas_{};
+    QWidget* waterFrame_ = nullptr;
+    QLabel* waterLabel_ = nullptr;
+    QTableWidget* waterGrid_ = nullptr;
 };
 
 }  // namespace fendrolas

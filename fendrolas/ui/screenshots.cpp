@@ -17,28 +17,17 @@ namespace fendrolas {
 
 namespace {
 
-// A base of 2.5 x 2 m at 1.2 m in a sand with some cohesion, under four load states.
+// A base of 2.5 x 2 m at 1.2 m in a sand with some cohesion, with the water table 1.8 m below
+// the surface, under four load states.
 void enterSample(Form1& form) {
-    common::setFields(&form, {
-                                 {"Text6", "30"},
-                                 {"Text7", "10"},
-                                 {"Text8", "17"},
-                                 {"Text9", "12"},
-                                 {"Text10", "2.5"},
-                                 {"Text11", "2"},
-                                 {"Text12", "1.2"},
-                                 {"Text1_0", "800"},
-                                 {"Text2_0", "40"},
-                                 {"Text4_0", "120"},
-                                 {"Text1_1", "600"},
-                                 {"Text3_1", "30"},
-                                 {"Text5_1", "90"},
-                                 {"Text1_2", "1000"},
-                                 {"Text1_3", "450"},
-                                 {"Text2_3", "60"},
-                                 {"Text4_3", "60"},
-                                 {"Text5_3", "40"},
-                             });
+    common::setFields(
+        &form, {
+                   {"Text6", "30"},    {"Text7", "10"},    {"Text8", "17"},   {"Text9", "12"},
+                   {"Text10", "2.5"},  {"Text11", "2"},    {"Text12", "1.2"}, {"Text13", "1.8"},
+                   {"Text14", "20"},   {"Text1_0", "800"}, {"Text2_0", "40"}, {"Text4_0", "120"},
+                   {"Text1_1", "600"}, {"Text3_1", "30"},  {"Text5_1", "90"}, {"Text1_2", "1000"},
+                   {"Text1_3", "450"}, {"Text2_3", "60"},  {"Text4_3", "60"}, {"Text5_3", "40"},
+               });
 }
 
 }  // namespace

@@ -56,9 +56,9 @@ private slots:
         StubDialogs stub;
         Form1 form(&messages, stub.dialogs());
         QCOMPARE(form.windowTitle(), QString("FENDROLAS"));
-        QCOMPARE(form.centralWidget()->size(), QSize(794, 556));
+        QCOMPARE(form.centralWidget()->size(), QSize(794, 604));
         for (const char* name : {"Text6", "Text7", "Text8", "Text9", "Text10", "Text11", "Text12",
-                                 "Text1_0", "Text5_4", "Text3_2"}) {
+                                 "Text13", "Text14", "Text1_0", "Text5_4", "Text3_2"}) {
             QVERIFY2(form.findChild<QLineEdit*>(name) != nullptr, name);
             QCOMPARE(fieldText(&form, name), QString());
         }
@@ -386,6 +386,45 @@ private slots:
         QVERIFY(!form.hansenDialog()->isVisible());
         QVERIFY(!form.aboutWindow()->isVisible());
         QVERIFY(QDir(folder.file(".")).entryList(QDir::Files).isEmpty());
+    }
+
+    // The water table in "Datos del suelo", on to the partial results and the report; a run in
+    // dry soil shows none of it.
+    void theWaterTableFromTheFieldsToTheReport() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        auto* soil = form.findChild<QWidget*>("Frame1");
+        QStringList captions;
+        for (auto* l : soil->findChildren<QLabel*>()) {
+            captions << l->text();
+        }
+        QVERIFY(captions.contains("Profundidad de la napa dw="));
+        QVERIFY(captions.contains("Peso especifico saturado gsat="));
+        QVERIFY(soil->findChild<QLineEdit*>("Text13") != nullptr);
+        QVERIFY(soil->findChild<QLineEdit*>("Text14") != nullptr);
+
+        setFields(&form, kSample);
+        form.selectMethod(2);
+        form.calcular();
+        fendrolas::Form2* partial = form.partialResults();
+        QVERIFY(!partial->waterFrame()->isVisibleTo(partial));
+        const std::vector<std::string> dry = partial->currentReport();
+
+        setFields(&form, {{"Text13", "0.8"}, {"Text14", "20.5"}});
+        form.calcular();
+        QVERIFY(messages.shown.empty());
+        QVERIFY(partial->waterFrame()->isVisibleTo(partial));
+        QCOMPARE(partial->waterLabel()->text(),
+                 QString("dw= 0.80 m     gsat= 20.50 kN/m3\nq= 19.51 kN/m2 al nivel de fundacion"));
+        QCOMPARE(partial->waterGrid()->item(1, 3)->text(), QString("10.69"));
+        const std::vector<std::string> wet = partial->currentReport();
+        QCOMPARE(wet.size(), dry.size() + 2 + 17);
+        QCOMPARE(wet[30], std::string(" Profundidad de la napa   dw=  .8 m"));
+        QCOMPARE(wet[31], std::string("  Peso especifico sat.  gsat=  20.5 kN/m3"));
+        QVERIFY(std::find(wet.begin(), wet.end(),
+                          "Sobrecarga al nivel de fundacion q= 19.51 kN/m2") != wet.end());
     }
 
     void theCloseBoxEndsTheProgramLikeSalir() {
