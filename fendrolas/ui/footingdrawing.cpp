@@ -70,6 +70,23 @@ void drawSection(QPainter& p) {
     p.drawLine(QPointF(footing.right() + 4, footing.bottom()), QPointF(336, footing.bottom()));
     dimension(p, QPointF(330, ground), QPointF(330, footing.bottom()));
     p.drawText(QRectF(334, (ground + footing.bottom()) / 2 - 9, 20, 18), Qt::AlignCenter, "df");
+
+    // The water table, dashed, with dw from the ground surface down to it.
+    const double water = 80;
+    p.save();
+    p.setPen(QPen(Qt::blue, 1, Qt::DashLine));
+    p.drawLine(QPointF(184, water), QPointF(column.left(), water));
+    p.drawLine(QPointF(column.right(), water), QPointF(footing.right() + 2, water));
+    p.restore();
+    QPainterPath mark;
+    mark.moveTo(206, water);
+    mark.lineTo(201, water - 7);
+    mark.lineTo(211, water - 7);
+    mark.closeSubpath();
+    p.fillPath(mark, Qt::blue);
+    p.drawLine(QPointF(184, ground), QPointF(196, ground));
+    dimension(p, QPointF(190, ground), QPointF(190, water));
+    p.drawText(QRectF(164, (ground + water) / 2 - 9, 24, 18), Qt::AlignCenter, "dw");
 }
 
 }  // namespace
