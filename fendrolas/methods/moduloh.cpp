@@ -146,9 +146,11 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
     setRow(r, kRowDqL, i, d.dqL);
     setRow(r, kRowDg, i, dg);
 
-    // Both directions take the unit weight of the width b': the method's width.
+    // Each direction takes the unit weight of its own width: the wedge under l' reaches deeper
+    // than the one under b', so water between df + b' and df + l' weakens the l' expression.
     const double q = overburden(gamma, in.df, in.water);
     const double gammaB = gammaTermUnitWeight(gamma, in.df, bp, in.water);
+    const double gammaL = gammaTermUnitWeight(gamma, in.df, lp, in.water);
     setRow(r, kRowQ, i, q);
     r.water.gamma[i] = tableValue(gammaB);
     setRow(r, kRowActing, i, V / base.A);
@@ -199,7 +201,7 @@ void computeState(const MethodInput& in, int i, const HansenCoefficients& k,
     const double qub = c * N.Nc * scb * d.dcb * inc.icb + q * N.Nq * sqb * d.dqb * inc.iqb +
                        0.5 * gammaB * bp * N.Ngamma * sgb * dg * inc.igb;
     const double quL = c * N.Nc * scL * d.dcL * inc.icL + q * N.Nq * sqL * d.dqL * inc.iqL +
-                       0.5 * gammaB * lp * N.Ngamma * sgL * dg * inc.igL;
+                       0.5 * gammaL * lp * N.Ngamma * sgL * dg * inc.igL;
     setRow(r, kRowQub, i, qub);
     setRow(r, kRowQuL, i, quL);
     double qu = qub < quL ? qub : quL;

@@ -70,8 +70,9 @@ TEST(WaterTable, BoundsOfTheRuleInEveryMethod) {
     const Texts dry = sampleProblem();
     for (int method = kTerzaghi; method <= kCcsr; ++method) {
         const DriverRun withoutWater(method, dry);
-        // df + B with B the shorter side: no method's width is larger.
-        const DriverRun deep(method, with(dry, {{"Text13", "3.2"}, {"Text14", "21"}}));
+        // df + the longer side: no method's width is larger (Brinch Hansen's l' expression
+        // takes the unit weight of l').
+        const DriverRun deep(method, with(dry, {{"Text13", "3.7"}, {"Text14", "21"}}));
         expectSameFigures(deep.table, withoutWater.table, method);
         EXPECT_TRUE(deep.messages.shown == withoutWater.messages.shown);
         EXPECT_EQ(deep.driver.labels().text, withoutWater.driver.labels().text);
