@@ -18,9 +18,9 @@ CalcOutcome calcular(common::FieldTexts& fields, Method method, TickBoxes ticks,
     }
     std::optional<Resultados> resultados;
     if (method == Method::Rankine) {
-        resultados = Rankine(record, fields, ticks, messages);
+        resultados = Rankine(record, ticks, messages);
     } else if (method == Method::Coulomb) {
-        resultados = Coulomb(record, fields, messages);
+        resultados = Coulomb(record, messages);
     } else {
         return {CalcStatus::NoMethod, {}};
     }

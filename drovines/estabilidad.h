@@ -16,11 +16,69 @@ struct StabilityInput {
     SoilWeights soil;
     Thrusts thrusts;
     double d = 0;        // angle of the thrust with the horizontal, radians
-    double gm = 0;       // unit weight of the wall
-    double df = 0;       // foundation depth
     bool wedge = false;  // soil wedge on the back face counted (Rankine only)
     Variant variant = Variant::Rankine;
 };
+
+// Soil resting on the back face, between it and the vertical through the heel.
+struct Wedge {
+    double xw = 0, xn = 0, ys = 0;
+    double Wsub = 0, Wh = 0, Wr = 0, Wt = 0, Wsl = 0;
+};
+
+// The weights on the wall, the uplift and the lever arms about the toe that the three checks
+// share.
+struct WallLoads {
+    double cd = 0, sd = 0;  // cosine and sine of the thrust angle
+    double W1 = 0, W2 = 0, W3 = 0, Pm = 0;
+    Wedge s;
+    double Wm = 0;
+    double Eah = 0, Eav = 0;
+    double Es = 0;  // uplift on the base
+    double aW1 = 0, aW2 = 0, aW3 = 0, aSub = 0, aWr = 0, aWt = 0, aWsl = 0, aQ = 0;
+    double xE1 = 0, xE2 = 0, xEq = 0;
+    double Ps = 0;  // wedge and the surcharge on it
+    double Vq = 0;  // surcharge on the wedge counted among the vertical loads
+};
+
+WallLoads wallLoads(const StabilityInput& in);
+
+struct Overturning {
+    double M1 = 0, M2 = 0, Mw = 0, Mq = 0, Ms = 0, MV = 0;
+    double Mem = 0, Msq = 0, Me1 = 0, Me2 = 0, Meq = 0, MEV = 0;
+    double fsm = 0;
+};
+
+Overturning overturning(const StabilityInput& in, const WallLoads& l);
+
+// The forces along the base, which the bearing check also needs for its inclination factors.
+struct Sliding {
+    double H1 = 0, H2 = 0, Hw = 0, Hq = 0, FH = 0;
+    double Fdo = 0, Fsd = 0;
+};
+
+Sliding horizontalForces(const StabilityInput& in, const WallLoads& l, Arithmetic& ar);
+
+struct Bearing {
+    double V1 = 0, V2 = 0, V3 = 0;  // vertical components of the thrusts
+    double N = 0, Nef = 0, Mc = 0, ex = 0;
+    double Nu = 0, fsn = 0;
+};
+
+// The vertical loads on the base and their eccentricity.
+Bearing verticalLoads(const StabilityInput& in, const WallLoads& l, const Overturning& o,
+                      Arithmetic& ar);
+
+// The bearing capacity under those loads, with the horizontal force FH.
+void bearingCapacity(const StabilityInput& in, double FH, Bearing& b, common::MessageSink& messages,
+                     Arithmetic& ar);
+
+// The resistance of the base to sliding under the effective vertical load Nef.
+void slidingResistance(const StabilityInput& in, double Nef, Sliding& s);
+
+// Indices 11 to 45 of the result vector.
+void storeStability(const WallLoads& l, const Overturning& o, const Bearing& b, const Sliding& s,
+                    Arithmetic& ar, Resultados& res);
 
 // Bearing, overturning and sliding checks of the wall; fills indices 11 to 45 of resultados.
 void verifyStability(const StabilityInput& in, common::MessageSink& messages, Arithmetic& ar,

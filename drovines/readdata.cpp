@@ -1,9 +1,8 @@
 #include "drovines/readdata.h"
 
-#include <cmath>
-
 #include "common/fieldvalue.h"
 #include "common/numbertext.h"
+#include "drovines/section.h"
 
 namespace drovines {
 
@@ -70,10 +69,11 @@ int readdata(common::FieldTexts& fields, common::MessageSink& messages, WallReco
     }
 
     r.q = valueOf(fields, field::q);
-    r.xa = r.H * std::tan(r.alfa);
-    r.xf = r.H * std::tan(r.alfa2);
-    r.B = r.b1 + r.xf + r.xa;
-    r.psi = kPi / 2 - r.alfa;
+    const SectionGeometry g = sectionGeometry(r.b1, r.H, r.alfa, r.alfa2);
+    r.xa = g.xa;
+    r.xf = g.xf;
+    r.B = g.B;
+    r.psi = g.psi;
     r.w = valueOf(fields, field::w) / 100;
     r.hn = valueOf(fields, field::hn);
     r.delta2 = valueOf(fields, field::delta2);
@@ -92,13 +92,15 @@ int readdata(common::FieldTexts& fields, common::MessageSink& messages, WallReco
         r.hn = 0;
         fields.setText(field::hn, "0");
     }
-    if (valueOf(fields, field::df) < 0) {
+    r.df = valueOf(fields, field::df);
+    if (r.df < 0) {
         return rejectField(fields, messages, "La profundidad de fundacion no puede ser negativa.",
                            field::df);
     }
     if (r.delta2 <= 0) {
         r.delta2 = 0;
     }
+    r.gm = valueOf(fields, field::gm);
     return 0;
 }
 

@@ -4,8 +4,60 @@
 
 namespace drovines {
 
-// The result vector of a wall calculation, single precision, used from index 1 to 50 (index 0
-// and 46 to 49 stay 0). 1-10 and 50 come from the thrust, 11-45 from the stability check.
-using Resultados = std::array<float, 51>;
+// Where each figure of a wall calculation sits in the result vector. The numbering is the one
+// the results window's field arrays and the report follow: 1-10 and 50 come from the thrust,
+// 11-45 from the stability check.
+namespace idx {
+constexpr int ka = 1;
+constexpr int zo = 2;
+constexpr int S1 = 3;
+constexpr int S2 = 4;
+constexpr int E1 = 5;
+constexpr int E2 = 6;
+constexpr int Ew = 7;
+constexpr int Eq = 8;
+constexpr int Ea = 9;
+constexpr int d = 10;
+constexpr int Pm = 11;
+constexpr int Wm = 12;
+constexpr int Eah = 13;
+constexpr int Eav = 14;
+constexpr int Es = 15;
+constexpr int M1 = 16;
+constexpr int M2 = 17;
+constexpr int Mw = 18;
+constexpr int Mq = 19;
+constexpr int Ms = 20;
+constexpr int MV = 21;
+constexpr int Mem = 22;
+constexpr int Msq = 23;
+constexpr int Me1 = 24;
+constexpr int Me2 = 25;
+constexpr int Meq = 26;
+constexpr int MEV = 27;
+constexpr int fsm = 28;
+constexpr int PmV = 29;  // wall weight among the vertical loads
+constexpr int Ps = 30;
+constexpr int V1 = 31;
+constexpr int V2 = 32;
+constexpr int V3 = 33;
+constexpr int N = 34;
+constexpr int Nef = 35;
+constexpr int ex = 36;
+constexpr int Nu = 37;
+constexpr int fsn = 38;
+constexpr int H1 = 39;
+constexpr int H2 = 40;
+constexpr int Hw = 41;
+constexpr int Hq = 42;
+constexpr int FH = 43;
+constexpr int Fdo = 44;
+constexpr int Fsd = 45;
+constexpr int S3 = 50;
+constexpr int last = 50;
+}  // namespace idx
+
+// The result vector, single precision, used from index 1 (index 0 and 46 to 49 stay 0).
+using Resultados = std::array<float, idx::last + 1>;
 
 }  // namespace drovines

@@ -21,7 +21,8 @@ struct TickBoxes {
 };
 
 // The validated problem, in the units the methods work with: angles in radians except delta2,
-// water content as a fraction; xf, xa, B and psi derived from the geometry.
+// water content as a fraction; xf, xa, B and psi derived from the geometry. It is read from
+// the fields once; the methods read nothing else.
 struct WallRecord {
     double w = 0;
     double gam = 0;
@@ -40,6 +41,8 @@ struct WallRecord {
     double psi = 0;
     double hn = 0;
     double delta2 = 0;  // degrees
+    double gm = 0;      // unit weight of the wall
+    double df = 0;      // foundation depth below the front ground
 };
 
 // A method runs only on a wall with soil weight, crest, height and base; otherwise the

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <cmath>
 
 #include "common/fieldvalue.h"
 #include "common/ui/about.h"
@@ -22,6 +21,7 @@
 #include "drovines/calcular.h"
 #include "drovines/datafile.h"
 #include "drovines/report.h"
+#include "drovines/section.h"
 #include "drovines/ui/form2.h"
 #include "drovines/ui/identity.h"
 #include "drovines/ui/notes.h"
@@ -219,9 +219,10 @@ void Form1::redraw() {
     in.H = valueOf(fields_, field::H);
     in.alfa = radians(valueOf(fields_, field::alfa));
     in.alfa2 = radians(valueOf(fields_, field::alfa2));
-    in.xa = in.H * std::tan(in.alfa);
-    in.xf = in.H * std::tan(in.alfa2);
-    in.B = in.b1 + in.xf + in.xa;
+    const SectionGeometry g = sectionGeometry(in.b1, in.H, in.alfa, in.alfa2);
+    in.xa = g.xa;
+    in.xf = g.xf;
+    in.B = g.B;
     in.hn = valueOf(fields_, field::hn);
     in.df = valueOf(fields_, field::df);
     in.q = valueOf(fields_, field::q);
