@@ -15,7 +15,7 @@ std::optional<Resultados> activeMethod(const WallRecord& r, const SoilWeights& s
     const Thrusts thrusts = activeThrusts(r, soil, ka, ar, res);
     res[idx::d] = ar.single(d * 180 / kPi);
 
-    const StabilityInput in{r, soil, thrusts, d, wedge, variant};
+    const StabilityInput in{r, soil, thrusts, d, wedge, variant, {}};
     verifyStability(in, messages, ar, res);
 
     if (ar.failed()) {

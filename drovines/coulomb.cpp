@@ -14,11 +14,12 @@ double squared(double x) {
 
 }  // namespace
 
-std::optional<double> coulombKa(double psi, double fi, double delta, double beta, Arithmetic& ar) {
-    const double A = squared(std::sin(psi + fi));
-    const double Bc = squared(std::sin(psi)) * std::sin(psi - delta);
-    const double radicand = ar.quotient(std::sin(fi + delta) * std::sin(fi - beta),
-                                        std::sin(psi - delta) * std::sin(psi + beta));
+std::optional<double> coulombKa(double psi, double fi, double delta, double beta, double theta,
+                                Arithmetic& ar) {
+    const double A = squared(std::sin(psi + fi - theta));
+    const double Bc = std::cos(theta) * squared(std::sin(psi)) * std::sin(psi - theta - delta);
+    const double radicand = ar.quotient(std::sin(fi + delta) * std::sin(fi - beta - theta),
+                                        std::sin(psi - theta - delta) * std::sin(psi + beta));
     if (radicand < 0) {
         return std::nullopt;
     }
@@ -31,7 +32,7 @@ std::optional<Resultados> Coulomb(const WallRecord& r, common::MessageSink& mess
     Arithmetic ar;
     const SoilWeights soil = soilWeights(r, ar);
 
-    const auto ka = coulombKa(r.psi, r.fi, r.delta, r.beta, ar);
+    const auto ka = coulombKa(r.psi, r.fi, r.delta, r.beta, 0, ar);
     if (!ka) {
         // A backfill steeper than the friction angle has no Coulomb wedge.
         messages.show("Hay un error con el angulo del talud, radicando negativo al calcular ka.",

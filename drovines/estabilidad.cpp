@@ -1,6 +1,8 @@
 #include "drovines/estabilidad.h"
 
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "drovines/hansen.h"
 
@@ -47,14 +49,22 @@ WallLoads wallLoads(const StabilityInput& in) {
     const double xf = r.xf;
     const double B = r.B;
 
+    // kv and kh are 0 outside the seismic method, and the factors below leave the weights
+    // as they are.
+    const double wf = 1 - r.kv;
+    const double kh = r.kh;
+
     WallLoads l;
     l.cd = std::cos(in.d);
     l.sd = std::sin(in.d);
 
-    l.W1 = xf * H * gm / 2;
-    l.W2 = b1 * H * gm;
-    l.W3 = xa * H * gm / 2;
+    l.W1 = xf * H * gm / 2 * wf;
+    l.W2 = b1 * H * gm * wf;
+    l.W3 = xa * H * gm / 2 * wf;
     l.Pm = b1 * H * gm + (H * (xa + xf) / 2) * gm;
+    // The two triangles have their centroids at H/3, the rectangle at H/2.
+    l.Hi = kh * (xf * H * gm / 2 + b1 * H * gm + xa * H * gm / 2);
+    l.Mi = kh * ((xf * H * gm / 2) * H / 3 + (b1 * H * gm) * H / 2 + (xa * H * gm / 2) * H / 3);
 
     l.s = wedgeFor(in, t.h1);
     l.Wm = l.s.Wsub + l.s.Wh + l.s.Wsl;
@@ -86,30 +96,41 @@ WallLoads wallLoads(const StabilityInput& in) {
     l.xEq = B - 0.5 * H * std::tan(r.alfa);
 
     // The Coulomb variant counts no wedge, nor the surcharge on it among the vertical loads.
-    l.Vq = in.variant == Variant::Coulomb ? 0 : r.q * xw;
-    l.Ps = l.s.Wsub + l.s.Wr + l.s.Wt + l.s.Wsl + r.q * xw;
+    l.qw = r.q * xw * wf;
+    l.Vq = in.variant == Variant::Coulomb ? 0 : l.qw;
+    l.Ps = l.s.Wsub + l.s.Wr + l.s.Wt + l.s.Wsl + l.qw;
+
+    // The seismic increment acts on the back face, inclined like the static thrust.
+    l.HdP = in.seismic.dPae * l.cd;
+    l.VdP = in.seismic.dPae * l.sd;
+    l.xdP = B;
+    if (tanpsi != 0) {
+        l.xdP = B - in.seismic.ydPae / tanpsi;
+    }
     return l;
 }
 
 Overturning overturning(const StabilityInput& in, const WallLoads& l) {
     const Thrusts& t = in.thrusts;
     const Wedge& s = l.s;
-    const double q = in.record.q;
     Overturning o;
     o.M1 = t.E1 * l.cd * t.y1;
     o.M2 = t.E2 * l.cd * t.y2;
     o.Mw = t.Ew * t.yw;
     o.Mq = t.Eq * l.cd * t.yq;
     o.Ms = l.Es * 2 * in.record.B / 3;
-    o.MV = o.M1 + o.M2 + o.Mw + o.Mq + o.Ms;
+    o.MdP = l.HdP * in.seismic.ydPae;
+    o.Mi = l.Mi;
+    o.MV = o.M1 + o.M2 + o.Mw + o.Mq + o.Ms + o.MdP + o.Mi;
 
     o.Mem = l.W1 * l.aW1 + l.W2 * l.aW2 + l.W3 * l.aW3;
-    o.Msq = s.Wsub * l.aSub + s.Wr * l.aWr + s.Wt * l.aWt + s.Wsl * l.aWsl + q * s.xw * l.aQ;
+    o.Msq = s.Wsub * l.aSub + s.Wr * l.aWr + s.Wt * l.aWt + s.Wsl * l.aWsl + l.qw * l.aQ;
     o.Me1 = t.E1 * l.sd * l.xE1;
     o.Me2 = t.E2 * l.sd * l.xE2;
     o.Meq = t.Eq * l.sd * l.xEq;
     // The horizontal water thrust overturns (Mw); it has no stabilising part.
-    o.MEV = o.Mem + o.Msq + o.Me1 + o.Me2 + o.Meq;
+    o.MedP = l.VdP * l.xdP;
+    o.MEV = o.Mem + o.Msq + o.Me1 + o.Me2 + o.Meq + o.MedP;
     if (o.MV != 0) {
         o.fsm = o.MEV / o.MV;
     }
@@ -123,7 +144,7 @@ Sliding horizontalForces(const StabilityInput& in, const WallLoads& l, Arithmeti
     h.H2 = t.E2 * l.cd;
     h.Hw = t.Ew;
     h.Hq = t.Eq * l.cd;
-    h.FH = h.H1 + h.H2 + h.Hw + h.Hq;
+    h.FH = h.H1 + h.H2 + h.Hw + h.Hq + l.HdP + l.Hi;
     if (in.variant == Variant::Coulomb) {
         h.FH = static_cast<double>(ar.single(h.FH));
     }
@@ -141,7 +162,7 @@ Bearing verticalLoads(const StabilityInput& in, const WallLoads& l, const Overtu
     b.V2 = t.E2 * sd;
     b.V3 = t.Eq * sd;
     b.N = l.W1 + l.W2 + l.W3 + s.Wsub + s.Wr + s.Wt + s.Wsl + t.E1 * sd + t.E2 * sd + t.Eq * sd +
-          l.Vq;
+          l.Vq + l.VdP;
     b.Nef = ar.finite(b.N - l.Es);
 
     // Every force about the centre of the base: the vertical loads that N counts, the thrusts
@@ -151,8 +172,10 @@ Bearing verticalLoads(const StabilityInput& in, const WallLoads& l, const Overtu
     const double S = l.W1 * (l.aW1 - half) + l.W2 * (l.aW2 - half) + l.W3 * (l.aW3 - half) +
                      t.E1 * sd * (l.xE1 - half) + t.E2 * sd * (l.xE2 - half) +
                      t.Eq * sd * (l.xEq - half) + s.Wsub * (l.aSub - half) + s.Wr * (l.aWr - half) +
-                     s.Wt * (l.aWt - half) + s.Wsl * (l.aWsl - half) + l.Vq * (l.aQ - half);
-    b.Mc = ar.finite(std::fabs(S - (o.M1 + o.M2 + o.Mw + o.Mq) - l.Es * B / 6));
+                     s.Wt * (l.aWt - half) + s.Wsl * (l.aWsl - half) + l.Vq * (l.aQ - half) +
+                     l.VdP * (l.xdP - half);
+    // The horizontal forces have the same moment about the centre as about the toe.
+    b.Mc = ar.finite(std::fabs(S - (o.M1 + o.M2 + o.Mw + o.Mq + o.MdP + o.Mi) - l.Es * B / 6));
     if (b.Nef != 0) {
         b.ex = b.Mc / b.Nef;
     }
@@ -217,6 +240,84 @@ void storeStability(const WallLoads& l, const Overturning& o, const Bearing& b, 
     res[idx::FH] = ar.single(s.FH);
     res[idx::Fdo] = ar.single(s.Fdo);
     res[idx::Fsd] = ar.single(s.Fsd);
+
+    res[idx::HdPae] = ar.single(l.HdP);
+    res[idx::VdPae] = ar.single(l.VdP);
+    res[idx::MdPae] = ar.single(o.MdP);
+    res[idx::MedPae] = ar.single(o.MedP);
+    res[idx::Hi] = ar.single(l.Hi);
+    res[idx::Mi] = ar.single(o.Mi);
+}
+
+namespace {
+
+const std::string kNoFactor = "No hay factor de seguridad ";
+
+bool positive(double x) {
+    return std::isfinite(x) && x > 0;
+}
+
+// The reason a factor is not a result, or nothing when it is one.
+std::string overturningFault(const Overturning& o) {
+    if (!positive(o.MV)) {
+        return "el momento de vuelco no es positivo.";
+    }
+    if (!positive(o.MEV)) {
+        return "el momento estabilizante no es positivo.";
+    }
+    return "";
+}
+
+std::string bearingFault(const WallRecord& r, const Bearing& b) {
+    if (!positive(b.Nef)) {
+        return "la carga vertical efectiva no es positiva.";
+    }
+    if (b.ex >= r.B / 2) {
+        return "la carga sale de la base.";
+    }
+    if (!positive(b.Nu)) {
+        return "la capacidad de carga no es positiva.";
+    }
+    return "";
+}
+
+std::string slidingFault(const Sliding& s) {
+    if (!positive(s.FH)) {
+        return "la fuerza horizontal no es positiva.";
+    }
+    if (!positive(s.Fdo)) {
+        return "la fuerza que se opone al deslizamiento no es positiva.";
+    }
+    return "";
+}
+
+}  // namespace
+
+bool refuseUnsoundFactors(const WallRecord& r, const Overturning& o, const Bearing& b,
+                          const Sliding& s, common::MessageSink& messages, Resultados& res) {
+    struct Check {
+        int index;
+        std::string name;
+        std::string fault;
+    };
+    const Check checks[] = {
+        {idx::fsm, "al vuelco", overturningFault(o)},
+        {idx::fsn, "contra el hundimiento", bearingFault(r, b)},
+        {idx::Fsd, "al deslizamiento", slidingFault(s)},
+    };
+    bool sound = true;
+    for (const Check& c : checks) {
+        const int index = c.index;
+        if (!c.fault.empty() || !positive(res[index])) {
+            const std::string why =
+                c.fault.empty() ? "el factor no es un numero positivo." : c.fault;
+            messages.show(kNoFactor + c.name + ": " + why, kProgramTitle,
+                          common::MessageIcon::Warning);
+            res[index] = std::numeric_limits<float>::quiet_NaN();
+            sound = false;
+        }
+    }
+    return sound;
 }
 
 void verifyStability(const StabilityInput& in, common::MessageSink& messages, Arithmetic& ar,
@@ -233,6 +334,9 @@ void verifyStability(const StabilityInput& in, common::MessageSink& messages, Ar
     bearingCapacity(in, s.FH, b, messages, ar);
     slidingResistance(in, b.Nef, s);
     storeStability(loads, o, b, s, ar, res);
+    if (!ar.failed()) {
+        refuseUnsoundFactors(in.record, o, b, s, messages, res);
+    }
 }
 
 }  // namespace drovines

@@ -18,4 +18,9 @@ std::optional<Resultados> Rankine(const WallRecord& record, TickBoxes ticks,
 // wedge is never counted.
 std::optional<Resultados> Coulomb(const WallRecord& record, common::MessageSink& messages);
 
+// Mononobe-Okabe: Coulomb's static thrusts plus the seismic increment of the soil and the
+// surcharge at 0.6 H, the inertia of the wall and the weights times (1 - kv), with the
+// coefficients kh and kv of the record. No figures when the seismic wedge has no solution.
+std::optional<Resultados> MononobeOkabe(const WallRecord& record, common::MessageSink& messages);
+
 }  // namespace drovines

@@ -1,5 +1,7 @@
 #include "drovines/report.h"
 
+#include <cmath>
+
 #include "common/fieldvalue.h"
 #include "common/patterntext.h"
 #include "common/printline.h"
@@ -12,6 +14,7 @@ namespace drovines {
 namespace {
 
 const std::string kPattern = "####0.000";
+const std::string kNoFigure = "sin valor";
 
 struct DataLine {
     std::string label;
@@ -47,6 +50,9 @@ std::string methodName(Method option) {
     if (option == Method::Coulomb) {
         return "Coulomb";
     }
+    if (option == Method::MononobeOkabe) {
+        return "Mononobe-Okabe";
+    }
     return "";
 }
 
@@ -67,7 +73,14 @@ void addHeading(Lines& out) {
     out.insert(out.end(), 3, "");
 }
 
-void addData(Lines& out, const common::FieldTexts& fields, Method selectedOption) {
+// The seismic coefficients of the run, after the method line.
+void addSeismicData(Lines& out, const common::FieldTexts& fields) {
+    addDataLines(out, fields,
+                 {{"  Coeficiente sismico horizontal      kh= ", field::kh, kPattern},
+                  {"  Coeficiente sismico vertical        kv= ", field::kv, kPattern}});
+}
+
+void addData(Lines& out, const common::FieldTexts& fields, Method selectedOption, bool seismic) {
     out.push_back("Datos generales:");
     out.push_back("=================");
     out.push_back("");
@@ -101,20 +114,30 @@ void addData(Lines& out, const common::FieldTexts& fields, Method selectedOption
                  {{"    Angulo de friccion base-muro delta2= ", field::delta2, "####0.000 º"}});
     out.push_back("");
     out.push_back("Metodo de calculo: " + methodName(selectedOption));
+    if (seismic) {
+        addSeismicData(out, fields);
+    }
     out.insert(out.end(), 2, "");
+}
+
+// Each figure is taken back from what the results window shows, so both always agree. A factor
+// that is not a result has no figure.
+std::string reportFigure(float value) {
+    if (std::isnan(value)) {
+        return kNoFigure;
+    }
+    return common::formatPattern(common::fieldValue(resultText(value)), kPattern);
 }
 
 // A block of result lines with the headings the report sets inside it.
 void addBlock(Lines& out, const Resultados& res, int array) {
     for (const ResultRow& row : resultBlock(array).rows) {
         out.insert(out.end(), row.reportHeading.begin(), row.reportHeading.end());
-        // Each figure is taken back from what the results window shows, so both always agree.
-        const double shown = common::fieldValue(resultText(res[row.index]));
-        out.push_back(row.reportLabel + common::formatPattern(shown, kPattern) + row.reportUnit);
+        out.push_back(row.reportLabel + reportFigure(res[row.index]) + row.reportUnit);
     }
 }
 
-void addResults(Lines& out, const Resultados& res) {
+void addResults(Lines& out, const Resultados& res, bool seismic) {
     out.push_back("RESULTADOS");
     out.push_back("============");
     out.push_back("");
@@ -122,6 +145,14 @@ void addResults(Lines& out, const Resultados& res) {
     out.push_back("------------");
     out.push_back("");
     addBlock(out, res, 1);
+
+    if (seismic) {
+        out.push_back("");
+        out.push_back("Sismo (Mononobe-Okabe):");
+        out.push_back("------------------------");
+        out.push_back("");
+        addBlock(out, res, kSeismicArray);
+    }
 
     out.push_back("");
     out.push_back("Verificacion a cargas verticales:");
@@ -152,19 +183,25 @@ std::string resultsCaption(Method method) {
     if (method == Method::Coulomb) {
         return "Resultados: COULOMB";
     }
+    if (method == Method::MononobeOkabe) {
+        return "Resultados: MONONOBE-OKABE";
+    }
     return "Resultados";
 }
 
 std::string resultText(float value) {
+    if (std::isnan(value)) {
+        return "";
+    }
     return common::formatPattern(value, kPattern);
 }
 
 std::vector<std::string> reportLines(const common::FieldTexts& fields, Method selectedOption,
-                                     const Resultados& resultados) {
+                                     const Resultados& resultados, bool seismic) {
     Lines out;
     addHeading(out);
-    addData(out, fields, selectedOption);
-    addResults(out, resultados);
+    addData(out, fields, selectedOption, seismic);
+    addResults(out, resultados, seismic);
     return out;
 }
 

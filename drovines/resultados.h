@@ -54,10 +54,26 @@ constexpr int FH = 43;
 constexpr int Fdo = 44;
 constexpr int Fsd = 45;
 constexpr int S3 = 50;
-constexpr int last = 50;
+// The seismic figures of Mononobe-Okabe.
+constexpr int theta = 51;     // seismic angle, degrees
+constexpr int Kae = 52;       // seismic active coefficient
+constexpr int thetaSub = 53;  // seismic angle below the water table, degrees
+constexpr int KaeSub = 54;    // seismic active coefficient below the water table
+constexpr int Pae = 55;       // seismic active thrust of soil and surcharge
+constexpr int dPae = 56;      // its increment over the static thrust
+constexpr int ydPae = 57;     // height of the increment above the base
+constexpr int HdPae = 58;     // horizontal component of the increment
+constexpr int VdPae = 59;     // vertical component of the increment
+constexpr int MdPae = 60;     // overturning moment of the increment
+constexpr int MedPae = 61;    // stabilising moment of its vertical component
+constexpr int Hi = 62;        // inertia of the wall, horizontal
+constexpr int Mi = 63;        // overturning moment of the inertia of the wall
+constexpr int last = 63;
 }  // namespace idx
 
-// The result vector, single precision, used from index 1 (index 0 and 46 to 49 stay 0).
+// The result vector, single precision, used from index 1 (index 0 and 46 to 49 stay 0; the
+// seismic figures from 51 on stay 0 outside Mononobe-Okabe). A factor of safety that is not a
+// result (its check said why) holds a NaN and shows no figure.
 using Resultados = std::array<float, idx::last + 1>;
 
 }  // namespace drovines

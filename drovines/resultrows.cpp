@@ -130,6 +130,35 @@ const std::vector<ResultBlock> kBlocks = {
          {idx::Fsd, "Factor de seguridad contra el deslizamiento", "Fsd=", "",
           "Factor de seguridad        Fdo/FH= ", ""},
      }},
+    {kSeismicArray,
+     "Sismo (Mononobe-Okabe)",
+     {
+         {idx::theta, "Angulo sismico", "theta=", "º", "Angulo sismico              theta= ", " º"},
+         {idx::Kae, "Coeficiente de empuje sismico", "Kae=", "",
+          "Coef. de empuje sismico       Kae= ", ""},
+         {idx::thetaSub, "Angulo sismico bajo la napa", "theta*=", "º",
+          "Angulo sismico bajo napa   theta*= ", " º"},
+         {idx::KaeSub, "Coeficiente sismico bajo la napa", "Kae*=", "",
+          "Coef. sismico bajo napa      Kae*= ", ""},
+         {idx::Pae, "Empuje activo sismico", "Pae=", "kN/m",
+          "Empuje activo sismico         Pae= ", " kN/m"},
+         {idx::dPae, "Incremento sismico del empuje", "dPae=", "kN/m",
+          "Incremento sismico           dPae= ", " kN/m"},
+         {idx::ydPae, "Altura del incremento (0.6 H)", "ydP=", "m",
+          "Altura del incremento         ydP= ", " m"},
+         {idx::HdPae, "Incremento horizontal", "dPh=", "kN/m",
+          "Incremento horizontal         dPh= ", " kN/m"},
+         {idx::VdPae, "Incremento vertical", "dPv=", "kN/m",
+          "Incremento vertical           dPv= ", " kN/m"},
+         {idx::MdPae, "Momento de vuelco del incremento", "MdP=", "kNm/m",
+          "Vuelco del incremento         MdP= ", " kNm/m"},
+         {idx::MedPae, "Momento estabilizante del incremento", "MedP=", "kNm/m",
+          "Estabilizante del incremento MedP= ", " kNm/m"},
+         {idx::Hi, "Fuerza de inercia del muro", "Hi=", "kN/m",
+          "Inercia del muro               Hi= ", " kN/m"},
+         {idx::Mi, "Momento de la inercia del muro", "Mi=", "kNm/m",
+          "Momento de la inercia          Mi= ", " kNm/m"},
+     }},
 };
 
 }  // namespace
@@ -150,6 +179,8 @@ int resultIndex(int array, int k) {
             return idx::M1 + k;
         case 3:
             return idx::PmV + k;
+        case kSeismicArray:
+            return idx::theta + k;
         default:
             return idx::H1 + k;
     }
@@ -163,6 +194,8 @@ int fieldElement(int array, int index) {
             return index - idx::M1;
         case 3:
             return index - idx::PmV;
+        case kSeismicArray:
+            return index - idx::theta;
         default:
             return index - idx::H1;
     }

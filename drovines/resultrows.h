@@ -24,13 +24,16 @@ struct ResultBlock {
     std::vector<ResultRow> rows;
 };
 
-// The four blocks in the order of the results window.
+// The field array of the seismic figures, shown after a Mononobe-Okabe run only.
+constexpr int kSeismicArray = 5;
+
+// The blocks in the order of the results window: four, then the seismic one.
 const std::vector<ResultBlock>& resultBlocks();
 
-// The block of field array `array` (1 to 4).
+// The block of field array `array` (1 to 5).
 const ResultBlock& resultBlock(int array);
 
-// Index in the result vector of element `k` of field array `array` (1 to 4), and back.
+// Index in the result vector of element `k` of field array `array` (1 to 5), and back.
 int resultIndex(int array, int k);
 int fieldElement(int array, int index);
 

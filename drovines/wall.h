@@ -43,6 +43,8 @@ struct WallRecord {
     double delta2 = 0;  // degrees
     double gm = 0;      // unit weight of the wall
     double df = 0;      // foundation depth below the front ground
+    double kh = 0;      // horizontal seismic coefficient (Mononobe-Okabe only)
+    double kv = 0;      // vertical seismic coefficient, positive upward
 };
 
 // A method runs only on a wall with soil weight, crest, height and base; otherwise the
@@ -70,6 +72,8 @@ const std::string df = "df";
 const std::string delta2 = "delta2";
 const std::string gm = "gm";
 const std::string q = "q";
+const std::string kh = "kh";
+const std::string kv = "kv";
 }  // namespace field
 
 }  // namespace drovines

@@ -105,8 +105,8 @@ TEST_F(BatchTest, UnreadableFileAndNothingToComputeAreClearFailures) {
     EXPECT_NE(err_.find("metodo"), std::string::npos);
     EXPECT_EQ(run("--batch sin-metodo.dat --method 1 --gm 23.5"), 0);
 
-    EXPECT_EQ(run("--batch muro.dat --method 3"), 3);
-    EXPECT_EQ(err_, "Drovines: Opcion no disponible actualmente.\n");
+    EXPECT_EQ(run("--batch muro.dat --method 3 --kv 1"), 3);
+    EXPECT_EQ(err_, "Drovines: El coeficiente sismico kv debe ser menor que 1.\n");
     EXPECT_EQ(run("--batch muro.dat --report falta/informe.out"), 4);
     EXPECT_EQ(err_, "ERROR: No se pudo guardar el archivo falta/informe.out\n");
     EXPECT_EQ(run("--batch muro.dat --method 7"), 1);
