@@ -80,6 +80,10 @@ Form2::Form2(common::FieldTexts& fields, std::function<Method()> selectedOption,
     grid->addWidget(resultFrame(resultBlock(2), this), 0, 1);
     grid->addWidget(resultFrame(resultBlock(3), this), 1, 0);
     grid->addWidget(resultFrame(resultBlock(4), this), 1, 1);
+    seismicFrame_ = resultFrame(resultBlock(kSeismicArray), this);
+    seismicFrame_->setObjectName("Frame5");
+    grid->addWidget(seismicFrame_, 0, 2, 2, 1);
+    seismicFrame_->hide();
 
     auto* buttons = new QHBoxLayout;
     auto* back = button(this, "Command1", "Volver");
@@ -89,7 +93,7 @@ Form2::Form2(common::FieldTexts& fields, std::function<Method()> selectedOption,
     for (QPushButton* b : {back, save, print}) {
         buttons->addWidget(b);
     }
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(buttons, 2, 0, 1, 3);
     connect(back, &QPushButton::clicked, this, &Form2::volver);
     connect(save, &QPushButton::clicked, this, &Form2::guardar);
     connect(print, &QPushButton::clicked, this, &Form2::imprimir);
@@ -103,15 +107,18 @@ QLineEdit* Form2::valueField(int array, int k) const {
     return findChild<QLineEdit*>(fieldName(array, k));
 }
 
-void Form2::fill(const Resultados& resultados, const QString& caption) {
+void Form2::fill(const Resultados& resultados, const QString& caption, bool seismic) {
     shown_ = resultados;
-    for (int array = 1; array <= 4; ++array) {
+    seismic_ = seismic;
+    seismicFrame_->setVisible(seismic);
+    for (int array = 1; array <= kSeismicArray; ++array) {
         for (int k = 0; k < kArraySizes[static_cast<std::size_t>(array - 1)]; ++k) {
             const float value = resultados[static_cast<std::size_t>(resultIndex(array, k))];
             valueField(array, k)->setText(QString::fromStdString(resultText(value)));
         }
     }
     setWindowTitle(caption);
+    adjustSize();
     show();
     raise();
     activateWindow();
@@ -131,7 +138,7 @@ void Form2::closeEvent(QCloseEvent* event) {
 
 // The fields are read-only, so the figures they show are those of the last fill.
 std::vector<std::string> Form2::currentReport() const {
-    return reportLines(fields_, selectedOption_(), shown_);
+    return reportLines(fields_, selectedOption_(), shown_, seismic_);
 }
 
 void Form2::guardar() {
