@@ -73,8 +73,9 @@ std::optional<Resultados> MononobeOkabe(const WallRecord& r, common::MessageSink
     const double h1 = t.h1;
     const double above = soil.gh * h1 * h1 / 2 + r.q * H;
     const double below = soil.gh * h1 * hn + soil.gsub * hn * hn / 2;
-    const double Pa = *ka * (above + below);
-    const double Pae = (1 - r.kv) * (*Kae * above + *KaeSub * below);
+    // Written term by term so that without an earthquake the increment is exactly 0.
+    const double Pa = *ka * above + *ka * below;
+    const double Pae = (1 - r.kv) * *Kae * above + (1 - r.kv) * *KaeSub * below;
     const double dPae = ar.finite(Pae - Pa);
     const double ydPae = kIncrementHeight * H;
 

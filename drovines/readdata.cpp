@@ -1,7 +1,5 @@
 #include "drovines/readdata.h"
 
-#include <cmath>
-
 #include "common/fieldvalue.h"
 #include "common/numbertext.h"
 #include "drovines/section.h"
@@ -22,27 +20,9 @@ int rejectField(common::FieldTexts& fields, common::MessageSink& messages, const
     return 1;
 }
 
-// A field holding a figure too large to be a number ("1E999") is refused before anything else.
-const std::string* fieldNotANumber(const common::FieldTexts& fields) {
-    static const std::string names[] = {field::gam,    field::fi,    field::co,    field::beta,
-                                        field::w,      field::hn,    field::b1,    field::H,
-                                        field::alfa,   field::alfa2, field::delta, field::df,
-                                        field::delta2, field::gm,    field::q};
-    for (const std::string& name : names) {
-        if (!std::isfinite(valueOf(fields, name))) {
-            return &name;
-        }
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 int readdata(common::FieldTexts& fields, common::MessageSink& messages, WallRecord& r) {
-    if (const std::string* name = fieldNotANumber(fields)) {
-        return rejectField(fields, messages, "El valor de " + *name + " no es un numero valido.",
-                           *name);
-    }
     r.gam = valueOf(fields, field::gam);
     if (r.gam < 0) {
         return rejectField(fields, messages, "El peso especifico no puede ser negativo.",
@@ -145,12 +125,6 @@ int readdata(common::FieldTexts& fields, common::MessageSink& messages, WallReco
 int readSeismic(common::FieldTexts& fields, common::MessageSink& messages, WallRecord& r) {
     r.kh = valueOf(fields, field::kh);
     r.kv = valueOf(fields, field::kv);
-    if (!std::isfinite(r.kh)) {
-        return rejectField(fields, messages, "El valor de kh no es un numero valido.", field::kh);
-    }
-    if (!std::isfinite(r.kv)) {
-        return rejectField(fields, messages, "El valor de kv no es un numero valido.", field::kv);
-    }
     if (r.kh < 0) {
         return rejectField(fields, messages, "El coeficiente sismico kh no puede ser negativo.",
                            field::kh);

@@ -176,6 +176,17 @@ private slots:
         QCOMPARE(d.results().windowTitle(), QString("Resultados: RANKINE"));
         QCOMPARE(d.resultText("Text1_1"), QString("0.333"));
         QVERIFY(!d.results().findChild<QWidget*>("Frame5")->isVisible());
+
+        // A factor that is not a result shows no figure.
+        d.results().volver();
+        setFields(&d.form, {{"gm", "1"}});
+        d.messages.shown.clear();
+        d.trigger("mnuCalcular");
+        QVERIFY(d.results().isVisible());
+        QCOMPARE(d.resultText("Text3_9"), QString(""));
+        QCOMPARE(d.messages.shown.back().text,
+                 std::string("No hay factor de seguridad contra el hundimiento: la carga sale de "
+                             "la base."));
     }
 
     void aFailedCheckRewritesTheFieldAndComputesNothing() {
