@@ -171,21 +171,6 @@ const ResultBlock& resultBlock(int array) {
     return kBlocks[static_cast<std::size_t>(array - 1)];
 }
 
-int resultIndex(int array, int k) {
-    switch (array) {
-        case 1:
-            return k == 0 ? idx::S3 : k;
-        case 2:
-            return idx::M1 + k;
-        case 3:
-            return idx::PmV + k;
-        case kSeismicArray:
-            return idx::theta + k;
-        default:
-            return idx::H1 + k;
-    }
-}
-
 int fieldElement(int array, int index) {
     switch (array) {
         case 1:

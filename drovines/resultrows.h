@@ -33,8 +33,7 @@ const std::vector<ResultBlock>& resultBlocks();
 // The block of field array `array` (1 to 5).
 const ResultBlock& resultBlock(int array);
 
-// Index in the result vector of element `k` of field array `array` (1 to 5), and back.
-int resultIndex(int array, int k);
+// The element k of field array `array` (Text<array>_k) that shows result `index`.
 int fieldElement(int array, int index);
 
 }  // namespace drovines

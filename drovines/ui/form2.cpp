@@ -99,10 +99,6 @@ Form2::Form2(common::FieldTexts& fields, std::function<Method()> selectedOption,
     connect(print, &QPushButton::clicked, this, &Form2::imprimir);
 }
 
-int Form2::resultIndex(int array, int k) {
-    return drovines::resultIndex(array, k);
-}
-
 QLineEdit* Form2::valueField(int array, int k) const {
     return findChild<QLineEdit*>(fieldName(array, k));
 }
@@ -111,10 +107,11 @@ void Form2::fill(const Resultados& resultados, const QString& caption, bool seis
     shown_ = resultados;
     seismic_ = seismic;
     seismicFrame_->setVisible(seismic);
-    for (int array = 1; array <= kSeismicArray; ++array) {
-        for (int k = 0; k < kArraySizes[static_cast<std::size_t>(array - 1)]; ++k) {
-            const float value = resultados[static_cast<std::size_t>(resultIndex(array, k))];
-            valueField(array, k)->setText(QString::fromStdString(resultText(value)));
+    for (const ResultBlock& block : resultBlocks()) {
+        for (const ResultRow& row : block.rows) {
+            const float value = resultados[static_cast<std::size_t>(row.index)];
+            valueField(block.array, fieldElement(block.array, row.index))
+                ->setText(QString::fromStdString(resultText(value)));
         }
     }
     setWindowTitle(caption);

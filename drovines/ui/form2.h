@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,10 +39,6 @@ public:
 
     // The report as the two windows show it now.
     std::vector<std::string> currentReport() const;
-
-    // Index in the result vector of element `k` of field array `array` (1 to 5).
-    static int resultIndex(int array, int k);
-    static constexpr std::array<int, 5> kArraySizes = {16, 13, 10, 7, 13};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
