@@ -76,8 +76,8 @@ void addHeading(Lines& out) {
 // The seismic coefficients of the run, after the method line.
 void addSeismicData(Lines& out, const common::FieldTexts& fields) {
     addDataLines(out, fields,
-                 {{"  Coeficiente sismico horizontal      kh= ", field::kh, kPattern},
-                  {"  Coeficiente sismico vertical        kv= ", field::kv, kPattern}});
+                 {{"      Coeficiente sismico horizontal kh= ", field::kh, kPattern},
+                  {"        Coeficiente sismico vertical kv= ", field::kv, kPattern}});
 }
 
 void addData(Lines& out, const common::FieldTexts& fields, Method selectedOption, bool seismic) {
