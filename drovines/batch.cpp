@@ -1,9 +1,11 @@
 #include "drovines/batch.h"
 
+#include <cmath>
 #include <optional>
 #include <ostream>
 
 #include "common/fields.h"
+#include "common/fieldvalue.h"
 #include "common/messages.h"
 #include "common/printline.h"
 #include "drovines/calcular.h"
@@ -18,9 +20,17 @@ struct BatchOptions {
     std::string dataFile;
     std::optional<Method> method;
     std::string gm = "22";
+    std::optional<std::string> kh;
+    std::optional<std::string> kv;
     TickBoxes ticks;
     std::optional<std::string> reportFile;
 };
+
+// A value of an option: one whole number ("nan", "inf" and "12abc" are not).
+bool isNumber(const std::string& text) {
+    double value = 0;
+    return common::parseNumberToken(text, value) && std::isfinite(value);
+}
 
 // The parsed options, or an error text for a command line that cannot be run.
 std::optional<BatchOptions> parseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -37,11 +47,23 @@ std::optional<BatchOptions> parseOptions(const std::vector<std::string>& args, s
             } else if (code == "3") {
                 o.method = Method::MononobeOkabe;
             } else {
-                error = "metodo desconocido: " + code + " (use 1 Rankine o 2 Coulomb)";
+                error = "metodo desconocido: " + code +
+                        " (use 1 Rankine, 2 Coulomb o 3 Mononobe-Okabe)";
                 return std::nullopt;
             }
-        } else if (a == "--gm" && hasValue) {
-            o.gm = args[++i];
+        } else if ((a == "--gm" || a == "--kh" || a == "--kv") && hasValue) {
+            const std::string value = args[++i];
+            if (!isNumber(value)) {
+                error = a + " necesita un numero: " + value;
+                return std::nullopt;
+            }
+            if (a == "--gm") {
+                o.gm = value;
+            } else if (a == "--kh") {
+                o.kh = value;
+            } else {
+                o.kv = value;
+            }
         } else if (a == "--report" && hasValue && !args[i + 1].empty()) {
             o.reportFile = args[++i];
         } else if (a == "--delta") {
@@ -64,15 +86,12 @@ std::optional<BatchOptions> parseOptions(const std::vector<std::string>& args, s
 
 // Why a calculation that ran no method stopped, for a command line that would otherwise say
 // nothing.
-std::string stopNote(CalcStatus status, Method method) {
+std::string stopNote(CalcStatus status) {
     if (status == CalcStatus::NothingToDo) {
         return "Drovines: no se calcula: gam, b1, H y B deben ser distintos de 0.";
     }
-    if (status == CalcStatus::NoMethod && method == Method::MononobeOkabe) {
-        return "Drovines: Opcion no disponible actualmente.";
-    }
     if (status == CalcStatus::NoMethod) {
-        return "Drovines: no hay metodo de calculo elegido (use --method 1 o 2).";
+        return "Drovines: no hay metodo de calculo elegido (use --method 1, 2 o 3).";
     }
     return "";
 }
@@ -86,8 +105,13 @@ std::string batchHelp() {
            "como el boton \"Calcular\", con los datos de ARCHIVO.dat.\n"
            "\n"
            "Opciones:\n"
-           "  --method 1|2   1 Rankine, 2 Coulomb (por omision, el de la linea 13 del archivo)\n"
+           "  --method 1|2|3 1 Rankine, 2 Coulomb, 3 Mononobe-Okabe (sismo) (por omision, el de\n"
+           "                 la linea 13 del archivo)\n"
            "  --gm X         peso especifico del muro en kN/m3 (por omision 22)\n"
+           "  --kh X         coeficiente sismico horizontal (Mononobe-Okabe; por omision, la\n"
+           "                 linea 16 del archivo, o 0)\n"
+           "  --kv X         coeficiente sismico vertical, positivo hacia arriba (por omision,\n"
+           "                 la linea 17 del archivo, o 0)\n"
            "  --delta        considerar angulo delta (Rankine)\n"
            "  --cuna         considerar la cuña de suelo en la estabilidad (Rankine)\n"
            "  --report OUT   guardar el informe en OUT (por omision, a la salida estandar)\n"
@@ -96,8 +120,9 @@ std::string batchHelp() {
            "\n"
            "Los mensajes se escriben en la salida de errores como \"TITULO: TEXTO\".\n"
            "Codigo de salida: 0 calculo realizado; 1 linea de comandos incorrecta;\n"
-           "2 archivo de datos ilegible; 3 datos rechazados o calculo interrumpido;\n"
-           "4 no se pudo guardar el informe.\n";
+           "2 archivo de datos ilegible; 3 datos rechazados, calculo interrumpido o algun\n"
+           "factor de seguridad sin valor (el informe se escribe igual); 4 no se pudo guardar\n"
+           "el informe.\n";
 }
 
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -116,23 +141,34 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return kExitUnreadable;
     }
     const Method method = options->method.value_or(load.method);
+    if (options->kh) {
+        fields.setText(field::kh, *options->kh);
+    }
+    if (options->kv) {
+        fields.setText(field::kv, *options->kv);
+    }
 
     const CalcOutcome outcome = calcular(fields, method, options->ticks, messages);
     if (outcome.status != CalcStatus::Computed) {
-        const std::string note = stopNote(outcome.status, method);
+        const std::string note = stopNote(outcome.status);
         if (!note.empty()) {
             err << note << "\n";
         }
         return kExitStopped;
     }
 
-    const auto lines = reportLines(fields, method, outcome.resultados);
+    const auto lines =
+        reportLines(fields, method, outcome.resultados, method == Method::MononobeOkabe);
     if (options->reportFile) {
         if (!saveReport(*options->reportFile, lines, messages)) {
             return kExitReportNotWritten;
         }
     } else {
         out << common::joinLines(lines);
+    }
+    // A factor of safety without a figure leaves the wall unverified.
+    if (!everyFactorIsAResult(outcome.resultados)) {
+        return kExitStopped;
     }
     return kExitComputed;
 }

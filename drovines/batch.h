@@ -16,8 +16,8 @@ constexpr int kExitReportNotWritten = 4;
 // Help text of the command line, in Spanish.
 std::string batchHelp();
 
-// "drovines --batch FILE.dat [--method 1|2|3] [--gm X] [--delta] [--cuna] [--report OUT]":
-// loads the data file and does what "Calcular" does. Message boxes go to stderr as
+// "drovines --batch FILE.dat [--method 1|2|3] [--gm X] [--kh X] [--kv X] [--delta] [--cuna]
+// [--report OUT]": loads the data file and does what "Calcular" does. Message boxes go to stderr as
 // "TITLE: TEXT"; the report goes to OUT, or to out when OUT is absent. args excludes the
 // program name and "--batch".
 int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -1,11 +1,16 @@
 #include "drovines/calcular.h"
 
+#include <cmath>
 #include <optional>
 
 #include "drovines/methods.h"
 #include "drovines/readdata.h"
 
 namespace drovines {
+
+bool everyFactorIsAResult(const Resultados& res) {
+    return !std::isnan(res[idx::fsm]) && !std::isnan(res[idx::fsn]) && !std::isnan(res[idx::Fsd]);
+}
 
 CalcOutcome calcular(common::FieldTexts& fields, Method method, TickBoxes ticks,
                      common::MessageSink& messages) {
@@ -18,9 +23,14 @@ CalcOutcome calcular(common::FieldTexts& fields, Method method, TickBoxes ticks,
     }
     std::optional<Resultados> resultados;
     if (method == Method::Rankine) {
-        resultados = Rankine(record, fields, ticks, messages);
+        resultados = Rankine(record, ticks, messages);
     } else if (method == Method::Coulomb) {
-        resultados = Coulomb(record, fields, messages);
+        resultados = Coulomb(record, messages);
+    } else if (method == Method::MononobeOkabe) {
+        if (readSeismic(fields, messages, record) == 1) {
+            return {CalcStatus::Rejected, {}};
+        }
+        resultados = MononobeOkabe(record, messages);
     } else {
         return {CalcStatus::NoMethod, {}};
     }

@@ -11,7 +11,7 @@ enum class CalcStatus {
     Computed,     // the method ran; resultados holds its figures
     Rejected,     // a validation check failed (its message was shown)
     NothingToDo,  // gam, b1, H or B is 0: the command ends without a word
-    NoMethod,     // no runnable method chosen (none, or Mononobe-Okabe)
+    NoMethod,     // no method chosen
     Failed,       // the method stopped with its error message
 };
 
@@ -19,6 +19,9 @@ struct CalcOutcome {
     CalcStatus status = CalcStatus::NothingToDo;
     Resultados resultados{};
 };
+
+// True when every factor of safety in the vector is a result (none was refused).
+bool everyFactorIsAResult(const Resultados& resultados);
 
 // The "Calcular" command: validate the fields, then run the chosen method.
 CalcOutcome calcular(common::FieldTexts& fields, Method method, TickBoxes ticks,

@@ -1,14 +1,12 @@
 #include <cmath>
 
-#include "common/fieldvalue.h"
-#include "drovines/estabilidad.h"
+#include "drovines/activemethod.h"
+#include "drovines/coulombka.h"
 #include "drovines/methods.h"
 
 namespace drovines {
 
 namespace {
-
-const std::string kCoulombError = "Sub Coulomb: ERROR";
 
 double squared(double x) {
     return x * x;
@@ -16,47 +14,34 @@ double squared(double x) {
 
 }  // namespace
 
-std::optional<Resultados> Coulomb(const WallRecord& r, const common::FieldTexts& fields,
-                                  common::MessageSink& messages) {
-    Arithmetic ar;
-    Resultados res{};
-    const double gm = common::fieldValue(fields.text(field::gm));
-    const SoilWeights soil = soilWeights(r, ar);
-
-    const double psi = r.psi;
-    const double fi = r.fi;
-    const double delta = r.delta;
-    const double beta = r.beta;
-    const double A = squared(std::sin(psi + fi));
-    const double Bc = squared(std::sin(psi)) * std::sin(psi - delta);
-    const double radicand = ar.quotient(std::sin(fi + delta) * std::sin(fi - beta),
-                                        std::sin(psi - delta) * std::sin(psi + beta));
+std::optional<double> coulombKa(double psi, double fi, double delta, double beta, double theta,
+                                Arithmetic& ar) {
+    const double A = squared(std::sin(psi + fi - theta));
+    const double Bc = std::cos(theta) * squared(std::sin(psi)) * std::sin(psi - theta - delta);
+    const double radicand = ar.quotient(std::sin(fi + delta) * std::sin(fi - beta - theta),
+                                        std::sin(psi - theta - delta) * std::sin(psi + beta));
     if (radicand < 0) {
-        // A backfill steeper than the friction angle has no Coulomb wedge.
-        messages.show("Hay un error con el angulo del talud, radicando negativo al calcular ka.",
-                      kCoulombError, common::MessageIcon::Critical);
         return std::nullopt;
     }
     const double rr = ar.power(radicand, 0.5);
-    const double ka = ar.quotient(A, Bc * squared(1 + rr));
+    return ar.quotient(A, Bc * squared(1 + rr));
+}
 
-    const Thrusts thrusts = activeThrusts(r, soil, ka, ar, res);
+std::optional<Resultados> Coulomb(const WallRecord& r, common::MessageSink& messages) {
+    const std::string errorTitle = "Sub Coulomb: ERROR";
+    Arithmetic ar;
+    const SoilWeights soil = soilWeights(r, ar);
 
-    const double d = delta + kPi / 2 - psi;
-    res[10] = ar.single(d * 180 / kPi);
-
-    StabilityInput in{r,       soil,
-                      thrusts, d,
-                      gm,      common::fieldValue(fields.text(field::df)),
-                      false,   Variant::Coulomb};
-    verifyStability(in, messages, ar, res);
-
-    if (ar.failed()) {
-        messages.show("Ocurrio un error inesperado, puede ser que un angulo sea el problema.",
-                      kCoulombError, common::MessageIcon::Critical);
+    const auto ka = coulombKa(r.psi, r.fi, r.delta, r.beta, 0, ar);
+    if (!ka) {
+        // A backfill steeper than the friction angle has no Coulomb wedge.
+        messages.show("Hay un error con el angulo del talud, radicando negativo al calcular ka.",
+                      errorTitle, common::MessageIcon::Critical);
         return std::nullopt;
     }
-    return res;
+
+    const double d = r.delta + kPi / 2 - r.psi;
+    return activeMethod(r, soil, *ka, d, false, Variant::Coulomb, errorTitle, ar, messages);
 }
 
 }  // namespace drovines

@@ -16,6 +16,9 @@ namespace {
 
 constexpr int kValuesInFile = 15;
 constexpr int kMethodLine = 13;
+// Mononobe-Okabe adds kh and kv as lines 16 and 17; a file without them has kh = kv = 0.
+constexpr int kSeismicValues = 2;
+const std::array<std::string, kSeismicValues> kSeismicFields = {field::kh, field::kv};
 
 // Field of each line of the file; line 13 holds the method code instead.
 const std::array<std::string, kValuesInFile> kFieldOfLine = {
@@ -36,8 +39,17 @@ Method methodOfCode(double code) {
     return Method::None;
 }
 
-// The fifteen values, or nothing when the file cannot be opened or ends early. A token that is
-// not wholly a number ("abc", "12abc") is taken as text and reads as 0.
+double tokenValue(const std::string& token) {
+    double value = 0;
+    if (!common::parseNumberToken(token, value)) {
+        value = 0;
+    }
+    return value;
+}
+
+// The fifteen values and the seismic ones that follow (0 when absent), or nothing when the file
+// cannot be opened or ends before the fifteenth. A token that is not wholly a number ("abc",
+// "12abc") is taken as text and reads as 0.
 std::optional<std::vector<double>> readValues(const std::string& fileName) {
     auto reader = common::FreeFormatReader::fromFile(fileName);
     if (!reader) {
@@ -49,11 +61,10 @@ std::optional<std::vector<double>> readValues(const std::string& fileName) {
         if (!reader->readToken(token)) {
             return std::nullopt;
         }
-        double value = 0;
-        if (!common::parseNumberToken(token, value)) {
-            value = 0;
-        }
-        values.push_back(value);
+        values.push_back(tokenValue(token));
+    }
+    for (int i = 0; i < kSeismicValues; ++i) {
+        values.push_back(reader->readToken(token) ? tokenValue(token) : 0);
     }
     return values;
 }
@@ -76,6 +87,9 @@ DataFileLoad leerdatos(const std::string& fileName, common::FieldTexts& fields,
             fields.setText(kFieldOfLine[line - 1], common::displayDouble((*values)[line - 1]));
         }
     }
+    for (int i = 0; i < kSeismicValues; ++i) {
+        fields.setText(kSeismicFields[i], common::displayDouble((*values)[kValuesInFile + i]));
+    }
     return {true, methodOfCode((*values)[kMethodLine - 1])};
 }
 
@@ -86,6 +100,12 @@ std::string dataFileText(const common::FieldTexts& fields, Method method) {
                                  ? static_cast<double>(method)
                                  : common::fieldValue(fields.text(kFieldOfLine[line - 1]));
         lines.push_back(common::PrintLine().add(common::printDouble(value)).text());
+    }
+    if (method == Method::MononobeOkabe) {
+        for (const std::string& name : kSeismicFields) {
+            const double value = common::fieldValue(fields.text(name));
+            lines.push_back(common::PrintLine().add(common::printDouble(value)).text());
+        }
     }
     return common::joinLines(lines);
 }

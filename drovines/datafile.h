@@ -16,13 +16,15 @@ struct DataFileLoad {
     Method method = Method::None;
 };
 
-// Loads the fifteen values of a data file into the fields. The fields change only when all
+// Loads the fifteen values of a data file into the fields, and kh and kv from lines 16 and 17
+// (0 when the file stops at fifteen). The fields change only when all
 // fifteen were read; a file that cannot be opened or ends early is reported and changes nothing.
 // An empty name (a cancelled dialog) reads nothing and says nothing.
 DataFileLoad leerdatos(const std::string& fileName, common::FieldTexts& fields,
                        common::MessageSink& messages);
 
-// Writes the fields and the method code as a data file, one value per line. Returns false,
+// Writes the fields and the method code as a data file, one value per line; a Mononobe-Okabe
+// problem adds kh and kv. Returns false,
 // after reporting it, when the file could not be written; an existing file is then untouched.
 // An empty name (a cancelled dialog) writes nothing and says nothing.
 bool Guardard(const std::string& fileName, const common::FieldTexts& fields, Method method,

@@ -1,9 +1,8 @@
 #include "drovines/readdata.h"
 
-#include <cmath>
-
 #include "common/fieldvalue.h"
 #include "common/numbertext.h"
+#include "drovines/section.h"
 
 namespace drovines {
 
@@ -70,10 +69,11 @@ int readdata(common::FieldTexts& fields, common::MessageSink& messages, WallReco
     }
 
     r.q = valueOf(fields, field::q);
-    r.xa = r.H * std::tan(r.alfa);
-    r.xf = r.H * std::tan(r.alfa2);
-    r.B = r.b1 + r.xf + r.xa;
-    r.psi = kPi / 2 - r.alfa;
+    const SectionGeometry g = sectionGeometry(r.b1, r.H, r.alfa, r.alfa2);
+    r.xa = g.xa;
+    r.xf = g.xf;
+    r.B = g.B;
+    r.psi = g.psi;
     r.w = valueOf(fields, field::w) / 100;
     r.hn = valueOf(fields, field::hn);
     r.delta2 = valueOf(fields, field::delta2);
@@ -92,12 +92,46 @@ int readdata(common::FieldTexts& fields, common::MessageSink& messages, WallReco
         r.hn = 0;
         fields.setText(field::hn, "0");
     }
-    if (valueOf(fields, field::df) < 0) {
+    r.df = valueOf(fields, field::df);
+    if (r.df < 0) {
         return rejectField(fields, messages, "La profundidad de fundacion no puede ser negativa.",
                            field::df);
     }
     if (r.delta2 <= 0) {
         r.delta2 = 0;
+    }
+    // Lengths, loads and weights below zero describe no wall.
+    const struct {
+        double value;
+        const char* text;
+        const std::string& name;
+    } notNegative[] = {
+        {r.b1, "El ancho superficial b1 no puede ser negativo.", field::b1},
+        {r.H, "La altura total H no puede ser negativa.", field::H},
+        {r.w, "La humedad w no puede ser negativa.", field::w},
+        {r.q, "La sobrecarga q no puede ser negativa.", field::q},
+        {valueOf(fields, field::gm), "El peso especifico del muro gm no puede ser negativo.",
+         field::gm},
+    };
+    for (const auto& check : notNegative) {
+        if (check.value < 0) {
+            return rejectField(fields, messages, check.text, check.name);
+        }
+    }
+    r.gm = valueOf(fields, field::gm);
+    return 0;
+}
+
+int readSeismic(common::FieldTexts& fields, common::MessageSink& messages, WallRecord& r) {
+    r.kh = valueOf(fields, field::kh);
+    r.kv = valueOf(fields, field::kv);
+    if (r.kh < 0) {
+        return rejectField(fields, messages, "El coeficiente sismico kh no puede ser negativo.",
+                           field::kh);
+    }
+    if (r.kv >= 1) {
+        return rejectField(fields, messages, "El coeficiente sismico kv debe ser menor que 1.",
+                           field::kv);
     }
     return 0;
 }

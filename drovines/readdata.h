@@ -12,4 +12,8 @@ namespace drovines {
 // base is only a notice: hn becomes 0 and the validation goes on.
 int readdata(common::FieldTexts& fields, common::MessageSink& messages, WallRecord& record);
 
+// The seismic coefficients kh and kv of Mononobe-Okabe, checked the same way: kh may not be
+// negative and kv must stay below 1.
+int readSeismic(common::FieldTexts& fields, common::MessageSink& messages, WallRecord& record);
+
 }  // namespace drovines

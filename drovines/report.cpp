@@ -6,23 +6,20 @@
 #include "common/patterntext.h"
 #include "common/printline.h"
 #include "common/safefile.h"
+#include "drovines/resultrows.h"
+#include "drovines/section.h"
 
 namespace drovines {
 
 namespace {
 
 const std::string kPattern = "####0.000";
+const std::string kNoFigure = "sin valor";
 
 struct DataLine {
     std::string label;
     std::string name;
     std::string pattern;
-};
-
-struct ResultLine {
-    std::string label;
-    int index;
-    std::string unit;
 };
 
 using Lines = std::vector<std::string>;
@@ -38,19 +35,12 @@ void addDataLines(Lines& out, const common::FieldTexts& fields,
     }
 }
 
-// Each figure is taken back from what the results window shows, so both always agree.
-void addResultLines(Lines& out, const Resultados& res, const std::vector<ResultLine>& lines) {
-    for (const ResultLine& l : lines) {
-        const double shown = common::fieldValue(resultText(res[l.index]));
-        out.push_back(l.label + common::formatPattern(shown, kPattern) + l.unit);
-    }
-}
-
 // Base width from the fields as they read now, which may differ from the last calculation.
 double baseWidth(const common::FieldTexts& fields) {
-    const double H = valueOf(fields, field::H);
-    return valueOf(fields, field::b1) + H * std::tan(radians(valueOf(fields, field::alfa2))) +
-           H * std::tan(radians(valueOf(fields, field::alfa)));
+    return sectionGeometry(valueOf(fields, field::b1), valueOf(fields, field::H),
+                           radians(valueOf(fields, field::alfa)),
+                           radians(valueOf(fields, field::alfa2)))
+        .B;
 }
 
 std::string methodName(Method option) {
@@ -59,6 +49,9 @@ std::string methodName(Method option) {
     }
     if (option == Method::Coulomb) {
         return "Coulomb";
+    }
+    if (option == Method::MononobeOkabe) {
+        return "Mononobe-Okabe";
     }
     return "";
 }
@@ -80,7 +73,14 @@ void addHeading(Lines& out) {
     out.insert(out.end(), 3, "");
 }
 
-void addData(Lines& out, const common::FieldTexts& fields, Method selectedOption) {
+// The seismic coefficients of the run, after the method line.
+void addSeismicData(Lines& out, const common::FieldTexts& fields) {
+    addDataLines(out, fields,
+                 {{"      Coeficiente sismico horizontal kh= ", field::kh, kPattern},
+                  {"        Coeficiente sismico vertical kv= ", field::kv, kPattern}});
+}
+
+void addData(Lines& out, const common::FieldTexts& fields, Method selectedOption, bool seismic) {
     out.push_back("Datos generales:");
     out.push_back("=================");
     out.push_back("");
@@ -114,87 +114,63 @@ void addData(Lines& out, const common::FieldTexts& fields, Method selectedOption
                  {{"    Angulo de friccion base-muro delta2= ", field::delta2, "####0.000 º"}});
     out.push_back("");
     out.push_back("Metodo de calculo: " + methodName(selectedOption));
+    if (seismic) {
+        addSeismicData(out, fields);
+    }
     out.insert(out.end(), 2, "");
 }
 
-void addResults(Lines& out, const Resultados& res) {
+// Each figure is taken back from what the results window shows, so both always agree. A factor
+// that is not a result has no figure.
+std::string reportFigure(float value) {
+    if (std::isnan(value)) {
+        return kNoFigure;
+    }
+    return common::formatPattern(common::fieldValue(resultText(value)), kPattern);
+}
+
+// A block of result lines with the headings the report sets inside it.
+void addBlock(Lines& out, const Resultados& res, int array) {
+    for (const ResultRow& row : resultBlock(array).rows) {
+        out.insert(out.end(), row.reportHeading.begin(), row.reportHeading.end());
+        out.push_back(row.reportLabel + reportFigure(res[row.index]) + row.reportUnit);
+    }
+}
+
+void addResults(Lines& out, const Resultados& res, bool seismic) {
     out.push_back("RESULTADOS");
     out.push_back("============");
     out.push_back("");
     out.push_back("Generales:");
     out.push_back("------------");
     out.push_back("");
-    addResultLines(out, res,
-                   {{"Coeficiente de empuje activo   ka= ", 1, ""},
-                    {"Profundidad grieta de traccion zo= ", 2, " m"},
-                    {"Tension en la napa             S1= ", 3, "kN/m2"},
-                    {"Tension en la base             S2= ", 4, "kN/m2"},
-                    {"Tension del agua en la base    S3= ", 50, "kN/m2"},
-                    {"Empuje del suelo sobre la napa E1= ", 5, "kN/m"},
-                    {"Empuje del suelo sumergido     E2= ", 6, "kN/m"},
-                    {"Empuje del agua                Ew= ", 7, "kN/m"},
-                    {"Empuje de la sobrecarga        Eq= ", 8, "kN/m"},
-                    {"Empuje activo total            Ea= ", 9, "kN/m"},
-                    {"Angulo del empuje con la horiz. d= ", 10, "º"},
-                    {"Peso del muro                  Pm= ", 11, "kN/m"},
-                    {"Peso cuña de suelo estabiliz.  Wm= ", 12, "kN/m"},
-                    {"Empuje activo horizontal      Eah= ", 13, "kN/m"},
-                    {"Empuje activo vertical        Eav= ", 14, "kN/m"},
-                    {"Empuje de la subpresion        Es= ", 15, "kN/m"}});
+    addBlock(out, res, 1);
+
+    if (seismic) {
+        out.push_back("");
+        out.push_back("Sismo (Mononobe-Okabe):");
+        out.push_back("------------------------");
+        out.push_back("");
+        addBlock(out, res, kSeismicArray);
+    }
 
     out.push_back("");
     out.push_back("Verificacion a cargas verticales:");
     out.push_back("---------------------------------");
     out.push_back("");
-    addResultLines(out, res,
-                   {{"Peso del muro                  Pm= ", 29, "kN/m"},
-                    {"Peso cuña de suelo estabiliz.  Wm= ", 30, "kN/m"},
-                    {"Empuje vertical suelo humedo  Evh= ", 31, "kN/m"},
-                    {"Empuje vertical suelo sumerg. Evs= ", 32, "kN/m"},
-                    {"Empuje vertical sobrecarga    Evq= ", 33, "kN/m"},
-                    {"Carga vertical total            N= ", 34, "kN/m"},
-                    {"Carga vertical efectiva Nef=N-sub= ", 35, "kN/m"},
-                    {"Excentricidad en la base       ex= ", 36, "m"},
-                    {"Capacidad de carga del terreno Nu= ", 37, "kN/m"},
-                    {"Factor de seguridad    fsn=Nu/Nef= ", 38, ""}});
+    addBlock(out, res, 3);
 
     out.push_back("");
     out.push_back("Verificacion al vuelco:");
     out.push_back("------------------------");
     out.push_back("");
-    out.push_back("Momentos de vuelco producto de:");
-    addResultLines(out, res,
-                   {{"Empuje activo suelo sobre napa M1= ", 16, " kNm/m"},
-                    {"Empuje activo suelo sumergido  M2= ", 17, " kNm/m"},
-                    {"Empuje activo del agua         Mw= ", 18, " kNm/m"},
-                    {"Empuje activo de la sobrecarga Mq= ", 19, " kNm/m"},
-                    {"Empuje de la subpresion        Ms= ", 20, " kNm/m"},
-                    {"Momento de vuelto total:       MV= ", 21, " kNm/m"}});
-    out.push_back("");
-    out.push_back("Momentos estabilizantes producto de:");
-    addResultLines(out, res,
-                   {{"Peso del muro                 Mem= ", 22, " kNm/m"},
-                    {"Cuña de suelo y sobrecarga    Msq= ", 23, " kNm/m"},
-                    {"Empuje vert. suelo sobre napa Me1= ", 24, " kNm/m"},
-                    {"Empuje vert. suelo sumergido  Me2= ", 25, " kNm/m"},
-                    {"Empuje vert. sobrecarga       Meq= ", 26, " kNm/m"},
-                    {"Momento estabilizante total   MEV= ", 27, " kNm/m"},
-                    {"Factor de seguridad    fsm=MEV/MV= ", 28, ""}});
+    addBlock(out, res, 2);
 
     out.push_back("");
     out.push_back("Verificacion al deslizamiento:");
     out.push_back("--------------------------------");
     out.push_back("");
-    addResultLines(out, res,
-                   {{"Empuje horizontal suelo humedo H1= ", 39, " kN/m"},
-                    {"Empuje horizontal suelo sumerg.H2= ", 40, " kN/m"},
-                    {"Empuje del agua                Hw= ", 41, " kN/m"},
-                    {"Empuje horizontal sobrecarga   Hq= ", 42, " kN/m"},
-                    {"Fuerza horizontal total        FH= ", 43, " kN/m"}});
-    out.push_back("Fuerza que se opone al deslizamiento:");
-    addResultLines(out, res,
-                   {{"                  Fdo=Nef*tan(fi)= ", 44, " kN/m"},
-                    {"Factor de seguridad        Fdo/FH= ", 45, ""}});
+    addBlock(out, res, 4);
     out.push_back("");
 }
 
@@ -207,19 +183,25 @@ std::string resultsCaption(Method method) {
     if (method == Method::Coulomb) {
         return "Resultados: COULOMB";
     }
+    if (method == Method::MononobeOkabe) {
+        return "Resultados: MONONOBE-OKABE";
+    }
     return "Resultados";
 }
 
 std::string resultText(float value) {
+    if (std::isnan(value)) {
+        return "";
+    }
     return common::formatPattern(value, kPattern);
 }
 
 std::vector<std::string> reportLines(const common::FieldTexts& fields, Method selectedOption,
-                                     const Resultados& resultados) {
+                                     const Resultados& resultados, bool seismic) {
     Lines out;
     addHeading(out);
-    addData(out, fields, selectedOption);
-    addResults(out, resultados);
+    addData(out, fields, selectedOption, seismic);
+    addResults(out, resultados, seismic);
     return out;
 }
 

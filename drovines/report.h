@@ -10,7 +10,8 @@
 
 namespace drovines {
 
-// Text of a result as the results window shows it: pattern "####0.000".
+// Text of a result as the results window shows it: pattern "####0.000"; empty for a factor
+// that is not a result.
 std::string resultText(float value);
 
 // Caption of the results window after a run of the method.
@@ -18,9 +19,9 @@ std::string resultsCaption(Method method);
 
 // The report lines (without line ends): the data block from the main window's fields as they
 // read now, the method whose option is selected, and the results as the results window shows
-// them.
+// them. `seismic` (results of Mononobe-Okabe) adds kh, kv and the block of seismic figures.
 std::vector<std::string> reportLines(const common::FieldTexts& fields, Method selectedOption,
-                                     const Resultados& resultados);
+                                     const Resultados& resultados, bool seismic = false);
 
 // Writes the report lines as a text file (CR LF). A failure is reported and leaves an existing
 // file untouched. An empty name (a cancelled dialog) writes nothing and says nothing.

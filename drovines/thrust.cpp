@@ -14,11 +14,11 @@ SoilWeights soilWeights(const WallRecord& r, Arithmetic& ar) {
 
 Thrusts activeThrusts(const WallRecord& r, const SoilWeights& soil, double ka, Arithmetic& ar,
                       Resultados& resultados) {
-    resultados[1] = ar.single(ka);
+    resultados[idx::ka] = ar.single(ka);
 
     // The crack depth is reported only; the pressures below do not use it.
     if (soil.gh != 0) {
-        resultados[2] = ar.single(2 * r.co / soil.gh);
+        resultados[idx::zo] = ar.single(2 * r.co / soil.gh);
     }
 
     Thrusts t;
@@ -32,8 +32,8 @@ Thrusts activeThrusts(const WallRecord& r, const SoilWeights& soil, double ka, A
             t.S2 = ka * soil.gsub * hn - 2 * r.co * ar.root(ka);
         }
     }
-    resultados[3] = ar.single(t.S1);
-    resultados[4] = ar.single(t.S2);
+    resultados[idx::S1] = ar.single(t.S1);
+    resultados[idx::S2] = ar.single(t.S2);
 
     t.E1 = ar.finite(t.S1 * h1 / 2);
     t.E2 = ar.finite((t.S1 + t.S2) * hn / 2);
@@ -41,12 +41,12 @@ Thrusts activeThrusts(const WallRecord& r, const SoilWeights& soil, double ka, A
     t.Eq = ar.finite(r.q * ka * r.H);
     t.Ea = ar.finite(t.E1 + t.E2 + t.Ew + t.Eq);
     t.S3 = gw * hn;
-    resultados[5] = ar.single(t.E1);
-    resultados[6] = ar.single(t.E2);
-    resultados[7] = ar.single(t.Ew);
-    resultados[8] = ar.single(t.Eq);
-    resultados[9] = ar.single(t.Ea);
-    resultados[50] = ar.single(t.S3);
+    resultados[idx::E1] = ar.single(t.E1);
+    resultados[idx::E2] = ar.single(t.E2);
+    resultados[idx::Ew] = ar.single(t.Ew);
+    resultados[idx::Eq] = ar.single(t.Eq);
+    resultados[idx::Ea] = ar.single(t.Ea);
+    resultados[idx::S3] = ar.single(t.S3);
 
     t.y1 = hn + h1 / 3;
     if (t.S1 + t.S2 != 0) {

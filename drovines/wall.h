@@ -21,7 +21,8 @@ struct TickBoxes {
 };
 
 // The validated problem, in the units the methods work with: angles in radians except delta2,
-// water content as a fraction; xf, xa, B and psi derived from the geometry.
+// water content as a fraction; xf, xa, B and psi derived from the geometry. It is read from
+// the fields once; the methods read nothing else.
 struct WallRecord {
     double w = 0;
     double gam = 0;
@@ -40,6 +41,10 @@ struct WallRecord {
     double psi = 0;
     double hn = 0;
     double delta2 = 0;  // degrees
+    double gm = 0;      // unit weight of the wall
+    double df = 0;      // foundation depth below the front ground
+    double kh = 0;      // horizontal seismic coefficient (Mononobe-Okabe only)
+    double kv = 0;      // vertical seismic coefficient, positive upward
 };
 
 // A method runs only on a wall with soil weight, crest, height and base; otherwise the
@@ -67,6 +72,8 @@ const std::string df = "df";
 const std::string delta2 = "delta2";
 const std::string gm = "gm";
 const std::string q = "q";
+const std::string kh = "kh";
+const std::string kv = "kv";
 }  // namespace field
 
 }  // namespace drovines

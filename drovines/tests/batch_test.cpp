@@ -105,11 +105,39 @@ TEST_F(BatchTest, UnreadableFileAndNothingToComputeAreClearFailures) {
     EXPECT_NE(err_.find("metodo"), std::string::npos);
     EXPECT_EQ(run("--batch sin-metodo.dat --method 1 --gm 23.5"), 0);
 
-    EXPECT_EQ(run("--batch muro.dat --method 3"), 3);
-    EXPECT_EQ(err_, "Drovines: Opcion no disponible actualmente.\n");
+    EXPECT_EQ(run("--batch muro.dat --method 3 --kv 1"), 3);
+    EXPECT_EQ(err_, "Drovines: El coeficiente sismico kv debe ser menor que 1.\n");
     EXPECT_EQ(run("--batch muro.dat --report falta/informe.out"), 4);
     EXPECT_EQ(err_, "ERROR: No se pudo guardar el archivo falta/informe.out\n");
     EXPECT_EQ(run("--batch muro.dat --method 7"), 1);
+}
+
+// A factor that is not a result is no figure and exit code 3; unreadable option values are
+// refused; the seismic method runs from the options.
+TEST_F(BatchTest, OnlySoundFiguresAndTheSeismicMethod) {
+    const struct {
+        const char* options;
+        int code;
+        const char* err;
+        const char* report;
+    } cases[] = {
+        {"--gm 1", 3, "la carga vertical efectiva no es positiva.",
+         "Factor de seguridad    fsn=Nu/Nef= sin valor\r\n"},
+        {"--gm 5", 3,
+         "Drovines: No hay factor de seguridad contra el hundimiento: la carga sale de "
+         "la base.\n",
+         "Factor de seguridad    fsn=Nu/Nef= sin valor\r\n"},
+        {"--gm nan", 1, "drovines: --gm necesita un numero: nan\n", ""},
+        {"--gm -1", 3, "Drovines: El peso especifico del muro gm no puede ser negativo.\n", ""},
+        {"--method 3 --kh abc", 1, "drovines: --kh necesita un numero: abc\n", ""},
+        {"--method 3 --kh 0.1 --kv -0.05", 0, "", "Metodo de calculo: Mononobe-Okabe\r\n"},
+        {"--method 3 --kh 0.1", 0, "", "Altura del incremento         ydP= 3.000 m\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(run(std::string("--batch muro.dat ") + c.options), c.code) << c.options;
+        EXPECT_NE(err_.find(c.err), std::string::npos) << c.options << "\n" << err_;
+        EXPECT_NE(out_.find(c.report), std::string::npos) << c.options;
+    }
 }
 
 TEST_F(BatchTest, HelpAndWindowlessStart) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -70,6 +71,35 @@ TEST_F(DataFileTest, SavedProblemLoadsBackWithItsMethod) {
     }
     // The wall weight is not part of the file.
     EXPECT_EQ(loaded.text("gm"), "");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// Mononobe-Okabe keeps kh and kv on lines 16 and 17; a file of fifteen reads kh = kv = 0.
+TEST_F(DataFileTest, SeismicCoefficientsFollowTheFifteenValues) {
+    auto saved = sampleWall();
+    saved.setText("kh", "0.2");
+    saved.setText("kv", "-0.1");
+    const std::string fifteen = dataFileText(saved, Method::Rankine);
+    EXPECT_EQ(std::count(fifteen.begin(), fifteen.end(), '\n'), 15);
+    common::RecordingMessages messages;
+    ASSERT_TRUE(Guardard(path("sismo.dat"), saved, Method::MononobeOkabe, messages));
+    const std::string text = dataFileText(saved, Method::MononobeOkabe);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 17);
+
+    const struct {
+        const char* file;
+        const char* kh;
+        const char* kv;
+    } cases[] = {{"sismo.dat", "0.2", "-0.1"}, {"quince.dat", "0", "0"}};
+    ASSERT_TRUE(Guardard(path("quince.dat"), saved, Method::Coulomb, messages));
+    for (const auto& c : cases) {
+        common::MemoryFields loaded;
+        loaded.setText("kh", "9");
+        ASSERT_TRUE(leerdatos(path(c.file), loaded, messages).loaded) << c.file;
+        EXPECT_EQ(loaded.text("kh"), c.kh) << c.file;
+        EXPECT_EQ(loaded.text("kv"), c.kv) << c.file;
+        EXPECT_EQ(loaded.text("delta2"), "0") << c.file;
+    }
     EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -56,7 +56,7 @@ TEST(Report, DataFromTheFieldsAsTheyReadNowAndResultsAsShown) {
     ASSERT_EQ(lines.size(), 117u);
     EXPECT_EQ(lines[4], "VERFICACION DE ESTABILIDAD EN MUROS DE GRAVEDAD");
     EXPECT_EQ(lines[13], "                Mayo 2004");
-    EXPECT_EQ(lines[lineIndex(lines, "Metodo de calculo:")], "Metodo de calculo: ");
+    EXPECT_EQ(lines[lineIndex(lines, "Metodo de calculo:")], "Metodo de calculo: Mononobe-Okabe");
     EXPECT_EQ(lines[lineIndex(lines, "                         Altura total H=")],
               "                         Altura total H= 5.500 m");
     EXPECT_EQ(lines[lineIndex(lines, "Coeficiente de empuje activo")],

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <cmath>
 
 #include "common/fieldvalue.h"
 #include "common/ui/about.h"
@@ -22,6 +21,7 @@
 #include "drovines/calcular.h"
 #include "drovines/datafile.h"
 #include "drovines/report.h"
+#include "drovines/section.h"
 #include "drovines/ui/form2.h"
 #include "drovines/ui/identity.h"
 #include "drovines/ui/notes.h"
@@ -68,7 +68,7 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     setWindowIcon(QApplication::windowIcon());
 
     auto* central = new QWidget(this);
-    central->setFixedSize(920, 540);
+    central->setFixedSize(920, 616);
     QFont small = central->font();
     small.setPointSize(8);
     central->setFont(small);
@@ -82,6 +82,7 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     buildSoilFrame(central);
     buildWallFrame(central);
     buildLoadFrame(central);
+    buildSeismicFrame(central);
 
     picture_ = new common::Canvas(common::classicColor(15), common::classicColor(0), central);
     picture_->setObjectName("Picture1");
@@ -160,6 +161,14 @@ void Form1::buildLoadFrame(QWidget* central) {
     fieldRow(group, 0, "Sobrecarga sobre el terraplen q=", field::q, "kN/m");
 }
 
+// kh and kv, entered only while Mononobe-Okabe is chosen.
+void Form1::buildSeismicFrame(QWidget* central) {
+    QGroupBox* group = frame(central, "Frame5", "Sismo", QRect(8, 532, 430, 20 + 2 * kRow + 8));
+    fieldRow(group, 0, "Coeficiente sismico horizontal kh=", field::kh, "")->setText("0");
+    fieldRow(group, 1, "Coeficiente sismico vertical kv=", field::kv, "")->setText("0");
+    setSeismicAvailable(false);
+}
+
 void Form1::buildChoices(QWidget* central) {
     check2_ = new QCheckBox("Considerar angulo delta", central);
     check2_->setObjectName("Check2");
@@ -180,9 +189,9 @@ void Form1::buildChoices(QWidget* central) {
         option->setGeometry(10, y, 220, 22);
         y += 24;
     }
-    // Option3 only moves the mark: its code is not available.
     connect(option1_, &QRadioButton::clicked, this, &Form1::selectRankine);
     connect(option2_, &QRadioButton::clicked, this, &Form1::selectCoulomb);
+    connect(option3_, &QRadioButton::clicked, this, &Form1::mononobeOkabe);
 
     auto* compute = new QPushButton("Calcular", central);
     compute->setObjectName("Command1");
@@ -219,9 +228,10 @@ void Form1::redraw() {
     in.H = valueOf(fields_, field::H);
     in.alfa = radians(valueOf(fields_, field::alfa));
     in.alfa2 = radians(valueOf(fields_, field::alfa2));
-    in.xa = in.H * std::tan(in.alfa);
-    in.xf = in.H * std::tan(in.alfa2);
-    in.B = in.b1 + in.xf + in.xa;
+    const SectionGeometry g = sectionGeometry(in.b1, in.H, in.alfa, in.alfa2);
+    in.xa = g.xa;
+    in.xf = g.xf;
+    in.B = g.B;
     in.hn = valueOf(fields_, field::hn);
     in.df = valueOf(fields_, field::df);
     in.q = valueOf(fields_, field::q);
@@ -236,12 +246,20 @@ void Form1::setTickBoxesAvailable(bool available) {
     check2_->setEnabled(available);
 }
 
+void Form1::setSeismicAvailable(bool available) {
+    for (const std::string& name : {field::kh, field::kv}) {
+        findChild<QLineEdit*>(QString::fromStdString(name))->setEnabled(available);
+    }
+}
+
 void Form1::selectRankine() {
     option1_->setChecked(true);
     method_ = Method::Rankine;
     menuRankine_->setChecked(true);
     menuCoulomb_->setChecked(false);
+    menuMononobe_->setChecked(false);
     setTickBoxesAvailable(true);
+    setSeismicAvailable(false);
 }
 
 void Form1::selectCoulomb() {
@@ -249,15 +267,20 @@ void Form1::selectCoulomb() {
     method_ = Method::Coulomb;
     menuRankine_->setChecked(false);
     menuCoulomb_->setChecked(true);
+    menuMononobe_->setChecked(false);
     setTickBoxesAvailable(false);
+    setSeismicAvailable(false);
 }
 
-// The seismic method is not available: Rankine is shown chosen, yet "Calcular" runs nothing.
+// Mononobe-Okabe builds on Coulomb's thrust, so the tick boxes do not apply to it either.
 void Form1::mononobeOkabe() {
-    selectRankine();
-    menuMononobe_->setChecked(false);
+    option3_->setChecked(true);
     method_ = Method::MononobeOkabe;
-    messages_->show("Opcion no disponible actualmente.", kProgramTitle, common::MessageIcon::None);
+    menuRankine_->setChecked(false);
+    menuCoulomb_->setChecked(false);
+    menuMononobe_->setChecked(true);
+    setTickBoxesAvailable(false);
+    setSeismicAvailable(true);
 }
 
 Method Form1::selectedOption() const {
@@ -267,6 +290,9 @@ Method Form1::selectedOption() const {
     if (option2_->isChecked()) {
         return Method::Coulomb;
     }
+    if (option3_->isChecked()) {
+        return Method::MononobeOkabe;
+    }
     return Method::None;
 }
 
@@ -275,7 +301,8 @@ void Form1::run(Method method) {
                           check2_->checkState() == Qt::Checked};
     const CalcOutcome outcome = drovines::calcular(fields_, method, ticks, *messages_);
     if (outcome.status == CalcStatus::Computed) {
-        form2_->fill(outcome.resultados, QString::fromStdString(resultsCaption(method)));
+        form2_->fill(outcome.resultados, QString::fromStdString(resultsCaption(method)),
+                     method == Method::MononobeOkabe);
     }
 }
 
@@ -293,10 +320,7 @@ void Form1::applyLoadedMethod(Method method) {
     } else if (method == Method::Coulomb) {
         selectCoulomb();
     } else if (method == Method::MononobeOkabe) {
-        option3_->setChecked(true);
-        method_ = Method::MononobeOkabe;
-        menuRankine_->setChecked(false);
-        menuCoulomb_->setChecked(false);
+        mononobeOkabe();
     }
 }
 

@@ -38,7 +38,7 @@ public:
     void calcularMenu();  // "Analisis", "Calcular": always Rankine
     void selectRankine();
     void selectCoulomb();
-    void mononobeOkabe();
+    void mononobeOkabe();  // the menu entry and Option3
     void abrir();
     void guardar();
     void acercaDe();
@@ -74,6 +74,8 @@ private:
     void run(Method method);
     void applyLoadedMethod(Method method);
     void setTickBoxesAvailable(bool available);
+    void setSeismicAvailable(bool available);
+    void buildSeismicFrame(QWidget* central);
 
     std::unique_ptr<common::MessageSink> ownMessages_;
     common::MessageSink* messages_;

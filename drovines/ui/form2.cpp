@@ -11,110 +11,41 @@
 
 #include "common/ui/printreport.h"
 #include "drovines/report.h"
+#include "drovines/resultrows.h"
 
 namespace drovines {
 
 namespace {
-
-// A row of a frame: caption words, symbol, field (array and element) and unit. A row without a
-// field (array 0) is a heading.
-struct Row {
-    const char* words;
-    const char* symbol;
-    int array;
-    int k;
-    const char* unit;
-};
-
-const std::vector<Row> kCalculos = {
-    {"Coeficiente de empuje activo", "ka=", 1, 1, ""},
-    {"Profundidad grieta de coehesin", "zo=", 1, 2, "m"},
-    {"Tension a la altura de la napa", "S1=", 1, 3, "kN/m2"},
-    {"Tension  en la base", "S2=", 1, 4, "kN/m2"},
-    {"Tension del agua en la base", "S3=", 1, 0, "kN/m2"},
-    {"Empuje del suelo sobre la napa", "E1=", 1, 5, "kN/m"},
-    {"Empuje del suelo sumergido", "E2=", 1, 6, "kN/m"},
-    {"Empuje del agua", "Ew=", 1, 7, "kN/m"},
-    {"Empuje de la sobrecarga", "Eq=", 1, 8, "kN/m"},
-    {"Empuje activo total", "Ea=", 1, 9, "kN/m"},
-    {"Angulo del empuje con la horizontal", "d=", 1, 10, "º"},
-    {"Peso del muro", "Pm=", 1, 11, "kN/m"},
-    {"Peso de la cuña de suelo estabilizante", "Es=", 1, 12, "kN/m"},
-    {"Empuje activo horizontal", "Eah=", 1, 13, "kN/m"},
-    {"Empuje activo vertical", "Eav=", 1, 14, "kN/m"},
-    {"Fuerza de subpresion", "Es=", 1, 15, "kN/m"},
-};
-
-const std::vector<Row> kVuelco = {
-    {"Momento de vuelco producido por:", "", 0, 0, ""},
-    {"Empuje activo sobre la napa", "M1=", 2, 0, "kNm/m"},
-    {"Empuje suelo sumergido", "M2=", 2, 1, "kNm/m"},
-    {"Empuje del agua", "Mw=", 2, 2, "kNm/m"},
-    {"Empuje de la sobrecarga", "Mq=", 2, 3, "kNm/m"},
-    {"Empuje de la subpresion", "Ms=", 2, 4, "kNm/m"},
-    {"Momento de vuelco total", "Mv=", 2, 5, "kNm/m"},
-    {"Momento estabilizante producido por:", "", 0, 0, ""},
-    {"Peso del muro", "Me1=", 2, 6, "kNm/m"},
-    {"Cuña  de suelo  y sobrecarga", "Me2=", 2, 7, "kNm/m"},
-    {"Empuje vertical sobre la napa", "Me3=", 2, 8, "kNm/m"},
-    {"Empuje vertical suelo sumergido", "Me4=", 2, 9, "kNm/m"},
-    {"Empuje vertical de la sobrecarga", "Me5=", 2, 10, "kNm/m"},
-    {"Momento estabilizante total", "Me=", 2, 11, "kNm/m"},
-    {"Factor de seguridad contra el vuelco", "Fsv=", 2, 12, ""},
-};
-
-const std::vector<Row> kVerticales = {
-    {"Peso del muro", "Pm=", 3, 0, "kN/m"},
-    {"Peso cuña de suelo y sobrecarga", "Ps=", 3, 1, "kN/m"},
-    {"Empuje vertical suelo humedo", "V1=", 3, 2, "kN/m"},
-    {"Empuje vertical suelo sumergido", "V2=", 3, 3, "kN/m"},
-    {"Empuje vertical sobrecarga", "V3=", 3, 4, "kN/m"},
-    {"Carga vertical  total", "N=", 3, 5, "kN/m"},
-    {"Carga vertical efectiva", "Nef=N-Psub=", 3, 6, "kN/m"},
-    {"Excentricidad en la base", "ex=", 3, 7, "m"},
-    {"Carga de hundimiento", "Nu=", 3, 8, "kN/m"},
-    {"Factor de seguridad contra el hundimiento", "Fsv=", 3, 9, ""},
-};
-
-const std::vector<Row> kDeslizamiento = {
-    {"Empuje horizontal suelo humedo", "H1=", 4, 0, "kN/m"},
-    {"Empuje horizontal suelo sumergido", "H2=", 4, 1, "kN/m"},
-    {"Empuje horizontal del agua", "H3=", 4, 2, "kN/m"},
-    {"Empuje horizontal sobrecarga", "H4=", 4, 3, "kN/m"},
-    {"Fuerza de deslizamiento", "Fd=", 4, 4, "kN/m"},
-    {"Fuerza que se opone al deslizamiento ", "Fdo=Nef*tan(d2)=", 4, 5, "kN/m"},
-    {"Factor de seguridad contra el deslizamiento", "Fsd=", 4, 6, ""},
-};
 
 QString fieldName(int array, int k) {
     return QString("Text%1_%2").arg(array).arg(k);
 }
 
 // Captions in one column, symbols right-aligned against the fields, units after them.
-QGroupBox* resultFrame(const QString& title, const std::vector<Row>& rows, QWidget* parent) {
-    auto* group = new QGroupBox(title, parent);
+QGroupBox* resultFrame(const ResultBlock& block, QWidget* parent) {
+    auto* group = new QGroupBox(QString::fromStdString(block.frame), parent);
     auto* grid = new QGridLayout(group);
     grid->setVerticalSpacing(2);
     grid->setHorizontalSpacing(6);
     int line = 0;
-    for (const Row& row : rows) {
-        if (row.array == 0) {
-            auto* heading = new QLabel(row.words, group);
+    for (const ResultRow& row : block.rows) {
+        if (!row.heading.empty()) {
+            auto* heading = new QLabel(QString::fromStdString(row.heading), group);
             QFont bold = heading->font();
             bold.setBold(true);
             heading->setFont(bold);
             grid->addWidget(heading, line++, 0, 1, 4);
-            continue;
         }
-        grid->addWidget(new QLabel(row.words, group), line, 0);
-        grid->addWidget(new QLabel(row.symbol, group), line, 1, Qt::AlignRight);
+        grid->addWidget(new QLabel(QString::fromStdString(row.words), group), line, 0);
+        grid->addWidget(new QLabel(QString::fromStdString(row.symbol), group), line, 1,
+                        Qt::AlignRight);
         auto* value = new QLineEdit(group);
-        value->setObjectName(fieldName(row.array, row.k));
+        value->setObjectName(fieldName(block.array, fieldElement(block.array, row.index)));
         value->setReadOnly(true);
         value->setAlignment(Qt::AlignRight);
         value->setFixedWidth(86);
         grid->addWidget(value, line, 2);
-        grid->addWidget(new QLabel(row.unit, group), line, 3);
+        grid->addWidget(new QLabel(QString::fromStdString(row.unit), group), line, 3);
         ++line;
     }
     grid->setColumnStretch(0, 1);
@@ -145,10 +76,14 @@ Form2::Form2(common::FieldTexts& fields, std::function<Method()> selectedOption,
     setFont(small);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(resultFrame("Calculos", kCalculos, this), 0, 0);
-    grid->addWidget(resultFrame("Seguridad al vuelco", kVuelco, this), 0, 1);
-    grid->addWidget(resultFrame("Seguridad a cargas verticales", kVerticales, this), 1, 0);
-    grid->addWidget(resultFrame("Seguridad al deslizamiento", kDeslizamiento, this), 1, 1);
+    grid->addWidget(resultFrame(resultBlock(1), this), 0, 0);
+    grid->addWidget(resultFrame(resultBlock(2), this), 0, 1);
+    grid->addWidget(resultFrame(resultBlock(3), this), 1, 0);
+    grid->addWidget(resultFrame(resultBlock(4), this), 1, 1);
+    seismicFrame_ = resultFrame(resultBlock(kSeismicArray), this);
+    seismicFrame_->setObjectName("Frame5");
+    grid->addWidget(seismicFrame_, 0, 2, 2, 1);
+    seismicFrame_->hide();
 
     auto* buttons = new QHBoxLayout;
     auto* back = button(this, "Command1", "Volver");
@@ -158,38 +93,29 @@ Form2::Form2(common::FieldTexts& fields, std::function<Method()> selectedOption,
     for (QPushButton* b : {back, save, print}) {
         buttons->addWidget(b);
     }
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(buttons, 2, 0, 1, 3);
     connect(back, &QPushButton::clicked, this, &Form2::volver);
     connect(save, &QPushButton::clicked, this, &Form2::guardar);
     connect(print, &QPushButton::clicked, this, &Form2::imprimir);
-}
-
-int Form2::resultIndex(int array, int k) {
-    switch (array) {
-        case 1:
-            return k == 0 ? 50 : k;
-        case 2:
-            return 16 + k;
-        case 3:
-            return 29 + k;
-        default:
-            return 39 + k;
-    }
 }
 
 QLineEdit* Form2::valueField(int array, int k) const {
     return findChild<QLineEdit*>(fieldName(array, k));
 }
 
-void Form2::fill(const Resultados& resultados, const QString& caption) {
+void Form2::fill(const Resultados& resultados, const QString& caption, bool seismic) {
     shown_ = resultados;
-    for (int array = 1; array <= 4; ++array) {
-        for (int k = 0; k < kArraySizes[static_cast<std::size_t>(array - 1)]; ++k) {
-            const float value = resultados[static_cast<std::size_t>(resultIndex(array, k))];
-            valueField(array, k)->setText(QString::fromStdString(resultText(value)));
+    seismic_ = seismic;
+    seismicFrame_->setVisible(seismic);
+    for (const ResultBlock& block : resultBlocks()) {
+        for (const ResultRow& row : block.rows) {
+            const float value = resultados[static_cast<std::size_t>(row.index)];
+            valueField(block.array, fieldElement(block.array, row.index))
+                ->setText(QString::fromStdString(resultText(value)));
         }
     }
     setWindowTitle(caption);
+    adjustSize();
     show();
     raise();
     activateWindow();
@@ -209,7 +135,7 @@ void Form2::closeEvent(QCloseEvent* event) {
 
 // The fields are read-only, so the figures they show are those of the last fill.
 std::vector<std::string> Form2::currentReport() const {
-    return reportLines(fields_, selectedOption_(), shown_);
+    return reportLines(fields_, selectedOption_(), shown_, seismic_);
 }
 
 void Form2::guardar() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,8 +16,9 @@ class QLineEdit;
 namespace drovines {
 
 // "Resultados": every figure of the last calculation in four framed groups of value fields
-// (Text1_0..Text1_15, Text2_0..Text2_12, Text3_0..Text3_9, Text4_0..Text4_6), and the report of
-// the run saved to a file or printed.
+// (Text1_0..Text1_15, Text2_0..Text2_12, Text3_0..Text3_9, Text4_0..Text4_6), a fifth one for the
+// seismic figures of Mononobe-Okabe (Text5_0..Text5_12), and the report of the run saved to a
+// file or printed. A factor of safety that is not a result leaves its field empty.
 class Form2 : public QWidget {
     Q_OBJECT
 
@@ -28,8 +28,9 @@ public:
     Form2(common::FieldTexts& fields, std::function<Method()> selectedOption,
           common::MessageSink& messages, common::FileDialogs dialogs, QWidget* mainWindow);
 
-    // Fills the fields from the result vector, shows this window and hides the main one.
-    void fill(const Resultados& resultados, const QString& caption);
+    // Fills the fields from the result vector, shows this window and hides the main one. The
+    // frame of seismic figures shows only for `seismic` results (Mononobe-Okabe).
+    void fill(const Resultados& resultados, const QString& caption, bool seismic = false);
 
     // "Volver", "Guardar ", "Imprimir".
     void volver();
@@ -38,10 +39,6 @@ public:
 
     // The report as the two windows show it now.
     std::vector<std::string> currentReport() const;
-
-    // Index in the result vector of element `k` of field array `array` (1 to 4).
-    static int resultIndex(int array, int k);
-    static constexpr std::array<int, 4> kArraySizes = {16, 13, 10, 7};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -55,6 +52,8 @@ private:
     common::FileDialogs dialogs_;
     QWidget* mainWindow_;
     Resultados shown_{};
+    bool seismic_ = false;
+    QWidget* seismicFrame_ = nullptr;
 };
 
 }  // namespace drovines

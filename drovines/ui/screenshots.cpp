@@ -68,6 +68,18 @@ int takeScreenshots(const QString& directory) {
     }
     form.resultsWindow()->volver();
 
+    // The same wall under an earthquake.
+    form.mononobeOkabe();
+    common::setFields(&form, {{"kh", "0.15"}, {"kv", "-0.05"}});
+    ok &= common::saveScreenshot(&form, target, "drovines-main-sismo");
+    form.calcular();
+    if (form.resultsWindow()->isVisible()) {
+        ok &= common::saveScreenshot(form.resultsWindow(), target, "drovines-results-sismo");
+    } else {
+        ok = false;
+    }
+    form.resultsWindow()->volver();
+
     form.notas();
     ok &= common::saveScreenshot(form.notesWindow(), target, "drovines-notes");
     form.notesWindow()->hide();

@@ -3,6 +3,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QtTest>
+#include <cmath>
 
 #include "common/ui/about.h"
 #include "common/ui/canvas.h"
@@ -33,6 +34,11 @@ bool tickBoxesAvailable(drovines::Form1& form) {
     const bool one = form.findChild<QCheckBox*>("Check1")->isEnabled();
     const bool two = form.findChild<QCheckBox*>("Check2")->isEnabled();
     return one && two;
+}
+
+bool seismicFieldsAvailable(drovines::Form1& form) {
+    return form.findChild<QLineEdit*>("kh")->isEnabled() &&
+           form.findChild<QLineEdit*>("kv")->isEnabled();
 }
 
 int pixelsIn(const QImage& image, QColor colour, QRect region) {
@@ -130,37 +136,57 @@ private slots:
         QCOMPARE(d.form.method(), Method::Coulomb);
         QVERIFY(d.menu("mnuCoulomb")->isChecked() && !d.menu("mnuRankine")->isChecked());
 
-        // Option3 moves only the mark: the code and the menu marks stay.
+        // Option3 chooses Mononobe-Okabe, with kh and kv and without the tick boxes.
+        QVERIFY(!seismicFieldsAvailable(d.form));
         d.option(3)->click();
         QVERIFY(d.option(3)->isChecked() && !d.option(2)->isChecked());
-        QCOMPARE(d.form.method(), Method::Coulomb);
-        QVERIFY(d.menu("mnuCoulomb")->isChecked());
-        QCOMPARE(d.form.selectedOption(), Method::None);
+        QCOMPARE(d.form.method(), Method::MononobeOkabe);
+        QVERIFY(d.menu("mnuMononobe")->isChecked() && !d.menu("mnuCoulomb")->isChecked());
+        QCOMPARE(d.form.selectedOption(), Method::MononobeOkabe);
+        QVERIFY(!tickBoxesAvailable(d.form));
+        QVERIFY(seismicFieldsAvailable(d.form));
+        d.trigger("mnuRankine");
+        QVERIFY(!seismicFieldsAvailable(d.form) && !d.menu("mnuMononobe")->isChecked());
         QVERIFY(d.messages.shown.empty());
     }
 
-    void mononobeOkabeIsNotAvailable() {
+    void mononobeOkabeShowsTheSeismicThrustAndChecks() {
         Drovines d;
         enterPlainWall(&d.form);
         d.trigger("mnuMononobe");
-        QCOMPARE(d.messages.shown.size(), std::size_t(1));
-        QCOMPARE(d.messages.shown[0], (common::Message{"Opcion no disponible actualmente.",
-                                                       "Drovines", common::MessageIcon::None}));
-        QVERIFY(d.option(1)->isChecked());
-        QVERIFY(!d.menu("mnuMononobe")->isChecked());
-        QVERIFY(d.menu("mnuRankine")->isChecked());
+        QVERIFY(d.messages.shown.empty());
+        QVERIFY(d.option(3)->isChecked());
         QCOMPARE(d.form.method(), Method::MononobeOkabe);
-        QCOMPARE(d.form.selectedOption(), Method::Rankine);
+        setFields(&d.form, {{"delta", "30"}, {"kh", "0.206"}});
 
         d.press("Command1");
-        QVERIFY(!d.results().isVisible());
-        QCOMPARE(d.messages.shown.size(), std::size_t(1));
-
-        // The menu's "Calcular" is always Rankine.
-        d.trigger("mnuCalcular");
+        QVERIFY(d.messages.shown.empty());
         QVERIFY(d.results().isVisible());
+        QCOMPARE(d.results().windowTitle(), QString("Resultados: MONONOBE-OKABE"));
+        QVERIFY(d.results().findChild<QWidget*>("Frame5")->isVisible());
+        QVERIFY(std::abs(d.result("Text5_1") - 0.4785) < 1e-3);  // K_AE
+        QCOMPARE(d.resultText("Text5_6"), QString("2.400"));     // 0.6 H
+        QCOMPARE(d.resultText("Text5_11"), QString("36.256"));   // kh * 176 kN/m
+        QCOMPARE(d.resultText("Text2_12"), QString("1.390"));    // overturning
+        QCOMPARE(d.resultText("Text4_6"), QString("0.845"));     // sliding
+
+        // The menu's "Calcular" is always Rankine, without the seismic frame.
+        d.results().volver();
+        d.trigger("mnuCalcular");
         QCOMPARE(d.results().windowTitle(), QString("Resultados: RANKINE"));
         QCOMPARE(d.resultText("Text1_1"), QString("0.333"));
+        QVERIFY(!d.results().findChild<QWidget*>("Frame5")->isVisible());
+
+        // A factor that is not a result shows no figure.
+        d.results().volver();
+        setFields(&d.form, {{"gm", "1"}});
+        d.messages.shown.clear();
+        d.trigger("mnuCalcular");
+        QVERIFY(d.results().isVisible());
+        QCOMPARE(d.resultText("Text3_9"), QString(""));
+        QCOMPARE(d.messages.shown.back().text,
+                 std::string("No hay factor de seguridad contra el hundimiento: la carga sale de "
+                             "la base."));
     }
 
     void aFailedCheckRewritesTheFieldAndComputesNothing() {

@@ -128,7 +128,8 @@ private slots:
         const auto batchLines = QString(folder.read("lotes.out")).split("\r\n");
         QVERIFY(std::find(lines.begin(), lines.end(),
                           "                Peso especifico suelo g= 20.500 kN/m3") != lines.end());
-        QVERIFY(std::find(lines.begin(), lines.end(), "Metodo de calculo: ") != lines.end());
+        QVERIFY(std::find(lines.begin(), lines.end(), "Metodo de calculo: Mononobe-Okabe") !=
+                lines.end());
         QCOMPARE(lines.back().empty(), true);
         QVERIFY(lines.size() + 1 == static_cast<std::size_t>(batchLines.size()));
     }
