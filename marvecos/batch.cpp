@@ -7,8 +7,8 @@
 #include "marvecos/calcular.h"
 #include "marvecos/coords.h"
 #include "marvecos/problem.h"
+#include "marvecos/program.h"
 #include "marvecos/search/searchbatch.h"
-#include "marvecos/writefailurewatch.h"
 
 namespace marvecos {
 
@@ -133,7 +133,7 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
             return step.exitCode;
         }
     }
-    const CalcularOutcome outcome = calcular(fields, buttons, folders, watched);
+    const MethodOutcome outcome = calcular(fields, buttons, folders, watched);
     // The window redraws after every "Calcular", which rewrites "coords.tmp" from the fields.
     prepareSliceGeometry(readSlopeInput(fields, buttons), folders.temp, watched, false);
     if (!outcome.computed) {

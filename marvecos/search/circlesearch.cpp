@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "marvecos/checks.h"
-#include "marvecos/circlefactor.h"
+#include "marvecos/methods/circlefactor.h"
 
 namespace marvecos {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "marvecos/iteration.h"
+#include "marvecos/methods/iteration.h"
 #include "marvecos/problem.h"
 #include "marvecos/search/searchgrid.h"
 

@@ -3,9 +3,9 @@
 #include <thread>
 
 #include "common/patterntext.h"
-#include "marvecos/batch.h"
 #include "marvecos/checks.h"
 #include "marvecos/coords.h"
+#include "marvecos/program.h"
 #include "marvecos/search/circlesearch.h"
 #include "marvecos/search/gridoptions.h"
 #include "marvecos/search/searchcsv.h"

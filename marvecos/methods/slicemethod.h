@@ -7,25 +7,24 @@
 #include "marvecos/folders.h"
 #include "marvecos/geometry/slicegeometry.h"
 #include "marvecos/geometry/slicequantities.h"
-#include "marvecos/iteration.h"
+#include "marvecos/methods/iteration.h"
 #include "marvecos/problem.h"
 
 namespace marvecos {
 
-// What a Bishop or Janbu run gives the main window.
+// What a calculation gives the main window.
 struct MethodOutcome {
     bool computed = false;  // false: a message said why there is no result
     double fs = 0;
+    std::string valueLabel;    // fs as "####0.000" for the label beside "Factor de seguridad"
     std::string resultsTitle;  // title of the results window
 };
 
-// Slices, iteration and files of the simplified Bishop and Janbu methods for a problem that
+// Slices, iteration and files of the simplified Bishop or Janbu method for a problem that
 // passed checkSlopeProblem: "coords.tmp" and "results.tmp" in folders.temp, "errores.out"
 // and "Bishop.out" or "Janbu.out" in folders.work.
-MethodOutcome runBishop(const SlopeProblem& p, const SlopeFolders& folders,
-                        common::MessageSink& messages);
-MethodOutcome runJanbu(const SlopeProblem& p, const SlopeFolders& folders,
-                       common::MessageSink& messages);
+MethodOutcome runSliceMethod(SliceMethod method, const SlopeProblem& p, const SlopeFolders& folders,
+                             common::MessageSink& messages);
 
 // Contents of the three files of a run.
 std::string errorsText(const Iteration& it);

@@ -1,13 +1,12 @@
-#include "marvecos/slopemethods.h"
+#include "marvecos/methods/slicemethod.h"
 
 #include <optional>
 
 #include "common/numbertext.h"
 #include "common/patterntext.h"
 #include "common/printline.h"
-#include "marvecos/checks.h"
-#include "marvecos/circlefactor.h"
 #include "marvecos/coords.h"
+#include "marvecos/methods/circlefactor.h"
 
 namespace marvecos {
 
@@ -47,33 +46,6 @@ std::string noFactorText(CircleVerdict verdict, const SliceQuantities& q) {
             return "La iteracion del factor de seguridad llega a una division por cero o a un "
                    "valor no valido: no hay resultado. Revise los datos.";
     }
-}
-
-MethodOutcome runSliceMethod(SliceMethod method, const SlopeProblem& p, const SlopeFolders& folders,
-                             common::MessageSink& messages) {
-    MethodOutcome outcome;
-    const std::optional<SliceGeometry> g = prepareSliceGeometry(p, folders.temp, messages, true);
-    if (!g) {
-        return outcome;
-    }
-    FactorWork w;
-    const CircleVerdict verdict = factorOnSlices(method, p, *g, w);
-    if (!givesFactor(verdict)) {
-        fail(messages, noFactorText(verdict, w.q));
-        return outcome;
-    }
-    if (verdict == CircleVerdict::NotConverged) {
-        fail(messages, "No hay convergencia...");
-    }
-    const Iteration& it = w.it;
-    const std::string report = method == SliceMethod::Bishop ? "Bishop.out" : "Janbu.out";
-    writeReported(pathIn(folders.work, "errores.out"), errorsText(it), messages);
-    writeReported(pathIn(folders.work, report), reportText(*g, w.DY, w.q, it, w.tanfi), messages);
-    writeReported(pathIn(folders.temp, "results.tmp"), resultsText(w.q, it), messages);
-    outcome.computed = true;
-    outcome.fs = it.result;
-    outcome.resultsTitle = resultsTitle(method, it.result);
-    return outcome;
 }
 
 }  // namespace
@@ -172,14 +144,32 @@ std::string resultsTitle(SliceMethod method, double fs) {
     return heading + formatPattern(fs, "####0.000");
 }
 
-MethodOutcome runBishop(const SlopeProblem& p, const SlopeFolders& folders,
-                        common::MessageSink& messages) {
-    return runSliceMethod(SliceMethod::Bishop, p, folders, messages);
-}
-
-MethodOutcome runJanbu(const SlopeProblem& p, const SlopeFolders& folders,
-                       common::MessageSink& messages) {
-    return runSliceMethod(SliceMethod::Janbu, p, folders, messages);
+MethodOutcome runSliceMethod(SliceMethod method, const SlopeProblem& p, const SlopeFolders& folders,
+                             common::MessageSink& messages) {
+    MethodOutcome outcome;
+    const std::optional<SliceGeometry> g = prepareSliceGeometry(p, folders.temp, messages, true);
+    if (!g) {
+        return outcome;
+    }
+    FactorWork w;
+    const CircleVerdict verdict = factorOnSlices(method, p, *g, w);
+    if (!givesFactor(verdict)) {
+        fail(messages, noFactorText(verdict, w.q));
+        return outcome;
+    }
+    if (verdict == CircleVerdict::NotConverged) {
+        fail(messages, "No hay convergencia...");
+    }
+    const Iteration& it = w.it;
+    const std::string report = method == SliceMethod::Bishop ? "Bishop.out" : "Janbu.out";
+    writeReported(pathIn(folders.work, "errores.out"), errorsText(it), messages);
+    writeReported(pathIn(folders.work, report), reportText(*g, w.DY, w.q, it, w.tanfi), messages);
+    writeReported(pathIn(folders.temp, "results.tmp"), resultsText(w.q, it), messages);
+    outcome.computed = true;
+    outcome.fs = it.result;
+    outcome.valueLabel = formatPattern(it.result, "####0.000");
+    outcome.resultsTitle = resultsTitle(method, it.result);
+    return outcome;
 }
 
 }  // namespace marvecos

@@ -1,6 +1,9 @@
-#include "marvecos/iteration.h"
+#include "marvecos/methods/iteration.h"
 
 #include <cmath>
+
+#include "marvecos/methods/bishop.h"
+#include "marvecos/methods/janbu.h"
 
 namespace marvecos {
 
@@ -19,24 +22,8 @@ double tolerance(int iter) {
 // One pass over the slices with the proposed value fs; false on a division by zero.
 bool calculatedFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi,
                       double fs, double& fsCalc) {
-    if (fs == 0) {
-        return false;
-    }
-    double S = 0;
-    for (int k = 1; k <= q.slices; ++k) {
-        const double num = c * q.dxx[k] + q.w[k] * tanfi;
-        const double ma = 1 + q.tanA[k] * tanfi / fs;
-        if (ma == 0) {
-            return false;
-        }
-        if (method == SliceMethod::Bishop) {
-            S = S + num * q.secA[k] / ma;
-        } else {
-            S = S + num * q.secA[k] * q.secA[k] / ma;
-        }
-    }
-    fsCalc = method == SliceMethod::Bishop ? S / q.sumWsen : S / q.sumWtan;
-    return std::isfinite(fsCalc);
+    return method == SliceMethod::Bishop ? bishopFactor(q, c, tanfi, fs, fsCalc)
+                                         : janbuFactor(q, c, tanfi, fs, fsCalc);
 }
 
 }  // namespace

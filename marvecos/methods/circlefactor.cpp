@@ -1,4 +1,4 @@
-#include "marvecos/circlefactor.h"
+#include "marvecos/methods/circlefactor.h"
 
 namespace marvecos {
 
