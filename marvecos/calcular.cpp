@@ -24,4 +24,13 @@ MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& bu
     }
 }
 
+MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
+                       const GroundModel& model, const SlopeFolders& folders,
+                       common::MessageSink& messages) {
+    if (usesNoNewInputs(model)) {
+        return calcular(fields, buttons, folders, messages);
+    }
+    return calcular(fields, buttons, folders, messages);
+}
+
 }  // namespace marvecos
