@@ -22,3 +22,36 @@ bool bishopFactor(const SliceQuantities& q, double c, double tanfi, double fs, d
 }
 
 }  // namespace marvecos
+
+namespace marvecos {
+
+// The effective normal force's share of a slice's strength: c*b + (W + Q + pondV - u*b)*tanfi.
+double resistingNumerator(const ModelSlices& s, int k) {
+    return s.c[k] * s.b[k] + (s.W[k] + s.Q[k] + s.pondV[k] - s.u[k] * s.b[k]) * s.tanFi[k];
+}
+
+bool bishopFactor(const ModelSlices& s, double driving, double fs, double& fsCalc) {
+    if (fs == 0) {
+        return false;
+    }
+    double S = 0;
+    for (int k = 1; k <= s.slices; ++k) {
+        const double mA = s.cosA[k] + s.sinA[k] * s.tanFi[k] / fs;
+        if (mA == 0) {
+            return false;
+        }
+        S += resistingNumerator(s, k) / mA;
+    }
+    fsCalc = S / driving;
+    return std::isfinite(fsCalc);
+}
+
+double bishopDriving(const ModelSlices& s) {
+    double sum = 0;
+    for (int k = 1; k <= s.slices; ++k) {
+        sum += (s.W[k] + s.Q[k]) * s.sinA[k] + (s.kW[k] * (s.Ycr - s.yG[k]) + s.pondM[k]) / s.R;
+    }
+    return sum;
+}
+
+}  // namespace marvecos

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "marvecos/methods/bishop.h"
+
 namespace marvecos {
 
 bool janbuFactor(const SliceQuantities& q, double c, double tanfi, double fs, double& fsCalc) {
@@ -19,6 +21,34 @@ bool janbuFactor(const SliceQuantities& q, double c, double tanfi, double fs, do
     }
     fsCalc = S / q.sumWtan;
     return std::isfinite(fsCalc);
+}
+
+}  // namespace marvecos
+
+namespace marvecos {
+
+bool janbuFactor(const ModelSlices& s, double driving, double fs, double& fsCalc) {
+    if (fs == 0) {
+        return false;
+    }
+    double S = 0;
+    for (int k = 1; k <= s.slices; ++k) {
+        const double mA = s.cosA[k] + s.sinA[k] * s.tanFi[k] / fs;
+        if (mA == 0) {
+            return false;
+        }
+        S += resistingNumerator(s, k) / (s.cosA[k] * mA);
+    }
+    fsCalc = S / driving;
+    return std::isfinite(fsCalc);
+}
+
+double janbuDriving(const ModelSlices& s) {
+    double sum = 0;
+    for (int k = 1; k <= s.slices; ++k) {
+        sum += (s.W[k] + s.Q[k] + s.pondV[k]) * s.tanA[k] + s.kW[k] - s.pondH[k];
+    }
+    return sum;
 }
 
 }  // namespace marvecos
