@@ -96,6 +96,42 @@ double partMoment(double loL, double hiL, double loR, double hiR, double b) {
     return b / 2 * (top - bottom);
 }
 
+// Points along a base that crosses a layer boundary at which the layer is looked up.
+constexpr int kBaseSamples = 16;
+
+// The strength of the base of slice k: that of the layer at its middle when both its ends lie
+// in that layer too. A base that crosses a layer boundary takes c and tan(fi) of each layer in
+// proportion to its length in it, looked up at kBaseSamples points, so that the sum of the
+// strengths converges as the slices get narrower instead of jumping by a whole slice's
+// cohesion at each boundary.
+void baseStrength(const GroundModel& model, const Soil& topSoil, const SliceGeometry& g, int k,
+                  ModelSlices& s) {
+    auto layerAlong = [&](double t) {
+        const double x = g.X[k] + t * (g.X[k + 1] - g.X[k]);
+        const double ground = g.YS[k] + t * (g.YS[k + 1] - g.YS[k]);
+        const double y = g.Y[k] + t * (g.Y[k + 1] - g.Y[k]);
+        return layerAt(model, ground, x, y);
+    };
+    const int middle = layerAlong(0.5);
+    s.baseLayer[k] = middle;
+    if (model.layers.empty() || (layerAlong(0) == middle && layerAlong(1) == middle)) {
+        const Soil soil = soilOfLayer(model, topSoil, middle);
+        s.c[k] = soil.c;
+        s.fi[k] = soil.fi;
+        s.tanFi[k] = frictionTangent(soil.fi);
+        return;
+    }
+    double c = 0, tanFi = 0;
+    for (int i = 0; i < kBaseSamples; ++i) {
+        const Soil soil = soilOfLayer(model, topSoil, layerAlong((i + 0.5) / kBaseSamples));
+        c += soil.c / kBaseSamples;
+        tanFi += frictionTangent(soil.fi) / kBaseSamples;
+    }
+    s.c[k] = c;
+    s.tanFi[k] = tanFi;
+    s.fi[k] = std::atan(tanFi) * 180 / 3.1416;
+}
+
 void resizeAll(ModelSlices& s, int n) {
     const std::size_t size = static_cast<std::size_t>(n) + 1;
     for (std::vector<double>* v :
@@ -198,12 +234,7 @@ ModelSliceStatus modelSlices(const SliceGeometry& g, double Xcr, double Ycr, dou
         s.kW[k] = model.kh * W;
 
         const double groundMid = (g.YS[k] + g.YS[k + 1]) / 2;
-        const int layer = layerAt(model, groundMid, s.xBase[k], s.yBase[k]);
-        const Soil soil = soilOfLayer(model, topSoil, layer);
-        s.baseLayer[k] = layer;
-        s.c[k] = soil.c;
-        s.fi[k] = soil.fi;
-        s.tanFi[k] = frictionTangent(soil.fi);
+        baseStrength(model, topSoil, g, k, s);
         s.u[k] = porePressure(model, topSoil, s.xBase[k], groundMid, s.yBase[k]);
 
         double Q = 0, Qx = 0;

@@ -28,11 +28,13 @@ struct ModelSlices {
     std::vector<double> yTopLeft, yTopRight;    // ground at the sides
 
     // The base: inclination alpha (radians, positive where the base descends toward the toe,
-    // +x), its length l = b / cos(alpha), and the strength of the layer at its middle.
+    // +x), its length l = b / cos(alpha), and its strength: that of the layer at its middle,
+    // or, for a base that crosses a layer boundary, c and tan(fi) of the layers along it in
+    // proportion to its length in each.
     std::vector<double> alpha, sinA, cosA, tanA, l;
-    std::vector<int> baseLayer;  // 0 the top soil of the fields, i >= 1 layer i of the model
+    std::vector<int> baseLayer;  // at its middle: 0 the top soil of the fields, i >= 1 layer i
     std::vector<double> c;       // kN/m2
-    std::vector<double> fi;      // degrees
+    std::vector<double> fi;      // degrees (atan of tanFi for a base across layers)
     std::vector<double> tanFi;   // tan(fi), pi taken as 3.1416 as everywhere in the program
     std::vector<double> u;       // pore pressure at the middle of the base, kN/m2
 
