@@ -25,22 +25,18 @@ bool bishopFactor(const SliceQuantities& q, double c, double tanfi, double fs, d
 
 namespace marvecos {
 
-// The effective normal force's share of a slice's strength: c*b + (W + Q + pondV - u*b)*tanfi.
-double resistingNumerator(const ModelSlices& s, int k) {
-    return s.c[k] * s.b[k] + (s.W[k] + s.Q[k] + s.pondV[k] - s.u[k] * s.b[k]) * s.tanFi[k];
-}
-
 bool bishopFactor(const ModelSlices& s, double driving, double fs, double& fsCalc) {
     if (fs == 0) {
         return false;
     }
+    const double inverseFs = 1 / fs;
     double S = 0;
     for (int k = 1; k <= s.slices; ++k) {
-        const double mA = s.cosA[k] + s.sinA[k] * s.tanFi[k] / fs;
+        const double mA = s.cosA[k] + s.sinA[k] * s.tanFi[k] * inverseFs;
         if (mA == 0) {
             return false;
         }
-        S += resistingNumerator(s, k) / mA;
+        S += s.resisting[k] / mA;
     }
     fsCalc = S / driving;
     return std::isfinite(fsCalc);

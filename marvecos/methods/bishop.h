@@ -12,12 +12,9 @@ namespace marvecos {
 bool bishopFactor(const SliceQuantities& q, double c, double tanfi, double fs, double& fsCalc);
 
 // On the ground model, each slice with the strength and pore pressure of its base:
-//   fsCalc = sum[(c*b + (W + Q + pondV - u*b)*tanfi) / mA] / driving,
+//   fsCalc = sum[(c*b + (W + Q + pondV - u*b)*tanfi) / mA] / driving   (s.resisting / mA),
 //   mA = cos + sen*tanfi/fs, driving = bishopDriving(s).
 bool bishopFactor(const ModelSlices& s, double driving, double fs, double& fsCalc);
-
-// A slice's strength times fs (shared with Janbu): c*b + (W + Q + pondV - u*b)*tanfi.
-double resistingNumerator(const ModelSlices& s, int k);
 
 // The moment that drives the mass about the circle's centre, over R:
 //   sum[(W + Q)*sen + kW*(Ycr - yG)/R + pondM/R].

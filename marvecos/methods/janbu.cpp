@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "marvecos/methods/bishop.h"
-
 namespace marvecos {
 
 bool janbuFactor(const SliceQuantities& q, double c, double tanfi, double fs, double& fsCalc) {
@@ -31,13 +29,14 @@ bool janbuFactor(const ModelSlices& s, double driving, double fs, double& fsCalc
     if (fs == 0) {
         return false;
     }
+    const double inverseFs = 1 / fs;
     double S = 0;
     for (int k = 1; k <= s.slices; ++k) {
-        const double mA = s.cosA[k] + s.sinA[k] * s.tanFi[k] / fs;
+        const double mA = s.cosA[k] + s.sinA[k] * s.tanFi[k] * inverseFs;
         if (mA == 0) {
             return false;
         }
-        S += resistingNumerator(s, k) / (s.cosA[k] * mA);
+        S += s.resisting[k] / (s.cosA[k] * mA);
     }
     fsCalc = S / driving;
     return std::isfinite(fsCalc);

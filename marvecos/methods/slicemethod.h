@@ -10,8 +10,6 @@
 #include "marvecos/methods/iteration.h"
 #include "marvecos/model/groundmodel.h"
 #include "marvecos/model/modelslices.h"
-#include "marvecos/model/groundmodel.h"
-#include "marvecos/model/modelslices.h"
 #include "marvecos/problem.h"
 
 namespace marvecos {
