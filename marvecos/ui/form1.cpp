@@ -16,9 +16,9 @@
 #include "marvecos/calcular.h"
 #include "marvecos/checks.h"
 #include "marvecos/coords.h"
+#include "marvecos/program.h"
 #include "marvecos/slopefigure.h"
 #include "marvecos/ui/form2.h"
-#include "marvecos/writefailurewatch.h"
 
 namespace marvecos {
 
@@ -202,7 +202,7 @@ MethodButtons Form1::methodButtons() const {
 
 void Form1::calcular() {
     WriteFailureWatch watched(*messages_);
-    const CalcularOutcome outcome = marvecos::calcular(fields_, methodButtons(), folders_, watched);
+    const MethodOutcome outcome = marvecos::calcular(fields_, methodButtons(), folders_, watched);
     if (outcome.computed) {
         fsLabel_->setText(QString::fromStdString(outcome.valueLabel));
         // Tables left by an earlier run must not stand under this run's title.
