@@ -1,22 +1,28 @@
 #include "marvecos/calcular.h"
 
+#include <cstdio>
+
 #include "marvecos/checks.h"
+#include "marvecos/methods/modelreport.h"
 
 namespace marvecos {
 
-MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
-                       const SlopeFolders& folders, common::MessageSink& messages) {
-    const SlopeProblem p = readSlopeInput(fields, buttons);
-    if (!checkSlopeProblem(p, messages)) {
-        return {};
-    }
+namespace {
+
+MethodOutcome runChosenMethod(const SlopeProblem& p, const GroundModel& model,
+                              const SlopeFolders& folders, common::MessageSink& messages) {
     switch (p.method) {
         case kBishop:
-            return runSliceMethod(SliceMethod::Bishop, p, folders, messages);
         case kJanbu:
-            return runSliceMethod(SliceMethod::Janbu, p, folders, messages);
+            // The interslice forces of an earlier run are not this run's.
+            std::remove(pathIn(folders.temp, kInterSliceFile).c_str());
+            return runSliceMethod(p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu, p,
+                                  folders, messages);
         case kSpencer:
-            return {};
+        case kMorgensternPrice:
+        case kOrdinary:
+        case kJanbuCorrected:
+            return runModelMethod(p, model, folders, messages);
         default:
             messages.show("Por favor seleccione un metodo de analisis.", kProgramTitle,
                           common::MessageIcon::None);
@@ -24,13 +30,21 @@ MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& bu
     }
 }
 
+}  // namespace
+
+MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
+                       const SlopeFolders& folders, common::MessageSink& messages) {
+    return calcular(fields, buttons, GroundModel{}, folders, messages);
+}
+
 MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
                        const GroundModel& model, const SlopeFolders& folders,
                        common::MessageSink& messages) {
-    if (usesNoNewInputs(model)) {
-        return calcular(fields, buttons, folders, messages);
+    const SlopeProblem p = readSlopeInput(fields, buttons);
+    if (!checkSlopeProblem(p, messages)) {
+        return {};
     }
-    return calcular(fields, buttons, folders, messages);
+    return runChosenMethod(p, model, folders, messages);
 }
 
 }  // namespace marvecos

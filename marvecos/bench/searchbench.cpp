@@ -14,6 +14,22 @@ namespace {
 // Every allocation of the program is counted, to show that none is made per circle.
 std::atomic<long> allocations{0};
 
+// Circles per second of one method on the grid, searches repeated for a second and a half.
+double circlesPerSecond(marvecos::SliceMethod method, const marvecos::SlopeProblem& p,
+                        const marvecos::SearchGrid& grid) {
+    using Clock = std::chrono::steady_clock;
+    marvecos::searchCriticalCircle(method, p, grid);
+    long circles = 0;
+    const Clock::time_point start = Clock::now();
+    double seconds = 0;
+    while (seconds < 1.5) {
+        marvecos::searchCriticalCircle(method, p, grid);
+        circles += grid.circles();
+        seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    }
+    return circles / seconds;
+}
+
 }  // namespace
 
 void* operator new(std::size_t size) {
@@ -70,6 +86,11 @@ int main() {
     std::printf("allocations per search: %ld, for %ld circles\n",
                 (allocations.load() - allocationsBefore) / searches, grid.circles());
     std::printf("%ld circles in %.3f s\n", circles, seconds);
+    // The methods with interslice forces on the same slope and grid.
+    std::printf("spencer circles/s: %.0f\n",
+                circlesPerSecond(marvecos::SliceMethod::Spencer, p, grid));
+    std::printf("morgenstern-price circles/s: %.0f\n",
+                circlesPerSecond(marvecos::SliceMethod::MorgensternPrice, p, grid));
     std::printf("circles/s: %.0f\n", circles / seconds);
     return 0;
 }

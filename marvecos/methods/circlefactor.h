@@ -5,6 +5,7 @@
 #include "marvecos/geometry/slicegeometry.h"
 #include "marvecos/geometry/slicequantities.h"
 #include "marvecos/methods/iteration.h"
+#include "marvecos/methods/modelmethods.h"
 #include "marvecos/problem.h"
 
 namespace marvecos {
@@ -27,6 +28,7 @@ struct FactorWork {
     SliceQuantities q;
     Iteration it;
     double tanfi = 0;
+    ModelMethodWork model;  // the methods on the ground model: Spencer and the others
 };
 
 // Soil heights, slice quantities and the iteration of "Calcular" on slices already cut: the

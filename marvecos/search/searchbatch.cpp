@@ -5,6 +5,7 @@
 #include "common/patterntext.h"
 #include "marvecos/checks.h"
 #include "marvecos/coords.h"
+#include "marvecos/methods/modelmethods.h"
 #include "marvecos/program.h"
 #include "marvecos/search/circlesearch.h"
 #include "marvecos/search/gridoptions.h"
@@ -61,11 +62,7 @@ BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons
     if (!checkSoilAndSlope(p, messages)) {
         return step;
     }
-    if (p.method == kSpencer) {
-        err << "marvecos: el metodo Spencer no esta disponible; no se calcula nada.\n";
-        return step;
-    }
-    if (p.method != kBishop && p.method != kJanbu) {
+    if (p.method == kNoMethod) {
         messages.show("Por favor seleccione un metodo de analisis.", kProgramTitle,
                       common::MessageIcon::None);
         return step;
@@ -79,8 +76,7 @@ BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons
     }
     SearchControl control;
     control.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    const SearchResult result = searchCriticalCircle(
-        p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu, p, grid, control);
+    const SearchResult result = searchCriticalCircle(sliceMethodOf(p.method), p, grid, control);
     writeReported(pathIn(folders.work, "busqueda.csv"), searchCsvText(result), messages);
     if (!result.found) {
         messages.show(
