@@ -365,17 +365,24 @@ void InterSliceSolver::fill(double F, double lambda, InterSliceSolution& out) co
     out.X[static_cast<std::size_t>(n_) + 1] = lambda * fR_[static_cast<std::size_t>(n_)] * E;
 }
 
+int InterSliceSolver::firstLowMAlphaSlice(double F, double lambda) const {
+    for (int k = 1; k <= n_; ++k) {
+        const double theta = std::atan(lambda * fMid_[k]);
+        const double cosAT = cos_[k] * std::cos(theta) + sin_[k] * std::sin(theta);
+        const double sinAT = sin_[k] * std::cos(theta) - cos_[k] * std::sin(theta);
+        if (cosAT + sinAT * tanFi_[k] / F <= kLowestMAlpha) {
+            return k;
+        }
+    }
+    return 0;
+}
+
 InterSliceVerdict InterSliceSolver::admissible(const InterSliceSolution& sol) const {
     if (!(sol.F > 0) || !std::isfinite(sol.F)) {
         return InterSliceVerdict::NoCrossing;
     }
-    for (int k = 1; k <= n_; ++k) {
-        const double theta = std::atan(sol.lambda * fMid_[k]);
-        const double cosAT = cos_[k] * std::cos(theta) + sin_[k] * std::sin(theta);
-        const double sinAT = sin_[k] * std::cos(theta) - cos_[k] * std::sin(theta);
-        if (cosAT + sinAT * tanFi_[k] / sol.F <= kLowestMAlpha) {
-            return InterSliceVerdict::LowMAlpha;
-        }
+    if (firstLowMAlphaSlice(sol.F, sol.lambda) > 0) {
+        return InterSliceVerdict::LowMAlpha;
     }
     if (2 * sol.tensionSlices > n_) {
         return InterSliceVerdict::MostlyInTension;
@@ -414,16 +421,7 @@ void InterSliceSolver::solve(InterSliceSolution& out) {
     }
     out.verdict = firstRefusal;
     if (out.verdict == InterSliceVerdict::LowMAlpha) {
-        for (int k = 1; k <= n_; ++k) {
-            const double theta = std::atan(out.lambda * fMid_[k]);
-            const double m =
-                cos_[k] * std::cos(theta) + sin_[k] * std::sin(theta) +
-                (sin_[k] * std::cos(theta) - cos_[k] * std::sin(theta)) * tanFi_[k] / out.F;
-            if (m <= kLowestMAlpha) {
-                out.lowMAlphaSlice = k;
-                break;
-            }
-        }
+        out.lowMAlphaSlice = firstLowMAlphaSlice(out.F, out.lambda);
     }
 }
 

@@ -77,6 +77,11 @@ public:
     bool forceFactor(double lambda, double& F) const;
     bool momentFactor(double lambda, double& F) const;
 
+    // The first slice (1..) whose m-alpha of the method, cos(alpha - theta) +
+    // sin(alpha - theta)*tan(fi)/F with theta = atan(lambda*f), is at or below kLowestMAlpha;
+    // 0 when none is.
+    int firstLowMAlphaSlice(double F, double lambda) const;
+
     // The factors at lambda (the F-lambda chart).
     FactorPair factorsAt(double lambda) const;
 

@@ -72,6 +72,11 @@ ModelVerdict factorOnModel(SliceMethod method, const SlopeProblem& p, const Grou
             if (!w.solver.forceFactor(0, w.janbuSimplified)) {
                 return ModelVerdict::FactorNotPositive;
             }
+            // A root of the force equation beyond a vanishing m-alpha is no factor.
+            w.solution.lowMAlphaSlice = w.solver.firstLowMAlphaSlice(w.janbuSimplified, 0);
+            if (w.solution.lowMAlphaSlice > 0) {
+                return ModelVerdict::LowMAlpha;
+            }
             w.correction = janbuCorrection(w.slices);
             w.F = w.correction.f0 * w.janbuSimplified;
             return std::isfinite(w.F) && w.F > 0 ? ModelVerdict::Solved
