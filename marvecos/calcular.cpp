@@ -17,7 +17,7 @@ MethodOutcome runChosenMethod(const SlopeProblem& p, const GroundModel& model,
             // The interslice forces of an earlier run are not this run's.
             std::remove(pathIn(folders.temp, kInterSliceFile).c_str());
             return runSliceMethod(p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu, p,
-                                  folders, messages);
+                                  model, folders, messages);
         case kSpencer:
         case kMorgensternPrice:
         case kOrdinary:

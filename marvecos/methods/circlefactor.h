@@ -6,6 +6,7 @@
 #include "marvecos/geometry/slicequantities.h"
 #include "marvecos/methods/iteration.h"
 #include "marvecos/methods/modelmethods.h"
+#include "marvecos/model/modelslices.h"
 #include "marvecos/problem.h"
 
 namespace marvecos {
@@ -19,6 +20,7 @@ enum class CircleVerdict {
     NoDrivingWeight,    // sum of W*sen (or, for Janbu, of W*tan) is not above zero
     IterationFailed,    // a division by zero or a value out of range in the iteration
     FactorNotPositive,  // the factor comes out zero, negative or not a number
+    BelowBase,          // the sliding mass reaches below the base of the ground model
 };
 
 // Everything one circle's factor of safety is computed in. Kept and reused from circle to
@@ -29,6 +31,7 @@ struct FactorWork {
     Iteration it;
     double tanfi = 0;
     ModelMethodWork model;  // the methods on the ground model: Spencer and the others
+    ModelSlices slices;     // on a ground model
 };
 
 // Soil heights, slice quantities and the iteration of "Calcular" on slices already cut: the
@@ -36,6 +39,10 @@ struct FactorWork {
 // factor of safety (w.it.result when the verdict gives one). No files, no messages.
 CircleVerdict factorOnSlices(SliceMethod method, const SlopeProblem& p, const SliceGeometry& g,
                              FactorWork& w);
+
+// The same on the ground model below the fields' soil (a model that uses some of its inputs).
+CircleVerdict factorOnModel(SliceMethod method, const SlopeProblem& p, const GroundModel& model,
+                            const SliceGeometry& g, FactorWork& w);
 
 inline bool givesFactor(CircleVerdict v) {
     return v == CircleVerdict::Converged || v == CircleVerdict::NotConverged;

@@ -48,8 +48,9 @@ SliceMethod sliceMethodOf(int method) {
     }
 }
 
-ModelVerdict factorOnModel(SliceMethod method, const SlopeProblem& p, const GroundModel& model,
-                           const SliceGeometry& g, ModelMethodWork& w) {
+ModelVerdict factorByModelMethod(SliceMethod method, const SlopeProblem& p,
+                                 const GroundModel& model, const SliceGeometry& g,
+                                 ModelMethodWork& w) {
     w.F = 0;
     const Soil topSoil{p.fi, p.c, p.gam};
     if (modelSlices(g, p.Xcr, p.Ycr, p.R, p.H, p.L, topSoil, model, w.slices) ==

@@ -44,8 +44,9 @@ struct ModelMethodWork {
     double F = 0;
 };
 
-ModelVerdict factorOnModel(SliceMethod method, const SlopeProblem& p, const GroundModel& model,
-                           const SliceGeometry& g, ModelMethodWork& w);
+ModelVerdict factorByModelMethod(SliceMethod method, const SlopeProblem& p,
+                                 const GroundModel& model, const SliceGeometry& g,
+                                 ModelMethodWork& w);
 
 // Why a circle has no factor, in the program's words.
 std::string noModelFactorText(ModelVerdict verdict, const ModelMethodWork& w);

@@ -73,7 +73,7 @@ void sliceLines(const ModelSlices& s, const ModelMethodWork& w, bool interslice,
         lines.push_back(PrintLine()
                             .zone(formatPattern(k, "###"))
                             .zone(formatPattern(s.b[k], "###0.000"))
-                            .zone(f3(s.alpha[k] * kDegreesPerRadian))
+                            .zone(f3(std::atan2(s.sinA[k], s.cosA[k]) * kDegreesPerRadian))
                             .zone(f3(s.W[k]))
                             .zone(f3(s.Q[k]))
                             .zone(f3(s.u[k]))
@@ -294,7 +294,7 @@ MethodOutcome runModelMethod(const SlopeProblem& p, const GroundModel& model,
         return outcome;
     }
     ModelMethodWork w;
-    const ModelVerdict verdict = factorOnModel(method, p, model, *g, w);
+    const ModelVerdict verdict = factorByModelMethod(method, p, model, *g, w);
     if (verdict != ModelVerdict::Solved) {
         messages.show(noModelFactorText(verdict, w), kProgramTitle, common::MessageIcon::None);
         return outcome;

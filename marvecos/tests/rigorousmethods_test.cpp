@@ -25,7 +25,7 @@ ModelVerdict compute(SliceMethod method, SlopeProblem p, double ru, ModelMethodW
         model.ru = ru;
     }
     const SliceGeometry g = computeSliceGeometry(geometryInput(p));
-    return factorOnModel(method, p, model, g, w);
+    return factorByModelMethod(method, p, model, g, w);
 }
 
 TEST(RigorousMethods, PublishedFactorsOfFredlundAndKrahn) {
