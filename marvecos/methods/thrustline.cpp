@@ -14,7 +14,7 @@ ThrustLine thrustLine(const ModelSlices& s, const InterSliceSolution& sol) {
     for (int k = 1; k <= n; ++k) {
         scale += s.W[k] + s.Q[k];
     }
-    const double smallest = 1e-6 * scale;
+    const double smallest = 1e-4 * scale;
     // Moment of E about the level y = 0, carried from boundary to boundary: E*y.
     double momentLeft = 0;
     for (int k = 1; k <= n; ++k) {
