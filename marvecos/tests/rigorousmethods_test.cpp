@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "marvecos/batch.h"
+#include "marvecos/intersliceresults.h"
 #include "marvecos/methods/modelmethods.h"
 #include "marvecos/methods/modelreport.h"
 #include "marvecos/search/circlesearch.h"
@@ -162,6 +163,31 @@ TEST(RigorousMethods, BatchPrintsFactorAndLambda) {
     }
     EXPECT_TRUE(work.has("Spencer.out") && work.has("Morgenstern.out") &&
                 work.has("Ordinario.out") && work.has("JanbuCorregido.out"));
+}
+
+TEST(RigorousMethods, ChartFigureInPixels) {
+    // A frame of 300 x 100 pixels; F from 1 to 3 with a tenth to spare, 0.9 to 3.1.
+    InterSliceTables t;
+    t.F = 2;
+    t.lambda = 0.5;
+    t.chart = {{0, true, true, 1, 2}, {0.25, false, true, 0, 2}, {1, true, true, 3, 2}};
+    const FactorChartFigure f = factorChartFigure(t, 364, 158);
+    EXPECT_EQ(f.left, 52);
+    EXPECT_EQ(f.right, 352);
+    EXPECT_EQ(f.bottom, 124);
+    EXPECT_DOUBLE_EQ(f.solution.x, 202);
+    EXPECT_DOUBLE_EQ(f.solution.y, 74);
+    // The force curve breaks where it has no value; the moment curve runs through.
+    ASSERT_EQ(f.force.size(), 2u);
+    EXPECT_NEAR(f.force[0][0].y, 124 - 0.1 / 2.2 * 100, 1e-9);
+    EXPECT_DOUBLE_EQ(f.force[1][0].x, 352);
+    ASSERT_EQ(f.moment.size(), 1u);
+    EXPECT_EQ(f.moment[0].size(), 3u);
+    EXPECT_EQ(f.lambdaTicks.back().text, "1.00");
+    EXPECT_EQ(f.fTicks.front().text, "0.900");
+    // A file that is not one of ours reads as nothing.
+    EXPECT_FALSE(parseInterSliceTables("3\n0 0 0 1 x\n"));
+    EXPECT_FALSE(parseInterSliceTables(""));
 }
 
 }  // namespace
