@@ -236,8 +236,21 @@ bool InterSliceSolver::momentFactor(double lambda, double& F) const {
 FactorPair InterSliceSolver::factorsAt(double lambda) const {
     FactorPair pair;
     pair.lambda = lambda;
-    pair.hasForce = forceFactor(lambda, pair.Ff);
-    pair.hasMoment = momentFactor(lambda, pair.Fm);
+    // A root beyond a vanishing m-alpha is no point of the curve.
+    auto sensible = [&](double F) {
+        for (int k = 1; k <= n_; ++k) {
+            const double theta = std::atan(lambda * fMid_[k]);
+            const double m =
+                cos_[k] * std::cos(theta) + sin_[k] * std::sin(theta) +
+                (sin_[k] * std::cos(theta) - cos_[k] * std::sin(theta)) * tanFi_[k] / F;
+            if (m <= 0) {
+                return false;
+            }
+        }
+        return true;
+    };
+    pair.hasForce = forceFactor(lambda, pair.Ff) && sensible(pair.Ff);
+    pair.hasMoment = momentFactor(lambda, pair.Fm) && sensible(pair.Fm);
     return pair;
 }
 
