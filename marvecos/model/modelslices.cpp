@@ -36,6 +36,13 @@ void layerSoils(const GroundModel& model, const Soil& topSoil, LayerSoils& out) 
 // one walk along the line and the sides together, its points being few.
 void lineAtSides(const Polyline& line, const SliceGeometry& g, std::vector<double>& out,
                  std::size_t stride, std::size_t offset) {
+    if (line.x.size() < 2 || line.y.size() != line.x.size()) {
+        // Not a line the file or the window lets through; level at its one point, if any.
+        for (int i = 1; i <= g.slices + 1; ++i) {
+            out[static_cast<std::size_t>(i) * stride + offset] = line.y.empty() ? 0 : line.y[0];
+        }
+        return;
+    }
     const std::size_t last = line.x.size() - 1;
     std::size_t j = 0;  // the segment from point j to point j + 1
     double slope = (line.y[1] - line.y[0]) / (line.x[1] - line.x[0]);

@@ -62,6 +62,12 @@ BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons
     if (!checkSoilAndSlope(p, messages)) {
         return step;
     }
+    const std::string fault = groundModelFault(model);
+    if (!fault.empty()) {
+        messages.show("El modelo del terreno no es valido (" + fault + ").", kProgramTitle,
+                      common::MessageIcon::None);
+        return step;
+    }
     if (p.method == kNoMethod) {
         messages.show("Por favor seleccione un metodo de analisis.", kProgramTitle,
                       common::MessageIcon::None);
