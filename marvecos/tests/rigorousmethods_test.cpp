@@ -96,6 +96,49 @@ TEST(RigorousMethods, InadmissibleSolutionsGiveNoFactor) {
     }
 }
 
+// Two slices built by hand on a circle of centre (0, 10), R 10: the second, with little
+// friction, pushed toward the toe by a horizontal force high above its base. The force factor
+// stays below the moment factor for every lambda: the curves never cross.
+TEST(RigorousMethods, CurvesThatNeverCrossGiveNoFactor) {
+    ModelSlices s;
+    s.slices = 2;
+    s.Ycr = 10;
+    s.R = 10;
+    for (std::vector<double>* v :
+         {&s.xLeft, &s.xRight, &s.xMid, &s.b, &s.sinA, &s.cosA, &s.l, &s.c, &s.fi, &s.tanFi, &s.u,
+          &s.W, &s.Q, &s.kW, &s.yG, &s.pondV, &s.pondH, &s.pondM}) {
+        v->assign(3, 0.0);
+    }
+    const double alpha[] = {0, 16.05, 20.66}, c[] = {0, 2.19, 6.73}, fi[] = {0, 17.63, 2.22};
+    const double W[] = {0, 48.03, 15.76}, kW[] = {0, 0, 9.58}, yG[] = {0, 0.09, 8.91};
+    for (int k = 1; k <= 2; ++k) {
+        const double a = alpha[k] * 3.14159265358979 / 180;
+        s.xLeft[k] = k - 1;
+        s.xRight[k] = k;
+        s.xMid[k] = k - 0.5;
+        s.b[k] = 1;
+        s.sinA[k] = std::sin(a);
+        s.cosA[k] = std::cos(a);
+        s.l[k] = 1 / s.cosA[k];
+        s.c[k] = c[k];
+        s.fi[k] = fi[k];
+        s.tanFi[k] = std::tan(fi[k] * 3.14159265358979 / 180);
+        s.W[k] = W[k];
+        s.kW[k] = kW[k];
+        s.yG[k] = yG[k];
+    }
+    InterSliceSolver solver;
+    ASSERT_EQ(solver.prepare(s, InterSliceFunction::Constant), InterSliceVerdict::Solved);
+    InterSliceSolution solution;
+    solver.solve(solution);
+    EXPECT_EQ(solution.verdict, InterSliceVerdict::NoCrossing);
+    EXPECT_TRUE(solution.byBracketing);
+    for (double lambda : {0.0, 1.0}) {
+        const FactorPair pair = solver.factorsAt(lambda);
+        EXPECT_LT(pair.Ff, pair.Fm) << lambda;
+    }
+}
+
 TEST(RigorousMethods, ChartCrossesAtTheSolution) {
     ModelMethodWork w;
     compute(SliceMethod::Spencer, kFredlundKrahn, 0, w);
