@@ -6,6 +6,7 @@
 #include "marvecos/intersliceresults.h"
 #include "marvecos/methods/modelmethods.h"
 #include "marvecos/methods/modelreport.h"
+#include "marvecos/model/slopefile.h"
 #include "marvecos/search/circlesearch.h"
 #include "tempfolder.h"
 
@@ -231,6 +232,38 @@ TEST(RigorousMethods, ChartFigureInPixels) {
     // A file that is not one of ours reads as nothing.
     EXPECT_FALSE(parseInterSliceTables("3\n0 0 0 1 x\n"));
     EXPECT_FALSE(parseInterSliceTables(""));
+}
+
+TEST(RigorousMethods, SlopeFileKeepsTheMethodAndItsFunction) {
+    struct Case {
+        int method;
+        InterSliceFunction function;
+        const char* lines;  // what the file says of them
+    };
+    const Case cases[] = {
+        {kSpencer, InterSliceFunction::HalfSine, "metodo spencer\r\n"},
+        {kMorgensternPrice, InterSliceFunction::Constant,
+         "metodo morgenstern-price\r\nfuncion constante\r\n"},
+        {kOrdinary, InterSliceFunction::HalfSine, "metodo ordinario\r\n"},
+        {kJanbuCorrected, InterSliceFunction::HalfSine, "metodo janbu-corregido\r\n"},
+    };
+    for (const Case& c : cases) {
+        SlopeData data;
+        data.problem = kFredlundKrahn;
+        data.problem.method = c.method;
+        data.problem.function = c.function;
+        const std::string text = slopeFileText(data);
+        EXPECT_NE(text.find(c.lines), std::string::npos) << text;
+        SlopeData back;
+        std::string error;
+        ASSERT_TRUE(readSlopeText(text, back, error)) << error;
+        EXPECT_EQ(back.problem.method, c.method);
+        EXPECT_EQ(back.problem.function, c.function);
+    }
+    SlopeData data;
+    std::string error;
+    EXPECT_FALSE(readSlopeText("funcion lineal\n", data, error));
+    EXPECT_EQ(error, "linea 1: \"funcion\" va seguido de constante o semiseno");
 }
 
 }  // namespace
