@@ -27,16 +27,32 @@ bool isFieldName(const std::string& name) {
 
 // The option buttons are mutually exclusive: the last --method given is the one selected.
 bool readMethod(const std::string& text, MethodButtons& buttons) {
+    const bool constantFunction = buttons.constantFunction;
     buttons = MethodButtons{};
+    buttons.constantFunction = constantFunction;
     if (text == "bishop") {
         buttons.bishop = true;
     } else if (text == "janbu") {
         buttons.janbu = true;
     } else if (text == "spencer") {
         buttons.spencer = true;
+    } else if (text == "morgenstern-price") {
+        buttons.morgensternPrice = true;
+    } else if (text == "ordinario") {
+        buttons.ordinary = true;
+    } else if (text == "janbu-corregido") {
+        buttons.janbuCorrected = true;
     } else {
         return false;
     }
+    return true;
+}
+
+bool readFunction(const std::string& text, MethodButtons& buttons) {
+    if (text != "constante" && text != "semiseno") {
+        return false;
+    }
+    buttons.constantFunction = text == "constante";
     return true;
 }
 
@@ -88,7 +104,7 @@ void putInFields(const SlopeProblem& p, common::MemoryFields& fields, MethodButt
     for (std::size_t i = 0; i < std::size(kSlopeFieldNames); ++i) {
         fields.setText(kSlopeFieldNames[i], exactText(values[i]));
     }
-    buttons = MethodButtons{p.method == kBishop, p.method == kJanbu, p.method == kSpencer};
+    buttons = buttonsFor(p.method, p.function);
 }
 
 int usageError(std::ostream& err, const std::string& text) {
@@ -101,9 +117,9 @@ int usageError(std::ostream& err, const std::string& text) {
 
 std::string batchHelp() {
     return "Uso: marvecos --batch --fi FI --c C --gam GAM --H H --L L --Xcr XCR --Ycr YCR\n"
-           "                --R R --n N --method bishop|janbu|spencer\n"
+           "                --R R --n N --method METODO [--funcion constante|semiseno]\n"
            "\n"
-           "Estabilidad de taludes sobre una circunferencia de falla (Bishop y Janbu).\n"
+           "Estabilidad de taludes sobre una circunferencia de falla.\n"
            "Calcula como el boton \"Calcular\" con esos valores de los campos:\n"
            "  --fi    angulo de friccion interna (grados)\n"
            "  --c     cohesion (kN/m2)\n"
@@ -113,7 +129,10 @@ std::string batchHelp() {
            "  --Xcr, --Ycr  centro de la circunferencia (m)\n"
            "  --R     radio de la circunferencia (m)\n"
            "  --n     numero de dovelas (se usa entre 10 y 100)\n"
-           "  --method  metodo de calculo; sin el, se pide seleccionar uno\n"
+           "  --method  metodo de calculo; sin el, se pide seleccionar uno: bishop, janbu,\n"
+           "            spencer, morgenstern-price, ordinario o janbu-corregido\n"
+           "  --funcion  funcion de las fuerzas entre dovelas de Morgenstern-Price:\n"
+           "            semiseno (por omision) o constante (igual a Spencer)\n"
            "Un campo omitido queda vacio (vale 0).\n"
            "\n"
            "Terreno por capas, agua, cargas y sismo:\n"
@@ -129,7 +148,7 @@ std::string batchHelp() {
            "\n"
            "Busqueda del circulo critico:\n"
            "  marvecos --batch --fi FI --c C --gam GAM --H H --L L --n N\n"
-           "           --method bishop|janbu --search [--search-xcr X0:X1:NX]\n"
+           "           --method METODO --search [--search-xcr X0:X1:NX]\n"
            "           [--search-ycr Y0:Y1:NY] [--search-r R0:R1:NR | --search-r NR]\n"
            "  Prueba los centros de X0 a X1 en NX puntos y de Y0 a Y1 en NY puntos y, en cada\n"
            "  centro, NR radios de R0 a R1, o con --search-r NR, NR radios desde la\n"
@@ -142,8 +161,12 @@ std::string batchHelp() {
            "  con resultado termina con el codigo 3.\n"
            "\n"
            "Los mensajes salen por la salida de error como \"TITULO: TEXTO\"; el factor de\n"
-           "seguridad sale como \"fs=\" seguido de su valor. Escribe \"errores.out\" y\n"
-           "\"Bishop.out\" o \"Janbu.out\" en la carpeta actual, \"coords.tmp\" y \"results.tmp\"\n"
+           "seguridad sale como \"fs=\" seguido de su valor; Spencer y Morgenstern-Price\n"
+           "imprimen ademas \"lambda=\" (y Spencer \"theta=\", en grados). Escribe\n"
+           "\"errores.out\" y \"Bishop.out\" o \"Janbu.out\" (\"Spencer.out\", "
+           "\"Morgenstern.out\",\n"
+           "\"Ordinario.out\", \"JanbuCorregido.out\") en la carpeta actual, \"coords.tmp\" y\n"
+           "\"results.tmp\"\n"
            "en $XDG_DATA_HOME/marvecos o ~/.local/share/marvecos (en la carpeta del\n"
            "programa cuando se ejecuta desde la carpeta de compilacion y puede escribir en ella).\n"
            "\n"
@@ -161,6 +184,7 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
     SearchOptions search;
     std::optional<std::string> file;
     std::optional<std::string> method;
+    bool functionGiven = false;
     std::vector<std::pair<std::string, std::string>> fieldOptions, modelOptions;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -184,6 +208,11 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
             method = value;
         } else if (name == "file") {
             file = value;
+        } else if (name == "funcion") {
+            if (!readFunction(value, buttons)) {
+                return usageError(err, "funcion desconocida: " + value);
+            }
+            functionGiven = true;
         } else if (isFieldName(name)) {
             fieldOptions.emplace_back(name, value);
         } else if (isModelOption(name)) {
@@ -206,9 +235,13 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
         }
         MethodButtons fileButtons;
         putInFields(data.problem, fields, fileButtons);
+        // --funcion given beside the file overrides the file's "funcion" too.
+        const bool constantFunction =
+            functionGiven ? buttons.constantFunction : fileButtons.constantFunction;
         if (!method) {
             buttons = fileButtons;
         }
+        buttons.constantFunction = constantFunction;
         model = data.ground;
     }
     for (const auto& [name, value] : fieldOptions) {
@@ -237,13 +270,12 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
     // The window redraws after every "Calcular", which rewrites "coords.tmp" from the fields.
     prepareSliceGeometry(readSlopeInput(fields, buttons), folders.temp, watched, false);
     if (!outcome.computed) {
-        // The window says nothing for Spencer; a script still learns why there is no result.
-        if (buttons.spencer) {
-            err << "marvecos: el metodo Spencer no esta disponible; no se calcula nada.\n";
-        }
         return kBatchNoResult;
     }
     out << "fs=" << outcome.valueLabel << "\n";
+    for (const std::string& line : outcome.moreLines) {
+        out << line << "\n";
+    }
     return watched.failedWrite ? kBatchFileNotWritten : kBatchComputed;
 }
 

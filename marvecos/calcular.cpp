@@ -1,27 +1,40 @@
 #include "marvecos/calcular.h"
 
+#include <cstdio>
+
 #include "marvecos/checks.h"
+#include "marvecos/methods/modelreport.h"
 
 namespace marvecos {
 
-MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
-                       const SlopeFolders& folders, common::MessageSink& messages) {
-    const SlopeProblem p = readSlopeInput(fields, buttons);
-    if (!checkSlopeProblem(p, messages)) {
-        return {};
-    }
+namespace {
+
+MethodOutcome runChosenMethod(const SlopeProblem& p, const GroundModel& model,
+                              const SlopeFolders& folders, common::MessageSink& messages) {
     switch (p.method) {
         case kBishop:
-            return runSliceMethod(SliceMethod::Bishop, p, folders, messages);
         case kJanbu:
-            return runSliceMethod(SliceMethod::Janbu, p, folders, messages);
+            // The interslice forces of an earlier run are not this run's.
+            std::remove(pathIn(folders.temp, kInterSliceFile).c_str());
+            return runSliceMethod(p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu, p,
+                                  model, folders, messages);
         case kSpencer:
-            return {};
+        case kMorgensternPrice:
+        case kOrdinary:
+        case kJanbuCorrected:
+            return runModelMethod(p, model, folders, messages);
         default:
             messages.show("Por favor seleccione un metodo de analisis.", kProgramTitle,
                           common::MessageIcon::None);
             return {};
     }
+}
+
+}  // namespace
+
+MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
+                       const SlopeFolders& folders, common::MessageSink& messages) {
+    return calcular(fields, buttons, GroundModel{}, folders, messages);
 }
 
 MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
@@ -37,18 +50,7 @@ MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& bu
                       common::MessageIcon::None);
         return {};
     }
-    switch (p.method) {
-        case kBishop:
-            return runSliceMethod(SliceMethod::Bishop, p, model, folders, messages);
-        case kJanbu:
-            return runSliceMethod(SliceMethod::Janbu, p, model, folders, messages);
-        case kSpencer:
-            return {};
-        default:
-            messages.show("Por favor seleccione un metodo de analisis.", kProgramTitle,
-                          common::MessageIcon::None);
-            return {};
-    }
+    return runChosenMethod(p, model, folders, messages);
 }
 
 }  // namespace marvecos

@@ -12,7 +12,7 @@
 namespace marvecos {
 
 // The "Calcular" button up to (not including) the redraw: read the fields, check them, run
-// the chosen method. Spencer computes nothing; no method asks for one.
+// the chosen method; no method asks for one.
 MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
                        const SlopeFolders& folders, common::MessageSink& messages);
 

@@ -18,6 +18,15 @@ int chosenMethod(const MethodButtons& buttons) {
     if (buttons.spencer) {
         return kSpencer;
     }
+    if (buttons.morgensternPrice) {
+        return kMorgensternPrice;
+    }
+    if (buttons.ordinary) {
+        return kOrdinary;
+    }
+    if (buttons.janbuCorrected) {
+        return kJanbuCorrected;
+    }
     return kNoMethod;
 }
 
@@ -37,7 +46,21 @@ SlopeProblem readSlopeInput(const common::FieldTexts& fields, const MethodButton
     // Only the value used is limited; the field keeps what the user typed.
     p.n = std::clamp(value("n"), 10.0, 100.0);
     p.method = chosenMethod(buttons);
+    p.function =
+        buttons.constantFunction ? InterSliceFunction::Constant : InterSliceFunction::HalfSine;
     return p;
+}
+
+MethodButtons buttonsFor(int method, InterSliceFunction function) {
+    MethodButtons b;
+    b.bishop = method == kBishop;
+    b.janbu = method == kJanbu;
+    b.spencer = method == kSpencer;
+    b.morgensternPrice = method == kMorgensternPrice;
+    b.ordinary = method == kOrdinary;
+    b.janbuCorrected = method == kJanbuCorrected;
+    b.constantFunction = function == InterSliceFunction::Constant;
+    return b;
 }
 
 GeometryInput geometryInput(const SlopeProblem& p) {

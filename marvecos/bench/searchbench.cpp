@@ -51,16 +51,17 @@ struct Timing {
 
 // One search to warm up, then as many as fill a second and a half.
 Timing timeSearch(const marvecos::SlopeProblem& p, const marvecos::GroundModel& model,
-                  const marvecos::SearchGrid& grid) {
+                  const marvecos::SearchGrid& grid,
+                  marvecos::SliceMethod method = marvecos::SliceMethod::Bishop) {
     Timing t;
-    t.result = marvecos::searchCriticalCircle(marvecos::SliceMethod::Bishop, p, model, grid);
+    t.result = marvecos::searchCriticalCircle(method, p, model, grid);
     long circles = 0;
     long searches = 0;
     const long allocationsBefore = allocations.load();
     const double start = cpuSeconds();
     double seconds = 0;
     while (seconds < 1.5) {
-        t.result = marvecos::searchCriticalCircle(marvecos::SliceMethod::Bishop, p, model, grid);
+        t.result = marvecos::searchCriticalCircle(method, p, model, grid);
         circles += grid.circles();
         ++searches;
         seconds = cpuSeconds() - start;
@@ -117,5 +118,13 @@ int main() {
     printCase("capas", grid, layered);
     std::printf("homogeneo circles/s: %ld\n", homogeneous.circlesPerSecond);
     std::printf("capas circles/s: %ld\n", layered.circlesPerSecond);
+    // The methods with interslice forces on the homogeneous slope and the same grid.
+    std::printf("spencer circles/s: %ld\n",
+                timeSearch(p, marvecos::GroundModel{}, grid, marvecos::SliceMethod::Spencer)
+                    .circlesPerSecond);
+    std::printf(
+        "morgenstern-price circles/s: %ld\n",
+        timeSearch(p, marvecos::GroundModel{}, grid, marvecos::SliceMethod::MorgensternPrice)
+            .circlesPerSecond);
     return 0;
 }

@@ -7,8 +7,37 @@
 
 namespace marvecos {
 
+namespace {
+
+// Spencer, Morgenstern-Price, the ordinary method and Janbu corrected, on the ground model.
+CircleVerdict factorByOtherMethod(SliceMethod method, const SlopeProblem& p,
+                                  const GroundModel& model, const SliceGeometry& g, FactorWork& w) {
+    switch (factorByModelMethod(method, p, model, g, w.model)) {
+        case ModelVerdict::Solved:
+            w.it.result = w.model.F;
+            return CircleVerdict::Converged;
+        case ModelVerdict::BelowBase:
+            return CircleVerdict::BelowBase;
+        case ModelVerdict::ZeroWidthSlices:
+            return CircleVerdict::ZeroWidthSlices;
+        case ModelVerdict::NoDrivingMoment:
+            return CircleVerdict::NoDrivingWeight;
+        case ModelVerdict::FactorNotPositive:
+            return CircleVerdict::FactorNotPositive;
+        default:
+            // No admissible solution of the equilibrium: counted with the failed iterations.
+            return CircleVerdict::IterationFailed;
+    }
+}
+
+}  // namespace
+
 CircleVerdict factorOnSlices(SliceMethod method, const SlopeProblem& p, const SliceGeometry& g,
                              FactorWork& w) {
+    if (isModelMethod(method)) {
+        // The slope of the fields: a model with no layer, water, load or earthquake.
+        return factorByOtherMethod(method, p, GroundModel{}, g, w);
+    }
     soilHeights(g, p.L, w.DY);
     sliceQuantities(g, w.DY, p.gam, w.q);
     if (w.q.degenerateSlices > 0) {
@@ -50,6 +79,9 @@ bool modelDrivesTowardToe(SliceMethod method, const ModelSlices& s) {
 
 CircleVerdict factorOnModel(SliceMethod method, const SlopeProblem& p, const GroundModel& model,
                             const SliceGeometry& g, FactorWork& w) {
+    if (isModelMethod(method)) {
+        return factorByOtherMethod(method, p, model, g, w);
+    }
     const Soil topSoil{p.fi, p.c, p.gam};
     if (modelSlices(g, p.Xcr, p.Ycr, p.R, p.H, p.L, topSoil, model, w.slices) ==
         ModelSliceStatus::BelowBase) {

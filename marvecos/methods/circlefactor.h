@@ -5,6 +5,7 @@
 #include "marvecos/geometry/slicegeometry.h"
 #include "marvecos/geometry/slicequantities.h"
 #include "marvecos/methods/iteration.h"
+#include "marvecos/methods/modelmethods.h"
 #include "marvecos/model/modelslices.h"
 #include "marvecos/problem.h"
 
@@ -29,7 +30,8 @@ struct FactorWork {
     SliceQuantities q;
     Iteration it;
     double tanfi = 0;
-    ModelSlices slices;  // on a ground model
+    ModelMethodWork model;  // the methods on the ground model: Spencer and the others
+    ModelSlices slices;     // on a ground model
 };
 
 // Soil heights, slice quantities and the iteration of "Calcular" on slices already cut: the

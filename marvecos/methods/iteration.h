@@ -9,7 +9,9 @@
 
 namespace marvecos {
 
-enum class SliceMethod { Bishop, Janbu };
+// The first two iterate on the slices of the fields (iteration.cpp); the others are computed on
+// the slices of the ground model (othermethods.h).
+enum class SliceMethod { Bishop, Janbu, Spencer, MorgensternPrice, Ordinary, JanbuCorrected };
 
 // Last iteration number: iteration 1000 is the 1001st and last.
 constexpr int kLastIteration = 1000;

@@ -20,6 +20,7 @@ struct MethodOutcome {
     double fs = 0;
     std::string valueLabel;    // fs as "####0.000" for the label beside "Factor de seguridad"
     std::string resultsTitle;  // title of the results window
+    std::vector<std::string> moreLines;  // batch lines after "fs=" (lambda, theta)
 };
 
 // Slices, iteration and files of the simplified Bishop or Janbu method for a problem that

@@ -93,7 +93,7 @@ Polyline readPolyline(const FileLine& line, std::size_t first) {
 // Keywords that may appear once.
 bool isSingle(const std::string& keyword) {
     for (const char* k :
-         {"suelo", "talud", "circulo", "metodo", "base", "napa", "ru", "gamw", "kh"}) {
+         {"suelo", "talud", "circulo", "metodo", "funcion", "base", "napa", "ru", "gamw", "kh"}) {
         if (keyword == k) {
             return true;
         }
@@ -110,6 +110,15 @@ int methodOf(const FileLine& line, const std::string& word) {
     }
     if (word == "spencer") {
         return kSpencer;
+    }
+    if (word == "morgenstern-price") {
+        return kMorgensternPrice;
+    }
+    if (word == "ordinario") {
+        return kOrdinary;
+    }
+    if (word == "janbu-corregido") {
+        return kJanbuCorrected;
     }
     throw LineError(line.number, "metodo desconocido: " + word);
 }
@@ -216,6 +225,12 @@ const char* methodWord(int method) {
             return "janbu";
         case kSpencer:
             return "spencer";
+        case kMorgensternPrice:
+            return "morgenstern-price";
+        case kOrdinary:
+            return "ordinario";
+        case kJanbuCorrected:
+            return "janbu-corregido";
         default:
             return nullptr;
     }
@@ -252,9 +267,19 @@ bool readSlopeText(const std::string& text, SlopeData& data, std::string& error)
             }
             if (line.keyword == "metodo") {
                 if (words.size() != 2) {
-                    throw LineError(number, "\"metodo\" va seguido de bishop, janbu o spencer");
+                    throw LineError(number,
+                                    "\"metodo\" va seguido de bishop, janbu, spencer, "
+                                    "morgenstern-price, ordinario o janbu-corregido");
                 }
                 data.problem.method = methodOf(line, words[1]);
+                continue;
+            }
+            if (line.keyword == "funcion") {
+                if (words.size() != 2 || (words[1] != "constante" && words[1] != "semiseno")) {
+                    throw LineError(number, "\"funcion\" va seguido de constante o semiseno");
+                }
+                data.problem.function = words[1] == "constante" ? InterSliceFunction::Constant
+                                                                : InterSliceFunction::HalfSine;
                 continue;
             }
             for (std::size_t i = 1; i < words.size(); ++i) {
@@ -295,6 +320,10 @@ std::string slopeFileText(const SlopeData& data) {
     lines.push_back("circulo" + numbersText({p.Xcr, p.Ycr, p.R, p.n}));
     if (const char* word = methodWord(p.method)) {
         lines.push_back(std::string("metodo ") + word);
+    }
+    if (p.method == kMorgensternPrice) {
+        lines.push_back(p.function == InterSliceFunction::Constant ? "funcion constante"
+                                                                   : "funcion semiseno");
     }
     for (const SoilLayer& layer : m.layers) {
         lines.push_back("capa" + numbersText({layer.fi, layer.c, layer.gam}) +

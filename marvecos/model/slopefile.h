@@ -6,7 +6,9 @@
 //   suelo FI C GAM                  the top soil (the fields fi, c, gam)
 //   talud H L
 //   circulo XCR YCR R N
-//   metodo bishop                   bishop | janbu | spencer
+//   metodo bishop                   bishop | janbu | spencer | morgenstern-price |
+//                                   ordinario | janbu-corregido
+//   funcion semiseno                constante | semiseno (Morgenstern-Price)
 //   capa FI C GAM X1 Y1 X2 Y2 ...   one line per layer, from the top down
 //   base Y
 //   napa X1 Y1 X2 Y2 ...            piezometric line

@@ -5,6 +5,7 @@
 #include "common/patterntext.h"
 #include "marvecos/checks.h"
 #include "marvecos/coords.h"
+#include "marvecos/methods/modelmethods.h"
 #include "marvecos/program.h"
 #include "marvecos/search/circlesearch.h"
 #include "marvecos/search/gridoptions.h"
@@ -67,11 +68,7 @@ BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons
                       common::MessageIcon::None);
         return step;
     }
-    if (p.method == kSpencer) {
-        err << "marvecos: el metodo Spencer no esta disponible; no se calcula nada.\n";
-        return step;
-    }
-    if (p.method != kBishop && p.method != kJanbu) {
+    if (p.method == kNoMethod) {
         messages.show("Por favor seleccione un metodo de analisis.", kProgramTitle,
                       common::MessageIcon::None);
         return step;
@@ -90,8 +87,8 @@ BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons
     control.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     control.keepCircles = false;
     control.sink = &csv;
-    const SearchResult result = searchCriticalCircle(
-        p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu, p, model, grid, control);
+    const SearchResult result =
+        searchCriticalCircle(sliceMethodOf(p.method), p, model, grid, control);
     if (!csv.finish()) {
         messages.show("No se pudo escribir el archivo " + csvPath + ".", kProgramTitle,
                       common::MessageIcon::Critical);

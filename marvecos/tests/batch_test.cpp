@@ -76,11 +76,14 @@ TEST_F(Batch, MessagesGoToStandardErrorInOrder) {
     EXPECT_EQ(r.err, "Marvecos: Por favor seleccione un metodo de analisis.\n");
     EXPECT_TRUE(program.has("coords.tmp"));  // the redraw still rewrites it
 
-    // Spencer shows no message box; the batch run still says why it has no result.
+    // Spencer computes: its factor, lambda and theta, and its own report.
     r = run(kSlope + " --method spencer");
-    EXPECT_EQ(r.exitCode, 3);
-    EXPECT_EQ(r.err, "marvecos: el metodo Spencer no esta disponible; no se calcula nada.\n");
-    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out.rfind("fs=", 0), 0u);
+    EXPECT_NE(r.out.find("\nlambda="), std::string::npos);
+    EXPECT_NE(r.out.find("\ntheta="), std::string::npos);
+    EXPECT_TRUE(work.has("Spencer.out"));
 
     // Only one method button is selected at a time: the last option wins.
     r = run(kSlope + " --method bishop --method janbu");

@@ -124,10 +124,16 @@ TEST_F(Calcular, BishopAndJanbuShowTheFactorInTheValueLabel) {
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(Calcular, SpencerComputesNothingAndSaysNothing) {
-    EXPECT_FALSE(press({false, false, true}).computed);
+TEST_F(Calcular, SpencerComputesWithItsOwnReport) {
+    const MethodOutcome spencer = press({false, false, true});
+    EXPECT_TRUE(spencer.computed);
     EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(spencer.resultsTitle.rfind("Resultados: metodo de Spencer.   fs=", 0), 0u);
+    EXPECT_TRUE(work.has("Spencer.out") && temp.has("interdovelas.tmp"));
     EXPECT_FALSE(work.has("errores.out"));
+    // Bishop after Spencer leaves no interslice forces behind for the results window.
+    EXPECT_TRUE(press({true, false, false}).computed);
+    EXPECT_FALSE(temp.has("interdovelas.tmp"));
 }
 
 TEST_F(Calcular, NoMethodAsksForOne) {

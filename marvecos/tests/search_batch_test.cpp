@@ -140,9 +140,6 @@ TEST_F(SearchBatch, ExitCodesOfBadRequests) {
     r = run(kSlope + " --search");
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_EQ(r.err, "Marvecos: Por favor seleccione un metodo de analisis.\n");
-    r = run(kSlope + " --method spencer --search");
-    EXPECT_EQ(r.exitCode, 3);
-    EXPECT_NE(r.err.find("Spencer no esta disponible"), std::string::npos);
 
     for (const char* bad : {"--search --search-xcr 1:2", "--search --search-ycr 1:2:0",
                             "--search --search-r 0", "--search-xcr 1:2:3", "--search --search-r"}) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -100,6 +101,9 @@ void Form1::buildMenus() {
     method->addAction("Bishop");
     method->addAction("Janbu");
     method->addAction("Spencer");
+    method->addAction("Morgenstern-Price");
+    method->addAction("Ordinario");
+    method->addAction("Janbu corregido");
     menuBar()->addAction("Resultados");
 }
 
@@ -134,14 +138,24 @@ void Form1::buildMethodGroup(QWidget* central) {
     QGroupBox* box = frame(central, "Frame4", "Metodo de calculo", QRect(10, 358, 330, 86));
     bishop_ = new QRadioButton("Bishop", box);
     janbu_ = new QRadioButton("Janbu", box);
-    spencer_ = new QRadioButton("Spencer (No disponible)", box);
-    int y = 20;
+    spencer_ = new QRadioButton("Spencer", box);
+    morgensternPrice_ = new QRadioButton("Morgenstern-Price", box);
+    ordinary_ = new QRadioButton("Ordinario", box);
+    janbuCorrected_ = new QRadioButton("Janbu corregido", box);
+    // Two columns of three: the methods of the program first, then the others.
     int k = 1;
-    for (QRadioButton* option : {bishop_, janbu_, spencer_}) {
+    for (QRadioButton* option :
+         {bishop_, janbu_, spencer_, morgensternPrice_, ordinary_, janbuCorrected_}) {
+        const int row = (k - 1) % 3, column = (k - 1) / 3;
         option->setObjectName(QString("Option%1").arg(k++));
-        option->setGeometry(16, y, 220, 20);
-        y += 21;
+        option->setGeometry(16 + column * 98, 20 + row * 21, column == 0 ? 94 : 128, 20);
     }
+    // The interslice force function of Morgenstern-Price.
+    function_ = new QComboBox(box);
+    function_->setObjectName("funcion");
+    function_->addItems({"semiseno", "constante"});
+    function_->setGeometry(242, 19, 84, 22);
+    function_->setToolTip("Funcion f(x) de Morgenstern-Price");
 }
 
 void Form1::buildDrawing(QWidget* central) {
@@ -197,7 +211,12 @@ void Form1::buildButtons(QWidget* central) {
 }
 
 MethodButtons Form1::methodButtons() const {
-    return {bishop_->isChecked(), janbu_->isChecked(), spencer_->isChecked()};
+    MethodButtons buttons{bishop_->isChecked(), janbu_->isChecked(), spencer_->isChecked()};
+    buttons.morgensternPrice = morgensternPrice_->isChecked();
+    buttons.ordinary = ordinary_->isChecked();
+    buttons.janbuCorrected = janbuCorrected_->isChecked();
+    buttons.constantFunction = function_->currentIndex() == 1;
+    return buttons;
 }
 
 void Form1::calcular() {

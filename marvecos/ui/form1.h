@@ -11,6 +11,7 @@
 #include "marvecos/ui/searchmaplayer.h"
 #include "marvecos/ui/slopecanvas.h"
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -70,6 +71,10 @@ private:
     QRadioButton* bishop_ = nullptr;
     QRadioButton* janbu_ = nullptr;
     QRadioButton* spencer_ = nullptr;
+    QRadioButton* morgensternPrice_ = nullptr;
+    QRadioButton* ordinary_ = nullptr;
+    QRadioButton* janbuCorrected_ = nullptr;
+    QComboBox* function_ = nullptr;
     QLabel* fsLabel_ = nullptr;
     QSlider* scale_ = nullptr;
     SlopeCanvas* canvas_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include "common/patterntext.h"
 #include "marvecos/checks.h"
+#include "marvecos/methods/modelmethods.h"
 #include "marvecos/search/searchmap.h"
 #include "marvecos/ui/form1.h"
 #include "marvecos/ui/searchdialog.h"
@@ -35,20 +36,12 @@ void Form1::buscarCirculoCritico() {
     if (!checkSoilAndSlope(p, *messages_)) {
         return;
     }
-    if (p.method == kSpencer) {
-        messages_->show(
-            "El metodo Spencer no esta disponible: la busqueda del circulo critico calcula "
-            "por Bishop o por Janbu.",
-            kProgramTitle, common::MessageIcon::None);
-        return;
-    }
-    if (p.method != kBishop && p.method != kJanbu) {
+    if (p.method == kNoMethod) {
         messages_->show("Por favor seleccione un metodo de analisis.", kProgramTitle,
                         common::MessageIcon::None);
         return;
     }
-    SearchDialog dialog(p, p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu,
-                        *messages_, this);
+    SearchDialog dialog(p, sliceMethodOf(p.method), *messages_, this);
     if (dialog.exec() != QDialog::Accepted || !dialog.result()) {
         return;
     }

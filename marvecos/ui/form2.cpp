@@ -137,6 +137,29 @@ Form2::Form2(std::string tempFolder, common::MessageSink& messages, QWidget* mai
     back->setObjectName("Command1");
     back->setGeometry(924, 504, 116, 30);
     connect(back, &QPushButton::clicked, this, &Form2::volver);
+
+    interSliceView_ = new InterSliceView(this);
+    interSliceButton_ = new QPushButton("Fuerzas entre dovelas", this);
+    interSliceButton_->setObjectName("Command2");
+    interSliceButton_->setGeometry(716, 504, 200, 30);
+    interSliceButton_->setEnabled(false);
+    connect(interSliceButton_, &QPushButton::clicked, this, [this] {
+        if (interSlice_) {
+            interSliceView_->show(*interSlice_);
+        }
+    });
+}
+
+void Form2::loadInterSlice() {
+    interSlice_ = readInterSliceTables(tempFolder_);
+    interSliceButton_->setEnabled(interSlice_.has_value());
+    if (interSliceView_->isVisible()) {
+        if (interSlice_) {
+            interSliceView_->show(*interSlice_);
+        } else {
+            interSliceView_->hide();
+        }
+    }
 }
 
 bool Form2::load() {
@@ -148,6 +171,7 @@ bool Form2::load() {
         return false;
     }
     fill(*tables);
+    loadInterSlice();
     loaded_ = true;
     return true;
 }
@@ -165,6 +189,9 @@ void Form2::clear() {
         grid->setRowCount(2);
     }
     fsLabel_->clear();
+    interSlice_.reset();
+    interSliceButton_->setEnabled(false);
+    interSliceView_->hide();
 }
 
 void Form2::resultados() {

@@ -3,12 +3,15 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "common/messages.h"
 #include "marvecos/resultfiles.h"
+#include "marvecos/ui/intersliceview.h"
 
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace marvecos {
@@ -35,6 +38,9 @@ public:
     QTableWidget* slicesGrid() const { return grids_[1]; }
     QTableWidget* iterationGrid() const { return grids_[2]; }
     QLabel* fsLabel() const { return fsLabel_; }
+    // "Fuerzas entre dovelas": enabled after Spencer or Morgenstern-Price.
+    QPushButton* interSliceButton() const { return interSliceButton_; }
+    InterSliceView* interSliceView() const { return interSliceView_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +58,11 @@ private:
     std::array<QTableWidget*, 3> grids_{};
     QLabel* fsLabel_ = nullptr;
     bool loaded_ = false;
+    // The interslice forces and the F-lambda chart of the last run, when it has them.
+    void loadInterSlice();
+    QPushButton* interSliceButton_ = nullptr;
+    InterSliceView* interSliceView_ = nullptr;
+    std::optional<InterSliceTables> interSlice_;
 };
 
 }  // namespace marvecos

@@ -64,6 +64,17 @@ int takeScreenshots(const QString& directory) {
           common::saveScreenshot(form.resultsWindow(), target, "marvecos-results");
     form.resultsWindow()->hide();
 
+    // Spencer on the same circle: the interslice forces and the chart of F against lambda.
+    form.findChild<QRadioButton*>("Option3")->setChecked(true);
+    form.calcular();
+    form.resultados();
+    form.resultsWindow()->interSliceButton()->click();
+    ok &= form.resultsWindow()->interSliceView()->isVisible() &&
+          common::saveScreenshot(form.resultsWindow()->interSliceView(), target,
+                                 "marvecos-interslice");
+    form.resultsWindow()->volver();
+    form.findChild<QRadioButton*>("Option1")->setChecked(true);
+
     // The search of the critical circle on the same slope, with slices enough for no warning.
     form.findChild<QLineEdit*>("n")->setText("60");
     const SlopeProblem p = readSlopeInput(common::QtFields(&form), form.methodButtons());

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -101,7 +102,10 @@ private slots:
                                  "Numero de dovelas n=",
                                  "Bishop",
                                  "Janbu",
-                                 "Spencer (No disponible)",
+                                 "Spencer",
+                                 "Morgenstern-Price",
+                                 "Ordinario",
+                                 "Janbu corregido",
                                  "Calcular",
                                  "Salir",
                                  "Resultados",
@@ -145,7 +149,8 @@ private slots:
         }
         QCOMPARE(entries,
                  QStringList({"Archivo", "Abrir", "Guardar", "Guardar como", "Salir", "Calcular",
-                              "Metodo", "Bishop", "Janbu", "Spencer", "Resultados"}));
+                              "Metodo", "Bishop", "Janbu", "Spencer", "Morgenstern-Price",
+                              "Ordinario", "Janbu corregido", "Resultados"}));
         QVERIFY(messages.shown.empty());
         QCOMPARE(labelText(form, "Label2"), QString());
         QVERIFY(!folder.exists("coords.tmp"));
@@ -205,20 +210,34 @@ private slots:
         QVERIFY(!folder.exists("results.tmp"));
     }
 
-    void spencerComputesNothingAndRedraws() {
-        TestFolder folder;
-        common::RecordingMessages messages;
-        Form1 form(folder.folders(), &messages);
-        setFields(&form, kSampleSlope);
-        form.findChild<QRadioButton*>("Option3")->setChecked(true);
-        click(form, "Command1");
-        QVERIFY(messages.shown.empty());
-        QCOMPARE(labelText(form, "Label2"), QString());
-        QVERIFY(!folder.exists("results.tmp"));
-        QVERIFY(!folder.exists("errores.out"));
-        QCOMPARE(form.slopeLayer().figure().slipSurface.size(), std::size_t(10));
-        QVERIFY(slipSurfacePixels(form.canvas()->render()) > 0);
-        QCOMPARE(form.resultsWindow()->windowTitle(), QString("Resultados"));
+    void everyNewMethodComputesAndRedraws() {
+        struct Case {
+            const char* option;
+            int function;  // index of the "funcion" choice
+            const char* title;
+        };
+        const Case cases[] = {
+            {"Option3", 0, "Resultados: metodo de Spencer.   fs="},
+            {"Option4", 0, "Resultados: metodo de Morgenstern-Price.   fs="},
+            {"Option4", 1, "Resultados: metodo de Morgenstern-Price.   fs="},
+            {"Option5", 0, "Resultados: metodo ordinario.   fs="},
+            {"Option6", 0, "Resultados: metodo Janbu corregido.   fs="},
+        };
+        for (const Case& c : cases) {
+            TestFolder folder;
+            common::RecordingMessages messages;
+            Form1 form(folder.folders(), &messages);
+            setFields(&form, kSampleSlope);
+            form.findChild<QRadioButton*>(c.option)->setChecked(true);
+            form.findChild<QComboBox*>("funcion")->setCurrentIndex(c.function);
+            click(form, "Command1");
+            QVERIFY(messages.shown.empty());
+            QVERIFY(!labelText(form, "Label2").isEmpty());
+            QVERIFY(folder.exists("results.tmp"));
+            QVERIFY(!folder.exists("errores.out"));
+            QCOMPARE(form.slopeLayer().figure().slipSurface.size(), std::size_t(10));
+            QVERIFY(form.resultsWindow()->windowTitle().startsWith(c.title));
+        }
     }
 
     void bishopAndJanbuShowTheFactorOfTheBatchMode() {

@@ -236,10 +236,7 @@ private slots:
             std::string message;
         } cases[] = {
             {nullptr, nullptr, nullptr, "Por favor seleccione un metodo de analisis."},
-            {"Option3", nullptr, nullptr,
-             "El metodo Spencer no esta disponible: la busqueda del circulo critico calcula por "
-             "Bishop o por Janbu."},
-            {"Option1", "gam", "0", "El peso especifico no puede ser nulo."},
+            {"Option3", "gam", "0", "El peso especifico no puede ser nulo."},
         };
         for (const auto& c : cases) {
             if (c.option) {
