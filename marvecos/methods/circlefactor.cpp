@@ -24,10 +24,12 @@ CircleVerdict factorByOtherMethod(SliceMethod method, const SlopeProblem& p,
             return CircleVerdict::NoDrivingWeight;
         case ModelVerdict::FactorNotPositive:
             return CircleVerdict::FactorNotPositive;
-        default:
-            // No admissible solution of the equilibrium: counted with the failed iterations.
-            return CircleVerdict::IterationFailed;
+        case ModelVerdict::LowMAlpha:
+        case ModelVerdict::MostlyInTension:
+        case ModelVerdict::NoCrossing:
+            return CircleVerdict::Inadmissible;
     }
+    return CircleVerdict::IterationFailed;
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ enum class CircleVerdict {
     IterationFailed,    // a division by zero or a value out of range in the iteration
     FactorNotPositive,  // the factor comes out zero, negative or not a number
     BelowBase,          // the sliding mass reaches below the base of the ground model
+    Inadmissible,       // Spencer and the like: no admissible solution of the equilibrium
 };
 
 // Everything one circle's factor of safety is computed in. Kept and reused from circle to

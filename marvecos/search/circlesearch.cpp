@@ -47,6 +47,8 @@ SkipReason verdictReason(CircleVerdict verdict) {
             return SkipReason::FactorNotPositive;
         case CircleVerdict::BelowBase:
             return SkipReason::BelowBase;
+        case CircleVerdict::Inadmissible:
+            return SkipReason::Inadmissible;
         default:
             return SkipReason::IterationFailed;
     }

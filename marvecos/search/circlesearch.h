@@ -24,8 +24,9 @@ enum class SkipReason : std::uint8_t {
     FactorNotPositive,  // the factor comes out zero, negative or not a number
     NotConverged,       // the iteration did not converge
     BelowBase,          // the sliding mass reaches below the base of the ground model
+    Inadmissible,       // Spencer and the like: no admissible solution of the equilibrium
 };
-constexpr int kSkipReasonCount = 10;
+constexpr int kSkipReasonCount = 11;
 
 // One circle of the grid.
 struct SearchCircle {

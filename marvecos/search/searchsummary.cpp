@@ -34,6 +34,8 @@ const char* skipReasonText(SkipReason reason) {
             return "sin convergencia";
         case SkipReason::BelowBase:
             return "bajo la base";
+        case SkipReason::Inadmissible:
+            return "sin solucion admisible";
     }
     return "";
 }
@@ -48,8 +50,11 @@ std::string searchCountsLine(const SearchResult& result) {
                        ", con resultado: " + std::to_string(result.withFactor()) +
                        ", sin resultado: " + std::to_string(result.withoutFactor()) + " (";
     for (int i = 1; i < kSkipReasonCount; ++i) {
-        // Only a ground model with a base refuses circles below it.
-        if (static_cast<SkipReason>(i) == SkipReason::BelowBase && result.counts[i] == 0) {
+        // Only a ground model with a base refuses circles below it, and only the methods with
+        // interslice forces find no admissible solution: their counts show when they occur.
+        const auto reason = static_cast<SkipReason>(i);
+        if ((reason == SkipReason::BelowBase || reason == SkipReason::Inadmissible) &&
+            result.counts[i] == 0) {
             continue;
         }
         line += (i > 1 ? ", " : "");

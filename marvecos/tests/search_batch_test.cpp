@@ -115,6 +115,20 @@ TEST_F(SearchBatch, GridOptionsChooseTheCircles) {
     EXPECT_EQ(lines(perCentre.out)[1].rfind("Circulos: 1764, ", 0), 0u);
 }
 
+// Circles on which Spencer finds no admissible solution are counted as such, not as failed
+// iterations; the reason shows only where it occurs.
+TEST_F(SearchBatch, InadmissibleCirclesHaveAReasonOfTheirOwn) {
+    const SearchRun spencer = run(kSlope + " --method spencer --search");
+    ASSERT_EQ(spencer.exitCode, 0) << spencer.err;
+    const std::string counts = lines(spencer.out)[1];
+    EXPECT_NE(counts.find("division por cero: 0,"), std::string::npos) << counts;
+    EXPECT_TRUE(std::regex_search(counts, std::regex("sin solucion admisible: [1-9][0-9]*\\)$")))
+        << counts;
+
+    const SearchRun bishop = run(kSlope + " --method bishop --search");
+    EXPECT_EQ(lines(bishop.out)[1].find("admisible"), std::string::npos);
+}
+
 TEST_F(SearchBatch, NoCircleWithAResultIsAFailure) {
     const SearchRun r = run(kSlope +
                             " --method bishop --search --search-xcr 10:20:2 --search-ycr 40:50:2 "
