@@ -42,9 +42,10 @@ struct FigureMark {
     bool dashed = false;
 };
 
-// A drawing without a window system: its marks in user units with y upwards, and the box of
-// user coordinates it shows. With equal scales a metre is as long across as it is down, and the
-// box is centred in whatever space the drawing gets; otherwise the box fills that space.
+// A drawing without a window system (an empty figure has no box and draws nothing): its marks in
+// user units with y upwards, and the box of user coordinates it shows. With equal scales a metre is
+// as long across as it is down, and the box is centred in whatever space the drawing gets;
+// otherwise the box fills that space.
 class Figure {
 public:
     Figure() = default;
@@ -68,7 +69,7 @@ public:
     bool drawable() const;
 
 private:
-    double left_ = 0, bottom_ = 0, right_ = 1, top_ = 1;
+    double left_ = 0, bottom_ = 0, right_ = 0, top_ = 0;
     bool equalScales_ = false;
     std::vector<FigureMark> marks_;
 };

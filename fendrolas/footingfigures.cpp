@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/fieldvalue.h"
 #include "common/patterntext.h"
 
 namespace fendrolas {
@@ -34,6 +35,10 @@ void dimension(Figure& f, FigurePoint a, FigurePoint b, const std::string& label
     f.arrow(middle, a);
     f.arrow(middle, b);
     f.text(labelAt, label, common::kBlack, anchor);
+}
+
+float field(const common::FieldTexts& fields, const std::string& name) {
+    return common::toSingle(common::fieldValue(fields.text(name)));
 }
 
 bool usable(double length) {
@@ -159,6 +164,27 @@ common::Figure comparisonFigure(
         }
     }
     return f;
+}
+
+common::Figure footingSketchOf(const common::FieldTexts& fields) {
+    WaterTable water;
+    const std::string dw = fields.text(soilField(kFieldDw));
+    water.present = dw.find_first_not_of(' ') != std::string::npos;
+    water.dw = field(fields, soilField(kFieldDw));
+    return footingSketchFigure(field(fields, soilField(kFieldLx)),
+                               field(fields, soilField(kFieldLy)),
+                               field(fields, soilField(kFieldDf)), water);
+}
+
+common::Figure effectiveAreasOf(const common::FieldTexts& fields) {
+    StateLoads loads;
+    for (int i = 1; i <= kStates; ++i) {
+        loads.V[i] = field(fields, loadField(kColumnV, i));
+        loads.Mxz[i] = field(fields, loadField(kColumnMxz, i));
+        loads.Myz[i] = field(fields, loadField(kColumnMyz, i));
+    }
+    return effectiveAreasFigure(field(fields, soilField(kFieldLx)),
+                                field(fields, soilField(kFieldLy)), loads);
 }
 
 }  // namespace fendrolas

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "common/fields.h"
 #include "common/figure.h"
 #include "fendrolas/methods/methodresults.h"
 #include "fendrolas/methods/readers.h"
@@ -38,6 +39,11 @@ double effectivePlanGap(double Lx);
 common::Figure comparisonFigure(
     const std::array<std::array<float, kStates + 1>, kMethods + 1>& table, float maximum,
     const std::string& axisTitle);
+
+// The same figures with their figures read from the main window's fields as they hold them now;
+// the sketch takes the water table from the fields too (none when dw is empty).
+common::Figure footingSketchOf(const common::FieldTexts& fields);
+common::Figure effectiveAreasOf(const common::FieldTexts& fields);
 
 // Colour of load state 1..5 in the charts and plans.
 common::Rgb stateRgb(int state);

@@ -17,7 +17,8 @@ bool printReport(QPrinter& printer, const std::vector<std::string>& lines);
 
 // What "Imprimir" does once the print dialog is accepted: a printer set to write a PDF file gets
 // the PDF report with the drawings (`writePdf` with the file's name); any other printer gets the
-// text report. False when either failed.
+// text report, and so does a PDF printer when the program gives no `writePdf`. False when
+// either failed.
 bool printOrWritePdf(QPrinter& printer, const std::vector<std::string>& lines,
                      const std::function<bool(const std::string& path)>& writePdf);
 

@@ -37,16 +37,6 @@ bool computed(const MethodTables& tables, int method) {
     return tables.byMethod[method].method == method;
 }
 
-StateLoads stateLoads(const common::FieldTexts& fields) {
-    StateLoads loads;
-    for (int i = 1; i <= kStates; ++i) {
-        loads.V[i] = field(fields, loadField(kColumnV, i));
-        loads.Mxz[i] = field(fields, loadField(kColumnMxz, i));
-        loads.Myz[i] = field(fields, loadField(kColumnMyz, i));
-    }
-    return loads;
-}
-
 void addData(common::PdfReport& pdf, const PdfSources& s, const MethodResults& first) {
     Eccentricities eccentricities;
     const Lines lines = reportLines(first, s.fields, eccentricities);
@@ -60,7 +50,7 @@ void addData(common::PdfReport& pdf, const PdfSources& s, const MethodResults& f
     water.dw = first.water.dw;
     water.gsat = first.water.gsat;
     pdf.figure(footingSketchFigure(Lx, Ly, df, water), kSketchHeightMm, "Zapata: planta y corte");
-    pdf.figure(effectiveAreasFigure(Lx, Ly, stateLoads(s.fields)), kPlansHeightMm,
+    pdf.figure(effectiveAreasOf(s.fields), kPlansHeightMm,
                "Areas efectivas de los estados de carga");
 }
 
