@@ -66,11 +66,12 @@ QRectF rectMm(double x, double y, double w, double h) {
 }  // namespace
 
 struct PdfReport::Block {
-    enum class Kind { Heading, Lines, Figure, PageBreak };
+    enum class Kind { Heading, Lines, Figure, Image, PageBreak };
     Kind kind = Kind::Lines;
     std::string text;
     std::vector<std::string> lines;
     Figure figure;
+    QImage picture;
     double height = 0;
 };
 
@@ -109,6 +110,15 @@ void PdfReport::figure(const Figure& figure, double heightMm, const std::string&
     Block b;
     b.kind = Block::Kind::Figure;
     b.figure = figure;
+    b.text = caption;
+    b.height = std::min(heightMm, kBodyBottom - kBodyTop - kCaptionHeight);
+    blocks_.push_back(b);
+}
+
+void PdfReport::image(const QImage& picture, double heightMm, const std::string& caption) {
+    Block b;
+    b.kind = Block::Kind::Image;
+    b.picture = picture;
     b.text = caption;
     b.height = std::min(heightMm, kBodyBottom - kBodyTop - kCaptionHeight);
     blocks_.push_back(b);
@@ -153,6 +163,7 @@ std::vector<PdfReport::Placed> PdfReport::layout(int& pages) const {
                 y += kLineHeight;
                 break;
             case Block::Kind::Figure:
+            case Block::Kind::Image:
                 room(b.height + kCaptionHeight);
                 placed.push_back({page, y, &b, 0});
                 y += b.height + kCaptionHeight + kFigureGap;
@@ -185,6 +196,18 @@ void paintHead(QPainter& p, const ReportIdentity& id) {
     }
     const double rule = units(kBodyTop - 1.5);
     p.drawLine(QPointF(units(kMargin), rule), QPointF(units(kMargin + kBodyWidth), rule));
+}
+
+// The picture as large as the box allows, its proportions kept, centred.
+void paintImage(QPainter& p, const QImage& picture, const QRectF& box) {
+    if (picture.isNull()) {
+        return;
+    }
+    const double k = std::min(box.width() / picture.width(), box.height() / picture.height());
+    const QSizeF size(picture.width() * k, picture.height() * k);
+    const QPointF corner(box.x() + (box.width() - size.width()) / 2,
+                         box.y() + (box.height() - size.height()) / 2);
+    p.drawImage(QRectF(corner, size), picture);
 }
 
 void paintFoot(QPainter& p, int page, int pages) {
@@ -235,9 +258,14 @@ QByteArray PdfReport::render() const {
             p.drawText(rectMm(kMargin, item.y, kBodyWidth, kLineHeight),
                        Qt::AlignLeft | Qt::AlignVCenter,
                        QString::fromStdString(b.lines[item.line]));
-        } else if (b.kind == Block::Kind::Figure) {
+        } else if (b.kind == Block::Kind::Figure || b.kind == Block::Kind::Image) {
             p.setFont(textFont(7));
-            paintFigure(p, b.figure, rectMm(kMargin, item.y, kBodyWidth, b.height));
+            const QRectF box = rectMm(kMargin, item.y, kBodyWidth, b.height);
+            if (b.kind == Block::Kind::Figure) {
+                paintFigure(p, b.figure, box);
+            } else {
+                paintImage(p, b.picture, box);
+            }
             p.setPen(Qt::black);
             p.setFont(textFont(8, true));
             p.drawText(rectMm(kMargin, item.y + b.height, kBodyWidth, kCaptionHeight),

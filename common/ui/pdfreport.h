@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,9 @@ public:
     void lines(const std::vector<std::string>& lines);
     // A figure `heightMm` tall across the page's width, with its caption under it.
     void figure(const Figure& figure, double heightMm, const std::string& caption);
+    // A picture drawn by other means (at 300 dpi for print), scaled into a box `heightMm` tall
+    // across the page's width, its proportions kept, with its caption under it.
+    void image(const QImage& picture, double heightMm, const std::string& caption);
     void pageBreak();
 
     int pageCount() const;
