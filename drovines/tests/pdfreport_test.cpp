@@ -80,9 +80,7 @@ TEST(SectionFigure, WallCornersWaterAndThrustOnTheBackFace) {
                    m.points[3] == common::FigurePoint{r.xf, r.H};
         }
         water |= m.dashed && m.points[0].y == r.hn;
-        if (m.kind == common::FigureMark::Kind::Arrow && m.stroke != common::Rgb{200, 0, 0}) {
-            continue;
-        }
+        // The thrust: tip on the back face at H / 3, tail up the angle d = 20 degrees.
         if (m.kind == common::FigureMark::Kind::Arrow && m.points[1].y == r.H / 3) {
             const common::FigurePoint tip = m.points[1], tail = m.points[0];
             thrust = std::abs(tip.x - (r.B - r.xa / 3)) < 1e-12 &&
