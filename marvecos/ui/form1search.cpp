@@ -32,7 +32,8 @@ void Form1::buildSearch(QWidget* central) {
 
 void Form1::buscarCirculoCritico() {
     const SlopeProblem p = readSlopeInput(fields_, methodButtons());
-    if (!checkSoilAndSlope(p, *messages_)) {
+    GroundModel model;
+    if (!checkSoilAndSlope(p, *messages_) || !readGround(model, true)) {
         return;
     }
     if (p.method == kSpencer) {
@@ -49,6 +50,7 @@ void Form1::buscarCirculoCritico() {
     }
     SearchDialog dialog(p, p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu,
                         *messages_, this);
+    dialog.setGround(model);
     if (dialog.exec() != QDialog::Accepted || !dialog.result()) {
         return;
     }
@@ -65,6 +67,7 @@ void Form1::applySearch(const SearchResult& result, const SlopeProblem& p) {
             kProgramTitle, common::MessageIcon::None);
         return;
     }
+    lastSearch_ = result;
     mapLayer_.setMap(searchMap(result), p.H, p.L);
     // Centres and radii of a search are to the millimetre: these texts are the circle itself.
     fields_.setText("Xcr", common::formatPattern(result.critical.Xcr, "####0.000"));

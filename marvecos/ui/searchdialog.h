@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "common/messages.h"
+#include "marvecos/model/groundmodel.h"
 #include "marvecos/problem.h"
 #include "marvecos/search/circlesearch.h"
 
@@ -30,6 +31,9 @@ public:
                  QWidget* parent = nullptr);
     ~SearchDialog() override;
 
+    // The ground below the soil of the fields that the circles are computed on.
+    void setGround(const GroundModel& model) { model_ = model; }
+
     void buscar();
     void cancelar();
     bool searching() const { return worker_.joinable(); }
@@ -53,6 +57,7 @@ private:
     void setEditable(bool editable);
 
     SlopeProblem problem_;
+    GroundModel model_;
     SliceMethod method_;
     common::MessageSink& messages_;
 
