@@ -80,9 +80,13 @@ void addSoils(ModelFigure& f, const SlopeProblem& p, const GroundModel& model,
     const int count = static_cast<int>(model.layers.size()) + 1;
     auto topOf = [&](int layer, double x) {
         const double ground = groundAt(p.H, p.L, x);
-        double y = layer == 0 ? ground : layerTopAt(model, ground, layer, x);
-        if (layer == count) {
-            y = model.base ? std::min(*model.base, ground) : bottom;
+        double y = bottom;
+        if (layer == 0) {
+            y = ground;
+        } else if (layer < count) {
+            y = layerTopAt(model, ground, layer, x);
+        } else if (model.base) {
+            y = std::min(*model.base, ground);
         }
         return model.base ? std::max(y, std::min(*model.base, ground)) : std::max(y, bottom);
     };

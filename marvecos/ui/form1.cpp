@@ -89,9 +89,9 @@ Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
     buildMenus();
 
     form2_ = std::make_unique<Form2>(folders_.temp, *messages_, this);
-    editor_ = new GroundEditor(this);
-    connect(editor_, &GroundEditor::changed, this, &Form1::groundChanged);
-    connect(editor_, &GroundEditor::accepted, this, [this] {
+    editor_ = std::make_unique<GroundEditor>();
+    connect(editor_.get(), &GroundEditor::changed, this, &Form1::groundChanged);
+    connect(editor_.get(), &GroundEditor::accepted, this, [this] {
         GroundModel model;
         if (readGround(model, true)) {
             editor_->hide();

@@ -79,7 +79,7 @@ public:
     std::optional<SlopeData> slopeData();
     // The ground of the editor as last read without error.
     const GroundModel& groundModel() const { return model_; }
-    GroundEditor* groundEditor() const { return editor_; }
+    GroundEditor* groundEditor() const { return editor_.get(); }
     const ModelLayer& modelLayer() const { return modelLayer_; }
     bool unsavedChanges() const { return dirty_; }
     const QString& fileName() const { return fileName_; }
@@ -128,7 +128,7 @@ private:
     SlopeLayer slopeLayer_;
     SearchMapLayer mapLayer_;
     ModelLayer modelLayer_;
-    GroundEditor* editor_ = nullptr;
+    std::unique_ptr<GroundEditor> editor_;
     GroundModel model_;
     common::FileDialogs dialogs_ = common::FileDialogs::standard();
     std::function<UnsavedAnswer()> question_;

@@ -2,6 +2,7 @@
 // before unsaved changes are lost.
 
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QRadioButton>
 
@@ -118,7 +119,7 @@ bool Form1::abrirArchivo(const QString& path) {
         fields_.setText(kSlopeFieldNames[k], fieldText(values[k]));
     }
     const std::vector<QRadioButton*> options = {bishop_, janbu_, spencer_};
-    for (QRadioButton* option : findChildren<QRadioButton*>()) {
+    for (QRadioButton* option : findChild<QGroupBox*>("Frame4")->findChildren<QRadioButton*>()) {
         option->setAutoExclusive(false);
         option->setChecked(false);
         option->setAutoExclusive(true);

@@ -1,5 +1,6 @@
 // The main window's ground: the editor, the drawing of the whole model and its zoom.
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
@@ -33,7 +34,7 @@ void Form1::watchChanges() {
             });
         }
     }
-    for (QRadioButton* option : findChildren<QRadioButton*>()) {
+    for (QRadioButton* option : findChild<QGroupBox*>("Frame4")->findChildren<QRadioButton*>()) {
         connect(option, &QRadioButton::toggled, this, [this](bool on) {
             if (on && !filling_) {
                 setUnsaved(true);

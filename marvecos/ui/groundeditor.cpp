@@ -35,7 +35,7 @@ QGroupBox* group(QWidget* parent, const char* name, const QString& title, QRect 
 
 }  // namespace
 
-GroundEditor::GroundEditor(QWidget* mainWindow) : QWidget(mainWindow, Qt::Window) {
+GroundEditor::GroundEditor() : QWidget(nullptr, Qt::Window) {
     setObjectName("frmTerreno");
     setWindowTitle("Terreno");
     setFixedSize(820, 560);

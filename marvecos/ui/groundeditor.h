@@ -19,7 +19,9 @@ class GroundEditor : public QWidget {
     Q_OBJECT
 
 public:
-    explicit GroundEditor(QWidget* mainWindow);
+    // A window of its own, not a child of the main window, so that its fields and options
+    // never mix with the main window's.
+    GroundEditor();
 
     GroundTables tables() const;
     void setTables(const GroundTables& tables);
