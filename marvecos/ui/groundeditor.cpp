@@ -124,13 +124,14 @@ void GroundEditor::buildWater() {
             }
         });
     }
-    ru_ = singleField(box, "ru", "ru=", "", QRect(10, 44, 180, 20));
-    gamw_ = singleField(box, "gamw", "Peso especifico del agua gamw=", "kN/m3",
-                        QRect(150, 44, 240, 20));
+    ru_ = singleField(box, "ru", "Coeficiente de presion intersticial ru=", "",
+                      QRect(10, 44, 380, 20));
+    gamw_ =
+        singleField(box, "gamw", "Peso especifico del agua gamw=", "kN/m3", QRect(10, 66, 380, 20));
     auto* note = new QLabel("Linea piezometrica (puntos x, y):", box);
-    note->setGeometry(10, 68, 300, 18);
+    note->setGeometry(10, 90, 300, 18);
     water_ = new EditTable("Napa", {"x (m)", "y (m)"}, box);
-    water_->setGeometry(10, 88, 380, 152);
+    water_->setGeometry(10, 108, 380, 132);
 }
 
 void GroundEditor::buildLoads() {
@@ -143,7 +144,7 @@ void GroundEditor::buildLoads() {
     lines->setGeometry(10, 122, 380, 18);
     lineLoads_ = new EditTable("CargasLineales", {"x (m)", "P (kN/m)"}, box);
     lineLoads_->setGeometry(10, 140, 380, 70);
-    kh_ = singleField(box, "kh", "Coeficiente sismico horizontal kh=", "", QRect(10, 216, 300, 20));
+    kh_ = singleField(box, "kh", "Coeficiente sismico horizontal kh=", "", QRect(10, 216, 380, 20));
 }
 
 void GroundEditor::buildButtons() {
