@@ -27,10 +27,22 @@ MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& bu
 MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
                        const GroundModel& model, const SlopeFolders& folders,
                        common::MessageSink& messages) {
-    if (usesNoNewInputs(model)) {
-        return calcular(fields, buttons, folders, messages);
+    const SlopeProblem p = readSlopeInput(fields, buttons);
+    if (!checkSlopeProblem(p, messages)) {
+        return {};
     }
-    return calcular(fields, buttons, folders, messages);
+    switch (p.method) {
+        case kBishop:
+            return runSliceMethod(SliceMethod::Bishop, p, model, folders, messages);
+        case kJanbu:
+            return runSliceMethod(SliceMethod::Janbu, p, model, folders, messages);
+        case kSpencer:
+            return {};
+        default:
+            messages.show("Por favor seleccione un metodo de analisis.", kProgramTitle,
+                          common::MessageIcon::None);
+            return {};
+    }
 }
 
 }  // namespace marvecos

@@ -22,3 +22,32 @@ bool bishopFactor(const SliceQuantities& q, double c, double tanfi, double fs, d
 }
 
 }  // namespace marvecos
+
+namespace marvecos {
+
+bool bishopFactor(const ModelSlices& s, double driving, double fs, double& fsCalc) {
+    if (fs == 0) {
+        return false;
+    }
+    const double inverseFs = 1 / fs;
+    double S = 0;
+    for (int k = 1; k <= s.slices; ++k) {
+        const double mA = s.cosA[k] + s.sinA[k] * s.tanFi[k] * inverseFs;
+        if (mA == 0) {
+            return false;
+        }
+        S += s.resisting[k] / mA;
+    }
+    fsCalc = S / driving;
+    return std::isfinite(fsCalc);
+}
+
+double bishopDriving(const ModelSlices& s) {
+    double sum = 0;
+    for (int k = 1; k <= s.slices; ++k) {
+        sum += (s.W[k] + s.Q[k]) * s.sinA[k] + (s.kW[k] * (s.Ycr - s.yG[k]) + s.pondM[k]) / s.R;
+    }
+    return sum;
+}
+
+}  // namespace marvecos

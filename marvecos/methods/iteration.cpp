@@ -26,27 +26,17 @@ bool calculatedFactor(SliceMethod method, const SliceQuantities& q, double c, do
                                          : janbuFactor(q, c, tanfi, fs, fsCalc);
 }
 
-}  // namespace
-
-bool isSoundFactor(double fs) {
-    return std::isfinite(fs) && fs > 0;
-}
-
-Iteration iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi) {
-    Iteration it;
-    iterateFactor(method, q, c, tanfi, it);
-    return it;
-}
-
-void iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi,
-                   Iteration& it) {
+// The loop of the iteration from fs0: pass(fs, fsCalc) computes the factor that the proposed fs
+// gives, false on a division by zero.
+template <typename Pass>
+void repeatPass(double fs0, Iteration& it, Pass pass) {
     it.failed = false;
     it.converged = false;
     it.iter = 0;
     it.fs = it.fsCalc = it.error = it.result = 0;
     it.fsprop.assign(kLastIteration + 2, 0.0);
     it.fscalc.assign(kLastIteration + 2, 0.0);
-    it.fs0 = startingFactor(c, tanfi, q);
+    it.fs0 = fs0;
     if (!std::isfinite(it.fs0)) {
         it.failed = true;
         return;
@@ -60,7 +50,7 @@ void iterateFactor(SliceMethod method, const SliceQuantities& q, double c, doubl
             it.result = (fs + fsCalc) / 2;
             break;
         }
-        if (!calculatedFactor(method, q, c, tanfi, fs, fsCalc)) {
+        if (!pass(fs, fsCalc)) {
             it.failed = true;
             return;
         }
@@ -78,6 +68,44 @@ void iterateFactor(SliceMethod method, const SliceQuantities& q, double c, doubl
     it.iter = iter;
     it.fs = fs;
     it.fsCalc = fsCalc;
+}
+
+// The ordinary method's resisting sum on the model: sum[c*l + ((W + Q + pondV)*cos - u*l)*tanfi].
+double ordinaryResistance(const ModelSlices& s) {
+    double sum = 0;
+    for (int k = 1; k <= s.slices; ++k) {
+        const double normal = (s.W[k] + s.Q[k] + s.pondV[k]) * s.cosA[k] - s.u[k] * s.l[k];
+        sum += s.c[k] * s.l[k] + normal * s.tanFi[k];
+    }
+    return sum;
+}
+
+}  // namespace
+
+bool isSoundFactor(double fs) {
+    return std::isfinite(fs) && fs > 0;
+}
+
+Iteration iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi) {
+    Iteration it;
+    iterateFactor(method, q, c, tanfi, it);
+    return it;
+}
+
+void iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi,
+                   Iteration& it) {
+    repeatPass(startingFactor(c, tanfi, q), it, [&](double fs, double& fsCalc) {
+        return calculatedFactor(method, q, c, tanfi, fs, fsCalc);
+    });
+}
+
+void iterateFactor(SliceMethod method, const ModelSlices& s, Iteration& it) {
+    const double bishopSum = bishopDriving(s);
+    const double driving = method == SliceMethod::Bishop ? bishopSum : janbuDriving(s);
+    repeatPass(1.2 * ordinaryResistance(s) / bishopSum, it, [&](double fs, double& fsCalc) {
+        return method == SliceMethod::Bishop ? bishopFactor(s, driving, fs, fsCalc)
+                                             : janbuFactor(s, driving, fs, fsCalc);
+    });
 }
 
 }  // namespace marvecos

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "marvecos/geometry/slicequantities.h"
+#include "marvecos/model/modelslices.h"
 
 namespace marvecos {
 
@@ -38,5 +39,10 @@ Iteration iterateFactor(SliceMethod method, const SliceQuantities& q, double c, 
 // The same into a caller's object, whose vectors keep their capacity.
 void iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi,
                    Iteration& out);
+
+// The same iteration on the slices of the ground model (bishop.h, janbu.h), from 1.2 times the
+// ordinary method's factor sum[c*l + ((W + Q + pondV)*cos - u*l)*tanfi] over Bishop's
+// driving sum. The caller makes sure the driving sums are above zero.
+void iterateFactor(SliceMethod method, const ModelSlices& s, Iteration& out);
 
 }  // namespace marvecos

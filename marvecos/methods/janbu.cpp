@@ -22,3 +22,32 @@ bool janbuFactor(const SliceQuantities& q, double c, double tanfi, double fs, do
 }
 
 }  // namespace marvecos
+
+namespace marvecos {
+
+bool janbuFactor(const ModelSlices& s, double driving, double fs, double& fsCalc) {
+    if (fs == 0) {
+        return false;
+    }
+    const double inverseFs = 1 / fs;
+    double S = 0;
+    for (int k = 1; k <= s.slices; ++k) {
+        const double mA = s.cosA[k] + s.sinA[k] * s.tanFi[k] * inverseFs;
+        if (mA == 0) {
+            return false;
+        }
+        S += s.resisting[k] / (s.cosA[k] * mA);
+    }
+    fsCalc = S / driving;
+    return std::isfinite(fsCalc);
+}
+
+double janbuDriving(const ModelSlices& s) {
+    double sum = 0;
+    for (int k = 1; k <= s.slices; ++k) {
+        sum += (s.W[k] + s.Q[k] + s.pondV[k]) * s.tanA[k] + s.kW[k] - s.pondH[k];
+    }
+    return sum;
+}
+
+}  // namespace marvecos

@@ -8,6 +8,8 @@
 #include "marvecos/geometry/slicegeometry.h"
 #include "marvecos/geometry/slicequantities.h"
 #include "marvecos/methods/iteration.h"
+#include "marvecos/model/groundmodel.h"
+#include "marvecos/model/modelslices.h"
 #include "marvecos/problem.h"
 
 namespace marvecos {
@@ -25,6 +27,16 @@ struct MethodOutcome {
 // and "Bishop.out" or "Janbu.out" in folders.work.
 MethodOutcome runSliceMethod(SliceMethod method, const SlopeProblem& p, const SlopeFolders& folders,
                              common::MessageSink& messages);
+
+// The same on the ground model below the fields' soil. A model that uses none of its inputs
+// gives exactly the run above; otherwise the report adds a listing of what each slice carries
+// (modelSlicesText) after its usual content.
+MethodOutcome runSliceMethod(SliceMethod method, const SlopeProblem& p, const GroundModel& model,
+                             const SlopeFolders& folders, common::MessageSink& messages);
+
+// Per slice: its base layer, c, fi, u, the surface load, the seismic force and its lever, the
+// ponded water's forces; then the driving sums.
+std::string modelSlicesText(const ModelSlices& s);
 
 // Contents of the three files of a run.
 std::string errorsText(const Iteration& it);

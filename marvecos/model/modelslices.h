@@ -27,12 +27,15 @@ struct ModelSlices {
     std::vector<double> yBaseLeft, yBaseRight;  // slip surface at the sides
     std::vector<double> yTopLeft, yTopRight;    // ground at the sides
 
-    // The base: inclination alpha (radians, positive where the base descends toward the toe,
-    // +x), its length l = b / cos(alpha), and the strength of the layer at its middle.
-    std::vector<double> alpha, sinA, cosA, tanA, l;
-    std::vector<int> baseLayer;  // 0 the top soil of the fields, i >= 1 layer i of the model
+    // The base: the sine, cosine and tangent of its inclination alpha (positive where the base
+    // descends toward the toe, +x; alpha itself is atan2(sinA, cosA)), its length
+    // l = b / cos(alpha), and its strength: that of the layer at its middle, or, for a base
+    // that crosses a layer boundary, c and tan(fi) of the layers along it in proportion to its
+    // length in each.
+    std::vector<double> sinA, cosA, tanA, l;
+    std::vector<int> baseLayer;  // at its middle: 0 the top soil of the fields, i >= 1 layer i
     std::vector<double> c;       // kN/m2
-    std::vector<double> fi;      // degrees
+    std::vector<double> fi;      // degrees (atan of tanFi for a base across layers)
     std::vector<double> tanFi;   // tan(fi), pi taken as 3.1416 as everywhere in the program
     std::vector<double> u;       // pore pressure at the middle of the base, kN/m2
 
@@ -49,8 +52,18 @@ struct ModelSlices {
     // (kN*m/m) = pondV*(Xcr - xPond) - pondH*(Ycr - yPond).
     std::vector<double> pondV, pondH, xPond, yPond, pondM;
 
+    // The slice's strength times the factor of safety with the base's normal force of the
+    // vertical loads alone: c*b + (W + Q + pondV - u*b)*tanFi (the numerator of Bishop and
+    // Janbu).
+    std::vector<double> resisting;
+
     // Sums over the slices.
     double sumW = 0;
+
+    // Working memory kept from circle to circle: the layer boundaries and the piezometric line
+    // at every side of a slice, and the parts of the soil column at the two sides of a slice.
+    std::vector<double> boundaryAtSides, waterAtSides;
+    std::vector<double> leftLo, leftHi, rightLo, rightHi;
 };
 
 enum class ModelSliceStatus {

@@ -2,10 +2,11 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <limits>
 #include <sstream>
 #include <vector>
 
+#include "common/fieldvalue.h"
 #include "common/safefile.h"
 #include "marvecos/program.h"
 
@@ -32,11 +33,10 @@ private:
     std::string text_;
 };
 
+// A number as the entry fields read it; a number beyond the range of a double is refused.
 bool readNumber(const std::string& word, double& value) {
-    const char* begin = word.c_str();
-    char* end = nullptr;
-    value = std::strtod(begin, &end);
-    return end != begin && *end == '\0' && std::isfinite(value);
+    return common::parseNumberToken(word, value) &&
+           std::fabs(value) < std::numeric_limits<double>::max();
 }
 
 std::vector<std::string> wordsOf(const std::string& text) {

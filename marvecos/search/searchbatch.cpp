@@ -52,8 +52,8 @@ SearchGrid optionsGrid(const SearchOptions& options, double H, double L) {
 }
 
 BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons& buttons,
-                                 const SearchOptions& options, const SlopeFolders& folders,
-                                 std::ostream& out, std::ostream& err,
+                                 const GroundModel& model, const SearchOptions& options,
+                                 const SlopeFolders& folders, std::ostream& out, std::ostream& err,
                                  common::MessageSink& messages) {
     BatchSearchStep step;
     step.exitCode = kBatchNoResult;
@@ -77,11 +77,19 @@ BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons
         step.exitCode = kBatchUsage;
         return step;
     }
+    // The rows go to the file as the centres are done: the search keeps no circle itself.
+    const std::string csvPath = pathIn(folders.work, "busqueda.csv");
+    SearchCsvStream csv(csvPath);
     SearchControl control;
     control.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    control.keepCircles = false;
+    control.sink = &csv;
     const SearchResult result = searchCriticalCircle(
-        p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu, p, grid, control);
-    writeReported(pathIn(folders.work, "busqueda.csv"), searchCsvText(result), messages);
+        p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu, p, model, grid, control);
+    if (!csv.finish()) {
+        messages.show("No se pudo escribir el archivo " + csvPath + ".", kProgramTitle,
+                      common::MessageIcon::Critical);
+    }
     if (!result.found) {
         messages.show(
             "Ninguna circunferencia de la busqueda da un factor de seguridad: no hay circulo "

@@ -212,6 +212,7 @@ void SearchDialog::buscar() {
     control.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     control.cancel = &stop_;
     control.centresDone = &centresDone_;
+    control.keepCircles = false;  // the window shows the map and the critical circle only
     worker_ = std::thread([this, grid = *grid, control]() {
         running_ = searchCriticalCircle(method_, problem_, grid, control);
         done_ = true;
