@@ -105,6 +105,7 @@ private:
     void buildButtons(QWidget* central);
     void buildSearch(QWidget* central);
     void buildMethodMenu(QMenu* menu);
+    std::string searchCsvPath() const;
     void watchChanges();
     void setUnsaved(bool unsaved);
     void updateTitle();
@@ -136,6 +137,7 @@ private:
     bool dirty_ = false;
     bool filling_ = false;
     std::optional<SearchResult> lastSearch_;
+    bool searchCsvReady_ = false;  // "busqueda.csv" of the last search is in the temp folder
     bool leaving_ = false;
 };
 

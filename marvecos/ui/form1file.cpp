@@ -8,6 +8,7 @@
 
 #include "common/fieldvalue.h"
 #include "common/numbertext.h"
+#include "common/safefile.h"
 #include "marvecos/model/groundtables.h"
 #include "marvecos/program.h"
 #include "marvecos/search/searchcsv.h"
@@ -131,6 +132,7 @@ bool Form1::abrirArchivo(const QString& path) {
     model_ = data.ground;
     mapLayer_.clear();
     lastSearch_.reset();
+    searchCsvReady_ = false;
     filling_ = false;
     fileName_ = path;
     setUnsaved(false);
@@ -165,17 +167,15 @@ bool Form1::saveTo(const QString& path) {
 
 // "busqueda.csv" of the last search from the window, wherever the user puts it.
 bool Form1::guardarBusqueda() {
-    if (!lastSearch_) {
+    std::string content;
+    if (!searchCsvReady_ || !common::readWholeFile(searchCsvPath(), content)) {
         messages_->show("No hay ninguna busqueda del circulo critico que guardar.", kProgramTitle,
                         common::MessageIcon::None);
         return false;
     }
     const QString name = dialogs_.saveFile(this, kCsvFilter);
-    if (name.isEmpty()) {
-        return false;
-    }
-    return writeReported(withExtension(name, ".csv").toStdString(), searchCsvText(*lastSearch_),
-                         *messages_);
+    return !name.isEmpty() &&
+           writeReported(withExtension(name, ".csv").toStdString(), content, *messages_);
 }
 
 }  // namespace marvecos
