@@ -278,21 +278,29 @@ void Form1::resultados() {
 }
 
 void Form1::salir() {
-    // Closing the main window comes back here through closeEvent.
     if (leaving_ || !mayDropChanges()) {
         return;
     }
+    leave();
+}
+
+void Form1::leave() {
+    // Closing the main window comes back through closeEvent, which then lets it go.
     leaving_ = true;
     common::closeEveryWindow(*this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (!leaving_ && !mayDropChanges()) {
+    if (leaving_) {
+        event->accept();
+        return;
+    }
+    if (!mayDropChanges()) {
         event->ignore();
         return;
     }
     event->accept();
-    salir();
+    leave();
 }
 
 }  // namespace marvecos

@@ -105,6 +105,7 @@ private:
     void buildButtons(QWidget* central);
     void buildSearch(QWidget* central);
     void buildMethodMenu(QMenu* menu);
+    void leave();
     std::string searchCsvPath() const;
     void watchChanges();
     void setUnsaved(bool unsaved);
