@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTableWidget>
@@ -310,6 +311,14 @@ private slots:
         QVERIFY(results->modelGrid()->isVisible());
         QCOMPARE(results->modelGrid()->item(0, 4)->text(), QString("u (kN/m2)"));
         QVERIFY(results->guardar());
+        stub.printer = [&folder](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(folder.file("resultados.pdf"));
+            return true;
+        };
+        form.setFileDialogs(stub.dialogs());
+        QVERIFY(results->imprimir());
+        QVERIFY(folder.read("resultados.pdf").startsWith("%PDF"));
 
         // Each grid: its title, the header row, then i and the numbers of the files.
         const QStringList lines = QString::fromUtf8(folder.read("resultados.csv")).split("\r\n");
