@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <cstdio>
 
 #include "common/messages.h"
@@ -98,7 +99,7 @@ int takeScreenshots(const QString& directory) {
         ok &= file.open(QIODevice::WriteOnly) && file.write(kLayeredSlope) > 0;
         file.close();
         ok &= layered.abrirArchivo(path);
-        layered.ajustar();
+        layered.scaleSlider()->setValue(3);
         layered.calcular();
         layered.findChild<QPushButton*>("Command1")->setFocus();
         ok &= common::saveScreenshot(&layered, target, "marvecos-main-layers");
