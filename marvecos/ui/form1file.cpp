@@ -157,7 +157,20 @@ bool Form1::guardarComo() {
 
 bool Form1::saveTo(const QString& path) {
     const std::optional<SlopeData> data = slopeData();
-    if (!data || !writeSlopeFile(path.toStdString(), *data, *messages_)) {
+    if (!data) {
+        return false;
+    }
+    // The fields take what the file would refuse (fi of 95, a negative cohesion): such a slope
+    // is not written, so that every file saved opens again.
+    SlopeData back;
+    std::string error;
+    if (!readSlopeText(slopeFileText(*data), back, error)) {
+        const std::string fault = error.substr(error.find(": ") + 2);
+        messages_->show("No se puede guardar el talud: " + fault + ".", kProgramTitle,
+                        common::MessageIcon::None);
+        return false;
+    }
+    if (!writeSlopeFile(path.toStdString(), *data, *messages_)) {
         return false;
     }
     fileName_ = path;

@@ -101,6 +101,17 @@ private slots:
         QVERIFY(folder.exists("copia.tal"));
         QCOMPARE(again.windowTitle(), QString("Marvecos - copia.tal"));
         QVERIFY(messages.shown.empty());
+
+        // A field the file would refuse is not saved: the file stays as it was.
+        const QByteArray saved = folder.read("copia.tal");
+        again.findChild<QLineEdit*>("fi")->setText("95");
+        menuEntry(again, "Archivo", "Guardar")->trigger();
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0].text,
+                 std::string("No se puede guardar el talud: el angulo de friccion debe estar "
+                             "entre 0 y 89 grados."));
+        QCOMPARE(folder.read("copia.tal"), saved);
+        QVERIFY(again.unsavedChanges());
     }
 
     void leavingWithUnsavedChangesAsks() {
@@ -294,6 +305,16 @@ private slots:
             QVERIFY(cell.left - p.L / 2 >= w.left && cell.right - p.L / 2 <= w.right);
             QVERIFY(cell.bottom - p.H / 2 >= w.bottom && cell.top - p.H / 2 <= w.top);
         }
+
+        // "Guardar busqueda..." keeps the circles of that search.
+        StubDialogs stub;
+        stub.saveName = folder.file("mi-busqueda");
+        form.setFileDialogs(stub.dialogs());
+        QVERIFY(form.guardarBusqueda());
+        const QByteArray csv = folder.read("mi-busqueda.csv");
+        QVERIFY(csv.startsWith("Xcr,Ycr,R,fs"));
+        QCOMPARE(csv, folder.read("busqueda.csv"));
+        QVERIFY(messages.shown.empty());
     }
 
     void resultsSavedAsCsvReadBackAndCopied() {
