@@ -31,6 +31,12 @@ MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& bu
     if (!checkSlopeProblem(p, messages)) {
         return {};
     }
+    const std::string fault = groundModelFault(model);
+    if (!fault.empty()) {
+        messages.show("El modelo del terreno no es valido (" + fault + ").", kProgramTitle,
+                      common::MessageIcon::None);
+        return {};
+    }
     switch (p.method) {
         case kBishop:
             return runSliceMethod(SliceMethod::Bishop, p, model, folders, messages);

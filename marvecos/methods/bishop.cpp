@@ -43,11 +43,12 @@ bool bishopFactor(const ModelSlices& s, double driving, double fs, double& fsCal
 }
 
 double bishopDriving(const ModelSlices& s) {
-    double sum = 0;
+    double forces = 0, moments = 0;
     for (int k = 1; k <= s.slices; ++k) {
-        sum += (s.W[k] + s.Q[k]) * s.sinA[k] + (s.kW[k] * (s.Ycr - s.yG[k]) + s.pondM[k]) / s.R;
+        forces += (s.W[k] + s.Q[k]) * s.sinA[k];
+        moments += s.kW[k] * (s.Ycr - s.yG[k]) + s.pondM[k];
     }
-    return sum;
+    return forces + moments / s.R;
 }
 
 }  // namespace marvecos

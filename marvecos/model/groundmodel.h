@@ -12,6 +12,7 @@
 // kN/m3, line loads in kN/m (per metre of slope).
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace marvecos {
@@ -72,6 +73,12 @@ struct GroundModel {
 // base, no water (ru 0 counts as none), no load, kh 0. Such a problem is computed exactly as
 // the fields alone are, files included.
 bool usesNoNewInputs(const GroundModel& model);
+
+// What is wrong with a model built by hand (the window's editor): "" when it is sound, else the
+// first fault in words, as the data file refuses it: a line with fewer than two points, x not
+// increasing, a number that is not finite, c or gam negative, fi outside 0..89, ru or kh
+// outside 0..<1, gamw not positive, x1 >= x2 in a strip load.
+std::string groundModelFault(const GroundModel& model);
 
 // The soil of the fields as the top of the model, so that a layer index reads the same
 // everywhere: 0 is the top soil, i >= 1 is model.layers[i - 1].

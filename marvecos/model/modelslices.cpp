@@ -19,12 +19,16 @@ struct LayerSoils {
 };
 
 void layerSoils(const GroundModel& model, const Soil& topSoil, LayerSoils& out) {
-    const int parts = static_cast<int>(model.layers.size()) + 1;
-    out.soil.resize(static_cast<std::size_t>(parts));
-    out.tanFi.resize(static_cast<std::size_t>(parts));
-    for (int j = 0; j < parts; ++j) {
-        out.soil[static_cast<std::size_t>(j)] = soilOfLayer(model, topSoil, j);
-        out.tanFi[static_cast<std::size_t>(j)] = frictionTangent(out.soil[j].fi);
+    const std::size_t parts = model.layers.size() + 1;
+    out.soil.resize(parts);
+    out.tanFi.resize(parts);
+    for (std::size_t j = 0; j < parts; ++j) {
+        const Soil soil = soilOfLayer(model, topSoil, static_cast<int>(j));
+        // A search asks for the same soils circle after circle: the tangent only when fi changes.
+        if (soil.fi != out.soil[j].fi || out.tanFi[j] == 0) {
+            out.tanFi[j] = frictionTangent(soil.fi);
+        }
+        out.soil[j] = soil;
     }
 }
 
@@ -32,12 +36,23 @@ void layerSoils(const GroundModel& model, const Soil& topSoil, LayerSoils& out) 
 // one walk along the line and the sides together, its points being few.
 void lineAtSides(const Polyline& line, const SliceGeometry& g, std::vector<double>& out,
                  std::size_t stride, std::size_t offset) {
+    if (line.x.size() < 2 || line.y.size() != line.x.size()) {
+        // Not a line the file or the window lets through; level at its one point, if any.
+        for (int i = 1; i <= g.slices + 1; ++i) {
+            out[static_cast<std::size_t>(i) * stride + offset] = line.y.empty() ? 0 : line.y[0];
+        }
+        return;
+    }
     const std::size_t last = line.x.size() - 1;
     std::size_t j = 0;  // the segment from point j to point j + 1
+    double slope = (line.y[1] - line.y[0]) / (line.x[1] - line.x[0]);
     for (int i = 1; i <= g.slices + 1; ++i) {
         const double x = g.X[i];
-        while (j + 1 < last && x > line.x[j + 1]) {
-            ++j;
+        if (j + 1 < last && x > line.x[j + 1]) {
+            while (j + 1 < last && x > line.x[j + 1]) {
+                ++j;
+            }
+            slope = (line.y[j + 1] - line.y[j]) / (line.x[j + 1] - line.x[j]);
         }
         double y = 0;
         if (x <= line.x.front()) {
@@ -45,8 +60,7 @@ void lineAtSides(const Polyline& line, const SliceGeometry& g, std::vector<doubl
         } else if (x >= line.x.back()) {
             y = line.y.back();
         } else {
-            y = line.y[j] +
-                (line.y[j + 1] - line.y[j]) * (x - line.x[j]) / (line.x[j + 1] - line.x[j]);
+            y = line.y[j] + slope * (x - line.x[j]);
         }
         out[static_cast<std::size_t>(i) * stride + offset] = y;
     }
@@ -215,6 +229,9 @@ double partMoment(double loL, double hiL, double loR, double hiR, double b) {
 
 void resizeAll(ModelSlices& s, int n) {
     const std::size_t size = static_cast<std::size_t>(n) + 1;
+    if (s.W.size() == size) {
+        return;  // circle after circle of the same number of slices
+    }
     for (std::vector<double>* v :
          {&s.xLeft,     &s.xRight,     &s.xMid,     &s.b,         &s.xBase,    &s.yBase,
           &s.yBaseLeft, &s.yBaseRight, &s.yTopLeft, &s.yTopRight, &s.sinA,     &s.cosA,

@@ -61,6 +61,12 @@ BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons
     if (!checkSoilAndSlope(p, messages)) {
         return step;
     }
+    const std::string fault = groundModelFault(model);
+    if (!fault.empty()) {
+        messages.show("El modelo del terreno no es valido (" + fault + ").", kProgramTitle,
+                      common::MessageIcon::None);
+        return step;
+    }
     if (p.method == kSpencer) {
         err << "marvecos: el metodo Spencer no esta disponible; no se calcula nada.\n";
         return step;

@@ -6,7 +6,9 @@
 #include <sstream>
 
 #include "marvecos/batch.h"
+#include "marvecos/calcular.h"
 #include "marvecos/methods/circlefactor.h"
+#include "marvecos/resultfiles.h"
 #include "marvecos/search/circlesearch.h"
 #include "marvecos/search/searchcsv.h"
 #include "tempfolder.h"
@@ -198,6 +200,51 @@ TEST(GroundModel, BatchTakesTheFileAndItsOverrides) {
             << err.str();
         EXPECT_EQ(out.str(), c.out);
     }
+}
+
+TEST(GroundModel, ModelsBuiltByHandAreCheckedAsTheFileChecksThem) {
+    const GroundModel sound = duncanWrightGround();
+    EXPECT_EQ(groundModelFault(sound), "");
+    GroundModel onePoint = sound;
+    onePoint.layers[0].top = {{0}, {0}};
+    GroundModel backwards = sound;
+    backwards.piezometric.x = {0, -10, 20, 30};
+    GroundModel notANumber = sound;
+    notANumber.strips.push_back({0, 5, std::nan(""), 1});
+    GroundModel earthquake = sound;
+    earthquake.kh = 1;
+    for (const GroundModel& m : {onePoint, backwards, notANumber, earthquake}) {
+        EXPECT_NE(groundModelFault(m), "");
+        common::RecordingMessages messages;
+        common::MemoryFields fields;
+        for (const char* name : kSlopeFieldNames) {
+            fields.setText(name, "20");
+        }
+        TempFolder folder;
+        EXPECT_FALSE(
+            calcular(fields, {true, false, false}, m, {folder.path(), folder.path()}, messages)
+                .computed);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text.rfind("El modelo del terreno no es valido", 0), 0u);
+    }
+}
+
+TEST(GroundModel, ReportListsWhatEachSliceCarriesAfterItsUsualContent) {
+    TempFolder folder;
+    common::RecordingMessages messages;
+    GroundModel model = duncanWrightGround();
+    model.kh = 0.1;
+    const MethodOutcome run = runSliceMethod(SliceMethod::Bishop, kDuncanWright, model,
+                                             {folder.path(), folder.path()}, messages);
+    ASSERT_TRUE(run.computed);
+    const std::string report = folder.read("Bishop.out");
+    const std::size_t usualEnd = report.find("error=");
+    const std::size_t listing = report.find("i   capa");
+    ASSERT_NE(listing, std::string::npos);
+    EXPECT_LT(usualEnd, listing);
+    EXPECT_EQ(report.find("nan"), std::string::npos);
+    // The results window reads its files back, the model's weights in them.
+    EXPECT_TRUE(readResultTables(folder.path()));
 }
 
 }  // namespace
