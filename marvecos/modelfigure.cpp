@@ -194,8 +194,10 @@ void addLoads(ModelFigure& f, const SlopeProblem& p, const GroundModel& model, d
     }
     const double size = std::max(std::abs(p.H), std::abs(p.L) / 4);
     for (const StripLoad& s : model.strips) {
-        const int arrows = std::clamp(
-            static_cast<int>(std::round((s.x2 - s.x1) / (kStripArrowStep * p.L))) + 1, 2, 60);
+        // Clamped as a double first: a strip far wider than the slope must not overflow an int.
+        const double steps = std::round((s.x2 - s.x1) / (kStripArrowStep * p.L)) + 1;
+        const int arrows =
+            std::isfinite(steps) ? static_cast<int>(std::clamp(steps, 2.0, 60.0)) : 2;
         for (int k = 0; k < arrows; ++k) {
             const double x = s.x1 + (s.x2 - s.x1) * k / (arrows - 1);
             const double q = s.q1 + (s.q2 - s.q1) * k / (arrows - 1);

@@ -111,8 +111,9 @@ void Form1::ajustar() {
     }
     const double s =
         scaleToShow(problemExtent(p, model_, g), p.H, p.L, canvas_->width(), canvas_->height());
-    const int position =
-        std::clamp(static_cast<int>(std::ceil(s - 1e-9)), scale_->minimum(), scale_->maximum());
+    const double wanted =
+        std::clamp(std::ceil(s - 1e-9), double(scale_->minimum()), double(scale_->maximum()));
+    const int position = std::isfinite(wanted) ? static_cast<int>(wanted) : scale_->value();
     if (position == scale_->value()) {
         drawSlope();
     } else {

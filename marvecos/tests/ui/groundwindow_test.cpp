@@ -317,6 +317,30 @@ private slots:
         QVERIFY(messages.shown.empty());
     }
 
+    // The ground drawn over any field texts: no crash, whatever the zoom.
+    void oddFieldsWithTheGroundDrawWithoutFailing() {
+        const FieldList odd[] = {
+            {{"H", "1e308"}, {"L", "1e308"}, {"Xcr", "1e308"}, {"R", "1e308"}},
+            {{"H", "-10"}, {"L", "-20"}, {"Xcr", "-5"}, {"Ycr", "-20"}, {"R", "-20"}},
+            {{"H", "1e-300"}, {"L", "1e-300"}, {"Ycr", "1e-300"}, {"R", "1e-300"}},
+            {{"H", "10"}, {"L", "0"}, {"R", "50"}, {"n", "1e9"}},
+        };
+        for (const FieldList& fields : odd) {
+            TestFolder folder;
+            QVERIFY(folder.write("capas.tal", kLayered));
+            common::RecordingMessages messages;
+            Form1 form(folder.folders(), &messages);
+            QVERIFY(form.abrirArchivo(folder.file("capas.tal")));
+            setFields(&form, fields);
+            for (int s : {1, 20}) {
+                form.scaleSlider()->setValue(s);
+                QVERIFY(!form.canvas()->render().isNull());
+            }
+            form.ajustar();
+            QVERIFY(!form.canvas()->render().isNull());
+        }
+    }
+
     void resultsSavedAsCsvReadBackAndCopied() {
         TestFolder folder;
         QVERIFY(folder.write("capas.tal", kLayered));
