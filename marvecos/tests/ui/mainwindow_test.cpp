@@ -1,8 +1,8 @@
 #include <QAbstractButton>
 #include <QAction>
-#include <QMap>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMap>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSlider>
