@@ -219,6 +219,34 @@ private slots:
         }
     }
 
+    // Each layer keeps its boundary as rows are added, moved and removed.
+    void layerRowsCarryTheirBoundaries() {
+        marvecos::GroundEditor editor;
+        marvecos::GroundTables t;
+        t.layers = {{"28", "5", "19"}, {"34", "0", "20"}};
+        t.boundary = {{{"-30", "5"}, {"40", "-1"}}, {{"-30", "0"}, {"60", "-3"}}};
+        editor.setTables(t);
+        marvecos::EditTable* layers = editor.layersTable();
+        layers->table()->setCurrentCell(1, 0);
+        layers->moveUp();
+        QCOMPARE(editor.tables().layers[0][0], std::string("34"));
+        QCOMPARE(editor.tables().boundary[0][1][1], std::string("-3"));
+        QCOMPARE(editor.boundaryTable()->rows()[1][1], std::string("-3"));
+        layers->addRow();  // after the selected first row
+        QCOMPARE(editor.tables().layers.size(), std::size_t(3));
+        QVERIFY(editor.boundaryTable()->rows().empty());
+        editor.boundaryTable()->addRow();
+        editor.boundaryTable()->table()->item(0, 0)->setText("7");
+        QCOMPARE(editor.tables().boundary[1][0][0], std::string("7"));
+        QCOMPARE(editor.tables().boundary[2][1][1], std::string("-1"));
+        layers->table()->setCurrentCell(0, 0);
+        layers->removeRow();
+        const marvecos::GroundTables after = editor.tables();
+        QCOMPARE(after.layers.size(), std::size_t(2));
+        QCOMPARE(after.boundary[0][0][0], std::string("7"));
+        QCOMPARE(after.boundary[1][1][1], std::string("-1"));
+    }
+
     void keysTypedInAFieldEditTheField() {
         TestFolder folder;
         common::RecordingMessages messages;
