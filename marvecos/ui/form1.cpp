@@ -89,6 +89,7 @@ Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
     buildMenus();
 
     form2_ = std::make_unique<Form2>(folders_.temp, *messages_, this);
+    buildReportEntries(central);
     editor_ = std::make_unique<GroundEditor>();
     connect(editor_.get(), &GroundEditor::changed, this, &Form1::groundChanged);
     connect(editor_.get(), &GroundEditor::accepted, this, [this] {
@@ -112,6 +113,11 @@ void Form1::buildMenus() {
                     &Form1::guardarComo);
     file->addSeparator();
     file->addAction("Salir", QKeySequence(Qt::CTRL | Qt::Key_Q), this, &Form1::salir);
+    // Before the separator and "Salir".
+    auto* pdf = new QAction("Exportar PDF...", file);
+    pdf->setObjectName("mnuExportarPdf");
+    connect(pdf, &QAction::triggered, this, &Form1::exportarPdf);
+    file->insertAction(file->actions().at(file->actions().size() - 2), pdf);
     menuBar()->addAction("Calcular", this, &Form1::calcular);
     buildMethodMenu(menuBar()->addMenu("Metodo"));
     menuBar()->addAction("Resultados", this, &Form1::resultados);
@@ -256,6 +262,7 @@ void Form1::calcular() {
     const MethodOutcome outcome =
         marvecos::calcular(fields_, methodButtons(), model, folders_, watched);
     if (outcome.computed) {
+        keepReport(model, outcome);
         fsLabel_->setText(QString::fromStdString(outcome.valueLabel));
         form2_->setModelSlices(modelSlicesOf(readSlopeInput(fields_, methodButtons()), model));
         // Tables left by an earlier run must not stand under this run's title.

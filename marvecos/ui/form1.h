@@ -14,6 +14,7 @@
 #include "marvecos/problem.h"
 #include "marvecos/search/circlesearch.h"
 #include "marvecos/ui/modellayer.h"
+#include "marvecos/ui/pdfreport.h"
 #include "marvecos/ui/searchmaplayer.h"
 #include "marvecos/ui/slopecanvas.h"
 
@@ -58,6 +59,12 @@ public:
     void ajustar();
     // "Terreno...": the editor of the ground below the soil of the fields.
     void terreno();
+    // "Exportar PDF...": the report of the last calculation; "Guardar imagen..." of the drawing:
+    // the drawing of the report as a PNG picture at 300 dpi.
+    void exportarPdf();
+    void guardarImagen();
+    // The report of the last calculation, with the map when a search led to it; none before.
+    const std::optional<SlopeReport>& lastReport() const { return lastReport_; }
 
     // The "Archivo" menu. Each returns false when nothing was done (cancelled or refused).
     bool abrir();
@@ -140,6 +147,11 @@ private:
     std::optional<SearchResult> lastSearch_;
     bool searchCsvReady_ = false;  // "busqueda.csv" of the last search is in the temp folder
     bool leaving_ = false;
+    std::optional<SlopeReport> lastReport_;
+    bool searching_ = false;  // the calculation of a search's critical circle
+
+    void keepReport(const GroundModel& model, const struct MethodOutcome& outcome);
+    void buildReportEntries(QWidget* central);
 };
 
 }  // namespace marvecos

@@ -86,7 +86,9 @@ void Form1::applySearch(const SearchResult& result, const SlopeProblem& p) {
     fields_.setText("Xcr", common::formatPattern(result.critical.Xcr, "####0.000"));
     fields_.setText("Ycr", common::formatPattern(result.critical.Ycr, "####0.000"));
     fields_.setText("R", common::formatPattern(result.critical.R, "####0.000"));
+    searching_ = true;
     calcular();
+    searching_ = false;
 }
 
 }  // namespace marvecos

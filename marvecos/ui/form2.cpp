@@ -153,7 +153,11 @@ Form2::Form2(std::string tempFolder, common::MessageSink& messages, QWidget* mai
     print->setObjectName("Imprimir");
     print->setGeometry(800, 504, 116, 30);
     connect(print, &QPushButton::clicked, this, &Form2::imprimir);
-    bottomRow_ = {caption, fsLabel_, back, save, print};
+    auto* pdf = new QPushButton("Exportar PDF...", this);
+    pdf->setObjectName("ExportarPdf");
+    pdf->setGeometry(552, 504, 116, 30);
+    connect(pdf, &QPushButton::clicked, this, &Form2::exportarPdf);
+    bottomRow_ = {caption, fsLabel_, back, save, print, pdf};
 
     modelBox_ = new QGroupBox("Dovelas sobre el terreno: capa de la base, u, carga y sismo", this);
     modelBox_->setObjectName("Frame4");
@@ -334,6 +338,10 @@ void Form2::volver() {
 void Form2::closeEvent(QCloseEvent* event) {
     event->accept();
     volver();
+}
+
+void Form2::exportarPdf() {
+    common::exportPdf(this, dialogs_, messages_, writePdf_);
 }
 
 }  // namespace marvecos

@@ -8,6 +8,7 @@
 
 #include "common/messages.h"
 #include "common/ui/filedialogs.h"
+#include "common/ui/pdfexport.h"
 #include "marvecos/model/modelslices.h"
 #include "marvecos/resultfiles.h"
 
@@ -43,6 +44,9 @@ public:
     // grid; nothing for a slope with none of the model's inputs.
     void setModelSlices(std::optional<ModelSlices> slices);
     void setFileDialogs(common::FileDialogs dialogs) { dialogs_ = std::move(dialogs); }
+    // "Exportar PDF...": the main window gives how its report is written.
+    void setPdfReport(common::PdfReportWriter write) { writePdf_ = std::move(write); }
+    void exportarPdf();
 
     bool isLoaded() const { return loaded_; }
     QTableWidget* coordinatesGrid() const { return grids_[0]; }
@@ -75,6 +79,7 @@ private:
     std::optional<ModelSlices> modelSlices_;
     common::FileDialogs dialogs_ = common::FileDialogs::standard();
     bool loaded_ = false;
+    common::PdfReportWriter writePdf_;
 };
 
 }  // namespace marvecos

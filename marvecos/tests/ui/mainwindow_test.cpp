@@ -147,9 +147,9 @@ private slots:
                 }
             }
         }
-        QCOMPARE(entries,
-                 QStringList({"Archivo", "Abrir", "Guardar", "Guardar como", "Salir", "Calcular",
-                              "Metodo", "Bishop", "Janbu", "Spencer", "Resultados"}));
+        QCOMPARE(entries, QStringList({"Archivo", "Abrir", "Guardar", "Guardar como",
+                                       "Exportar PDF...", "Salir", "Calcular", "Metodo", "Bishop",
+                                       "Janbu", "Spencer", "Resultados"}));
         QCOMPARE(byName["Archivo/Abrir"]->shortcut(), QKeySequence(QKeySequence::Open));
         QCOMPARE(byName["Archivo/Guardar"]->shortcut(), QKeySequence(QKeySequence::Save));
         QCOMPARE(byName["Archivo/Guardar como"]->shortcut(), QKeySequence("Ctrl+Shift+S"));
@@ -248,6 +248,29 @@ private slots:
         QCOMPARE(form.slopeLayer().figure().slipSurface.size(), std::size_t(10));
         QVERIFY(slipSurfacePixels(form.canvas()->render()) > 0);
         QCOMPARE(form.resultsWindow()->windowTitle(), QString("Resultados"));
+    }
+
+    // The report is of the last calculation: none before one; a later edit does not reach it.
+    void exportarPdfWritesTheReportOfTheLastCalculation() {
+        TestFolder folder;
+        common::RecordingMessages messages;
+        Form1 form(folder.folders(), &messages);
+        StubDialogs stub;
+        form.setFileDialogs(stub.dialogs());
+        stub.saveName = folder.file("informe.pdf");
+        click(form, "ExportarPdf");
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(stub.saveCalls, 0);
+
+        setFields(&form, kSampleSlope);
+        form.findChild<QRadioButton*>("Option1")->setChecked(true);
+        click(form, "Command1");
+        setFields(&form, {{"fi", "35"}});
+        click(form, "ExportarPdf");
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QVERIFY(form.lastReport().has_value());
+        QCOMPARE(form.lastReport()->data.problem.fi, 20.0);
+        QVERIFY(folder.read("informe.pdf").startsWith("%PDF"));
     }
 
     void bishopAndJanbuShowTheFactorOfTheBatchMode() {
