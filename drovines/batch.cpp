@@ -24,7 +24,22 @@ struct BatchOptions {
     std::optional<std::string> kv;
     TickBoxes ticks;
     std::optional<std::string> reportFile;
+    std::optional<std::string> pdfFile;
+    Minimums minimums = defaultMinimums();
 };
+
+// The options of the minimum factors, in the order of the checks.
+const char* const kMinimumOptions[kSafetyChecks] = {"--fs-vuelco", "--fs-deslizamiento",
+                                                    "--fs-hundimiento"};
+
+int minimumOption(const std::string& option) {
+    for (int k = 0; k < kSafetyChecks; ++k) {
+        if (option == kMinimumOptions[k]) {
+            return k;
+        }
+    }
+    return -1;
+}
 
 // A value of an option: one whole number ("nan", "inf" and "12abc" are not).
 bool isNumber(const std::string& text) {
@@ -66,6 +81,14 @@ std::optional<BatchOptions> parseOptions(const std::vector<std::string>& args, s
             }
         } else if (a == "--report" && hasValue && !args[i + 1].empty()) {
             o.reportFile = args[++i];
+        } else if (a == "--pdf" && hasValue && !args[i + 1].empty()) {
+            o.pdfFile = args[++i];
+        } else if (minimumOption(a) >= 0 && hasValue) {
+            const std::string value = args[++i];
+            if (!readMinimum(value, o.minimums[static_cast<std::size_t>(minimumOption(a))])) {
+                error = a + " necesita un numero positivo: " + value;
+                return std::nullopt;
+            }
         } else if (a == "--delta") {
             o.ticks.check2 = true;
         } else if (a == "--cuna") {
@@ -115,6 +138,10 @@ std::string batchHelp() {
            "  --delta        considerar angulo delta (Rankine)\n"
            "  --cuna         considerar la cuña de suelo en la estabilidad (Rankine)\n"
            "  --report OUT   guardar el informe en OUT (por omision, a la salida estandar)\n"
+           "  --pdf OUT.pdf  guardar tambien el informe PDF con la seccion del muro\n"
+           "  --fs-vuelco X, --fs-deslizamiento X, --fs-hundimiento X\n"
+           "                 factores de seguridad minimos del informe PDF (por omision 1.5,\n"
+           "                 1.5 y 3)\n"
            "  --help         mostrar esta ayuda\n"
            "  --version      mostrar el nombre y la version del programa\n"
            "\n"
@@ -125,7 +152,8 @@ std::string batchHelp() {
            "el informe.\n";
 }
 
-int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             const BatchPdfWriter& writePdf) {
     std::string error;
     const auto options = parseOptions(args, error);
     if (!options) {
@@ -163,8 +191,17 @@ int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (!saveReport(*options->reportFile, lines, messages)) {
             return kExitReportNotWritten;
         }
-    } else {
+    } else if (!options->pdfFile) {
         out << common::joinLines(lines);
+    }
+    if (options->pdfFile) {
+        std::string why;
+        if (!writePdf || !writePdf(*options->pdfFile, fields, method, outcome.resultados,
+                                   options->minimums, options->dataFile, &why)) {
+            messages.show("No se pudo guardar el informe " + *options->pdfFile + ": " + why,
+                          "ERROR", common::MessageIcon::Critical);
+            return kExitReportNotWritten;
+        }
     }
     // A factor of safety without a figure leaves the wall unverified.
     if (!everyFactorIsAResult(outcome.resultados)) {

@@ -1,8 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+#include "common/fields.h"
+#include "drovines/resultados.h"
+#include "drovines/safetycheck.h"
+#include "drovines/wall.h"
 
 namespace drovines {
 
@@ -20,6 +26,13 @@ std::string batchHelp();
 // [--report OUT]": loads the data file and does what "Calcular" does. Message boxes go to stderr as
 // "TITLE: TEXT"; the report goes to OUT, or to out when OUT is absent. args excludes the
 // program name and "--batch".
-int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// "--pdf OUT" writes the PDF report through `writePdf`, which the window layer gives (the core
+// draws nothing): the fields, the method, the results, the minimum factors and the data file.
+using BatchPdfWriter =
+    std::function<bool(const std::string& path, const common::FieldTexts& fields, Method method,
+                       const Resultados& resultados, const Minimums& minimums,
+                       const std::string& dataFile, std::string* error)>;
+int runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             const BatchPdfWriter& writePdf = nullptr);
 
 }  // namespace drovines

@@ -32,6 +32,9 @@ const char* const kHelp =
     "     fendrolas --batch ARCHIVO.dat --method N|all --report INFORME [coeficientes]\n"
     "         Ademas guarda en INFORME el informe que \"Guardar como\" de \"Resultados\"\n"
     "         guardaria tras ese calculo (con all, el del ultimo metodo, CCSR Mza87).\n"
+    "     fendrolas --batch ARCHIVO.dat --method N|all --pdf INFORME.pdf [coeficientes]\n"
+    "         Ademas guarda en INFORME.pdf el informe PDF con los datos, los dibujos de la\n"
+    "         zapata, los resultados de cada metodo y, con all, los graficos comparativos.\n"
     "     fendrolas --batch --compare\n"
     "         Lee los cinco archivos de resultados de la carpeta actual como \"Comparar\" y\n"
     "         muestra quTable, NuTable, maxQu y maxNu, un metodo por linea.\n"
@@ -70,6 +73,7 @@ struct Options {
     bool help = false;
     int method = 0;  // 1..5, or kAllMethods
     std::string reportFile;
+    std::string pdfFile;
     CoefficientTexts coefficients;
     // Texts for the water table's fields, over those of the data file.
     std::optional<std::string> dw, gsat;
@@ -120,6 +124,11 @@ Options parseOptions(int argc, char* argv[]) {
             if (o.error.empty() && o.reportFile.empty()) {
                 o.error = "Falta el nombre del informe de --report";
             }
+        } else if (arg == "--pdf") {
+            o.pdfFile = optionValue(argc, argv, k, o);
+            if (o.error.empty() && o.pdfFile.empty()) {
+                o.error = "Falta el nombre del informe de --pdf";
+            }
         } else if (arg == "--alfa1") {
             o.coefficients.alfa1 = optionValue(argc, argv, k, o);
         } else if (arg == "--alfa2") {
@@ -150,6 +159,8 @@ Options parseOptions(int argc, char* argv[]) {
         o.error = "Falta el archivo de datos.";
     } else if (!o.reportFile.empty() && o.method == 0) {
         o.error = "--report solo va con --method.";
+    } else if (!o.pdfFile.empty() && o.method == 0) {
+        o.error = "--pdf solo va con --method.";
     } else if (o.compare && (o.dw || o.gsat)) {
         o.error = "--compare no lee la napa.";
     }
@@ -237,7 +248,19 @@ int saveReport(const std::string& reportFile, int lastMethod, const Driver& driv
     return 0;
 }
 
-int calculate(const Options& options, common::FieldTexts& fields, common::MessageSink& messages) {
+int savePdf(const Options& options, const Driver& driver, const common::FieldTexts& fields,
+            common::MessageSink& messages, const BatchPdfWriter& writePdf) {
+    std::string error;
+    if (!writePdf || !writePdf(options.pdfFile, driver, fields, options.dataFile, &error)) {
+        messages.show("No se pudo guardar el informe " + options.pdfFile + ": " + error, "ERROR",
+                      common::MessageIcon::Critical);
+        return kExitWriteFailed;
+    }
+    return 0;
+}
+
+int calculate(const Options& options, common::FieldTexts& fields, common::MessageSink& messages,
+              const BatchPdfWriter& writePdf) {
     NullPartialResults partialResults;
     NullComparison comparison;
     Driver driver(fields, messages, partialResults, comparison);
@@ -257,7 +280,13 @@ int calculate(const Options& options, common::FieldTexts& fields, common::Messag
         return kExitWriteFailed;
     }
     if (!options.reportFile.empty()) {
-        return saveReport(options.reportFile, lastMethod, driver, fields, messages);
+        const int saved = saveReport(options.reportFile, lastMethod, driver, fields, messages);
+        if (saved != 0) {
+            return saved;
+        }
+    }
+    if (!options.pdfFile.empty()) {
+        return savePdf(options, driver, fields, messages, writePdf);
     }
     return 0;
 }
@@ -302,7 +331,16 @@ int compare(common::MessageSink& messages) {
 
 }  // namespace
 
-int runBatch(int argc, char* argv[]) {
+bool batchWantsPdf(int argc, char* argv[]) {
+    for (int k = 1; k < argc; ++k) {
+        if (std::string(argv[k]) == "--pdf") {
+            return true;
+        }
+    }
+    return false;
+}
+
+int runBatch(int argc, char* argv[], const BatchPdfWriter& writePdf) {
     const Options options = parseOptions(argc, argv);
     if (options.help) {
         std::cout << kHelp;
@@ -329,7 +367,7 @@ int runBatch(int argc, char* argv[]) {
     if (options.validate) {
         return validateOnly(fields, messages);
     }
-    return calculate(options, fields, messages);
+    return calculate(options, fields, messages, writePdf);
 }
 
 }  // namespace fendrolas

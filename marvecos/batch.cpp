@@ -170,6 +170,10 @@ std::string batchHelp() {
            "en $XDG_DATA_HOME/marvecos o ~/.local/share/marvecos (en la carpeta del\n"
            "programa cuando se ejecuta desde la carpeta de compilacion y puede escribir en ella).\n"
            "\n"
+           "  --pdf ARCHIVO.pdf  guarda ademas el informe PDF: datos, terreno, dibujo con el\n"
+           "             circulo (y el mapa de la busqueda), factor de seguridad, dovelas e\n"
+           "             iteracion; si no se puede guardar termina con el codigo 4.\n"
+           "\n"
            "  --help     muestra esta ayuda\n"
            "  --version  muestra el nombre y la version del programa\n"
            "\n"
@@ -178,13 +182,14 @@ std::string batchHelp() {
 }
 
 int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, std::ostream& out,
-             std::ostream& err, common::MessageSink& messages) {
+             std::ostream& err, common::MessageSink& messages, const BatchPdfWriter& writePdf) {
     common::MemoryFields fields;
     MethodButtons buttons;
     SearchOptions search;
     std::optional<std::string> file;
     std::optional<std::string> method;
     bool functionGiven = false;
+    std::optional<std::string> pdfFile;
     std::vector<std::pair<std::string, std::string>> fieldOptions, modelOptions;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -213,6 +218,8 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
                 return usageError(err, "funcion desconocida: " + value);
             }
             functionGiven = true;
+        } else if (name == "pdf") {
+            pdfFile = value;
         } else if (isFieldName(name)) {
             fieldOptions.emplace_back(name, value);
         } else if (isModelOption(name)) {
@@ -259,12 +266,14 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
                           "--search");
     }
     WriteFailureWatch watched(messages);
+    std::optional<SearchResult> searched;
     if (search.wanted) {
         const BatchSearchStep step =
             searchIntoFields(fields, buttons, model, search, folders, out, err, watched);
         if (!step.found) {
             return step.exitCode;
         }
+        searched = step.result;
     }
     const MethodOutcome outcome = calcular(fields, buttons, model, folders, watched);
     // The window redraws after every "Calcular", which rewrites "coords.tmp" from the fields.
@@ -275,6 +284,14 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
     out << "fs=" << outcome.valueLabel << "\n";
     for (const std::string& line : outcome.moreLines) {
         out << line << "\n";
+    }
+    if (pdfFile) {
+        const SlopeData data{readSlopeInput(fields, buttons), model};
+        std::string why;
+        if (!writePdf || !writePdf(*pdfFile, data, outcome, searched, file.value_or(""), &why)) {
+            watched.show("No se pudo guardar el informe " + *pdfFile + ": " + why, "ERROR",
+                         common::MessageIcon::Critical);
+        }
     }
     return watched.failedWrite ? kBatchFileNotWritten : kBatchComputed;
 }

@@ -1,6 +1,7 @@
 #include "common/ui/printreport.h"
 
 #include <QFontDatabase>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
@@ -8,6 +9,9 @@
 namespace common {
 
 bool printReport(QPrinter& printer, const std::vector<std::string>& lines) {
+    printer.setPageMargins(
+        QMarginsF(kPrintMarginMm, kPrintMarginMm, kPrintMarginMm, kPrintMarginMm),
+        QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
@@ -16,7 +20,7 @@ bool printReport(QPrinter& printer, const std::vector<std::string>& lines) {
     font.setPointSizeF(8);
     painter.setFont(font);
     const int lineHeight = painter.fontMetrics().lineSpacing();
-    const QRect page = painter.viewport();
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
     const int perPage = std::max(1, page.height() / lineHeight);
     int onPage = 0;
     for (const std::string& line : lines) {
@@ -31,6 +35,15 @@ bool printReport(QPrinter& printer, const std::vector<std::string>& lines) {
         painter.drawText(0, onPage * lineHeight, QString::fromStdString(line));
     }
     return painter.end();
+}
+
+bool printOrWritePdf(QPrinter& printer, const std::vector<std::string>& lines,
+                     const std::function<bool(const std::string& path)>& writePdf) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty() &&
+        writePdf) {
+        return writePdf(printer.outputFileName().toStdString());
+    }
+    return printReport(printer, lines);
 }
 
 }  // namespace common

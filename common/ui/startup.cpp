@@ -18,6 +18,10 @@ bool displayAvailable() {
     return false;
 }
 
+void useOffscreenPlatform() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 int runFromSplash(const ProgramIdentity& identity,
                   const std::function<QWidget*()>& makeMainWindow) {
     std::unique_ptr<QWidget> mainWindow;

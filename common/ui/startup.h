@@ -11,6 +11,9 @@ namespace common {
 // looks for a screen, so the programs say so and point to their batch mode instead.
 bool displayAvailable();
 
+// Batch mode draws its PDF reports without a screen: Qt is told to use no display at all.
+void useOffscreenPlatform();
+
 // The start of every window program: the splash first, and when the user leaves it the main
 // window that makeMainWindow builds. Runs the event loop and returns its exit code.
 int runFromSplash(const ProgramIdentity& identity, const std::function<QWidget*()>& makeMainWindow);

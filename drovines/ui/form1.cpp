@@ -14,6 +14,7 @@
 #include "common/fieldvalue.h"
 #include "common/ui/about.h"
 #include "common/ui/canvas.h"
+#include "common/ui/figurepicture.h"
 #include "common/ui/palette.h"
 #include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
@@ -25,6 +26,7 @@
 #include "drovines/ui/form2.h"
 #include "drovines/ui/identity.h"
 #include "drovines/ui/notes.h"
+#include "drovines/ui/pdfreport.h"
 #include "drovines/ui/wallsection.h"
 
 namespace drovines {
@@ -96,6 +98,8 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
 
     form2_ = std::make_unique<Form2>(
         fields_, [this] { return selectedOption(); }, *messages_, dialogs_, this);
+    common::offerPictureSave(
+        picture_, [this] { return sectionOf(fields_, Resultados{}, false); }, dialogs_, *messages_);
     connectRedraws();
 }
 
@@ -335,6 +339,7 @@ void Form1::abrir() {
     }
     applyLoadedMethod(load.method);
     setWindowTitle("Drovines - " + fileName);
+    form2_->setDataFile(fileName.toStdString());
 }
 
 void Form1::guardar() {
@@ -344,6 +349,7 @@ void Form1::guardar() {
     }
     if (Guardard(fileName.toStdString(), fields_, method_, *messages_)) {
         setWindowTitle("Drovines - " + fileName);
+        form2_->setDataFile(fileName.toStdString());
     }
 }
 

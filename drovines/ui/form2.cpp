@@ -9,9 +9,11 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "common/ui/pdfexport.h"
 #include "common/ui/printreport.h"
 #include "drovines/report.h"
 #include "drovines/resultrows.h"
+#include "drovines/ui/pdfreport.h"
 
 namespace drovines {
 
@@ -89,11 +91,14 @@ Form2::Form2(common::FieldTexts& fields, std::function<Method()> selectedOption,
     auto* back = button(this, "Command1", "Volver");
     auto* save = button(this, "Command2", "Guardar ");
     auto* print = button(this, "Command3", "Imprimir");
+    auto* pdf = button(this, "Command4", "Exportar PDF...");
     buttons->addStretch();
-    for (QPushButton* b : {back, save, print}) {
+    for (QPushButton* b : {back, save, print, pdf}) {
         buttons->addWidget(b);
     }
-    grid->addLayout(buttons, 2, 0, 1, 3);
+    grid->addWidget(buildChecksFrame(), 2, 0, 1, 3);
+    grid->addLayout(buttons, 3, 0, 1, 3);
+    connect(pdf, &QPushButton::clicked, this, &Form2::exportarPdf);
     connect(back, &QPushButton::clicked, this, &Form2::volver);
     connect(save, &QPushButton::clicked, this, &Form2::guardar);
     connect(print, &QPushButton::clicked, this, &Form2::imprimir);
@@ -115,6 +120,7 @@ void Form2::fill(const Resultados& resultados, const QString& caption, bool seis
         }
     }
     setWindowTitle(caption);
+    showVerdicts();
     adjustSize();
     show();
     raise();
@@ -151,9 +157,87 @@ void Form2::imprimir() {
     if (!dialogs_.setupPrinter(printer, this)) {
         return;
     }
-    if (!common::printReport(printer, currentReport())) {
+    Minimums values{};
+    const bool checked = minimums(values);
+    const auto pdf = [this, values](const std::string& path) {
+        return writePdf(path, values, nullptr);
+    };
+    if (!common::printOrWritePdf(
+            printer, currentReport(),
+            checked ? std::function<bool(const std::string&)>(pdf) : nullptr)) {
         messages_.show("No se pudo imprimir el informe.", "ERROR", common::MessageIcon::Critical);
     }
+}
+
+void Form2::exportarPdf() {
+    Minimums values{};
+    if (!minimums(values)) {
+        return;
+    }
+    common::exportPdf(this, dialogs_, messages_,
+                      [this, values](const std::string& path, std::string* error) {
+                          return writePdf(path, values, error);
+                      });
+}
+
+bool Form2::writePdf(const std::string& path, const Minimums& values, std::string* error) const {
+    const WallReport report{fields_, selectedOption_(), shown_, seismic_, values, dataFile_};
+    return writePdfReport(path, report, error);
+}
+
+QWidget* Form2::buildChecksFrame() {
+    auto* group = new QGroupBox("Factores de seguridad minimos", this);
+    group->setObjectName("Frame6");
+    auto* grid = new QGridLayout(group);
+    grid->setVerticalSpacing(2);
+    for (int k = 0; k < kSafetyChecks; ++k) {
+        const SafetyCheck& check = safetyChecks()[static_cast<std::size_t>(k)];
+        auto* caption =
+            new QLabel(QString("%1 (%2) minimo").arg(check.name).arg(check.symbol), group);
+        auto* field = new QLineEdit(QString::number(check.defaultMinimum), group);
+        field->setObjectName(QString("Minimo_%1").arg(k));
+        field->setFixedWidth(60);
+        field->setAlignment(Qt::AlignRight);
+        auto* verdict = new QLabel(group);
+        verdict->setObjectName(QString("Cumple_%1").arg(k));
+        verdict->setMinimumWidth(70);
+        grid->addWidget(caption, 0, 3 * k);
+        grid->addWidget(field, 0, 3 * k + 1);
+        grid->addWidget(verdict, 0, 3 * k + 2);
+        minimumFields_[static_cast<std::size_t>(k)] = field;
+        verdicts_[static_cast<std::size_t>(k)] = verdict;
+        connect(field, &QLineEdit::textChanged, this, &Form2::showVerdicts);
+    }
+    return group;
+}
+
+// A minimum that is not a positive number shows no verdict until it is mended.
+void Form2::showVerdicts() {
+    for (int k = 0; k < kSafetyChecks; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        double minimum = 0;
+        std::string text;
+        if (minimumFields_[i] != nullptr &&
+            readMinimum(minimumFields_[i]->text().toStdString(), minimum)) {
+            text = verdict(shown_[static_cast<std::size_t>(safetyChecks()[i].index)], minimum);
+        }
+        verdicts_[i]->setText(QString::fromStdString(text));
+        verdicts_[i]->setStyleSheet(text == "no cumple" ? "color: #c00000; font-weight: bold" : "");
+    }
+}
+
+bool Form2::minimums(Minimums& values) {
+    for (int k = 0; k < kSafetyChecks; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (!readMinimum(minimumFields_[i]->text().toStdString(), values[i])) {
+            messages_.show("El factor de seguridad minimo de " +
+                               std::string(safetyChecks()[i].name) +
+                               " debe ser un numero positivo.",
+                           "ERROR", common::MessageIcon::Critical);
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace drovines

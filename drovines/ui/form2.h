@@ -9,8 +9,10 @@
 #include "common/messages.h"
 #include "common/ui/filedialogs.h"
 #include "drovines/resultados.h"
+#include "drovines/safetycheck.h"
 #include "drovines/wall.h"
 
+class QLabel;
 class QLineEdit;
 
 namespace drovines {
@@ -32,10 +34,21 @@ public:
     // frame of seismic figures shows only for `seismic` results (Mononobe-Okabe).
     void fill(const Resultados& resultados, const QString& caption, bool seismic = false);
 
-    // "Volver", "Guardar ", "Imprimir".
+    // "Volver", "Guardar ", "Imprimir", "Exportar PDF...".
     void volver();
     void guardar();
     void imprimir();
+    void exportarPdf();
+
+    // The data file named in the PDF report's page heads ("" when the data were typed).
+    void setDataFile(const std::string& name) { dataFile_ = name; }
+
+    // The minimum factors of the fields Minimo_0..2; false (and said) when one is not a
+    // positive number.
+    bool minimums(Minimums& values);
+    // "cumple" / "no cumple" of each factor against its minimum, in Cumple_0..2.
+    QLabel* verdictLabel(int k) const { return verdicts_[static_cast<std::size_t>(k)]; }
+    QLineEdit* minimumField(int k) const { return minimumFields_[static_cast<std::size_t>(k)]; }
 
     // The report as the two windows show it now.
     std::vector<std::string> currentReport() const;
@@ -54,6 +67,13 @@ private:
     Resultados shown_{};
     bool seismic_ = false;
     QWidget* seismicFrame_ = nullptr;
+    std::array<QLineEdit*, kSafetyChecks> minimumFields_{};
+    std::array<QLabel*, kSafetyChecks> verdicts_{};
+    std::string dataFile_;
+
+    QWidget* buildChecksFrame();
+    void showVerdicts();
+    bool writePdf(const std::string& path, const Minimums& values, std::string* error) const;
 };
 
 }  // namespace drovines

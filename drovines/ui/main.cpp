@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <algorithm>
 #include <cstring>
 #include <iostream>
@@ -11,6 +12,7 @@
 #include "drovines/batch.h"
 #include "drovines/ui/form1.h"
 #include "drovines/ui/identity.h"
+#include "drovines/ui/pdfreport.h"
 #include "drovines/ui/screenshots.h"
 
 namespace {
@@ -27,7 +29,22 @@ bool hasArgument(int argc, char* argv[], const char* wanted) {
 int batchMode(int argc, char* argv[]) {
     std::vector<std::string> args(argv + 1, argv + argc);
     args.erase(std::find(args.begin(), args.end(), "--batch"));
-    return drovines::runBatch(args, std::cout, std::cerr);
+    if (std::find(args.begin(), args.end(), "--pdf") == args.end()) {
+        return drovines::runBatch(args, std::cout, std::cerr);
+    }
+    // The PDF report needs fonts and a painter: an application without a screen.
+    common::useOffscreenPlatform();
+    QGuiApplication app(argc, argv);
+    return drovines::runBatch(
+        args, std::cout, std::cerr,
+        [](const std::string& path, const common::FieldTexts& fields, drovines::Method method,
+           const drovines::Resultados& resultados, const drovines::Minimums& minimums,
+           const std::string& dataFile, std::string* error) {
+            const drovines::WallReport report{fields,     method,
+                                              resultados, method == drovines::Method::MononobeOkabe,
+                                              minimums,   dataFile};
+            return drovines::writePdfReport(path, report, error);
+        });
 }
 
 }  // namespace

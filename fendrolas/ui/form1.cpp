@@ -12,15 +12,18 @@
 #include <QRadioButton>
 
 #include "common/ui/about.h"
+#include "common/ui/figurepicture.h"
 #include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
 #include "common/ui/startup.h"
+#include "fendrolas/footingfigures.h"
 #include "fendrolas/module1.h"
 #include "fendrolas/ui/coefficientdialogs.h"
 #include "fendrolas/ui/footingdrawing.h"
 #include "fendrolas/ui/form2.h"
 #include "fendrolas/ui/form3.h"
 #include "fendrolas/ui/identity.h"
+#include "fendrolas/ui/pdfreport.h"
 
 namespace fendrolas {
 
@@ -102,6 +105,8 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     buildLoadFrame(central);
     auto* drawing = new FootingDrawing(central);
     drawing->setGeometry(px(6420), px(2655 + kWaterRows), px(5310), px(2408));
+    common::offerPictureSave(
+        drawing, [this] { return footingSketchOf(fields_); }, dialogs_, *messages_);
     buildResultFrames(central);
     buildButtons(central);
 
@@ -112,6 +117,12 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
 
     form2_ = std::make_unique<Form2>(fields_, *messages_, dialogs_, this);
     driver_ = std::make_unique<Driver>(fields_, *messages_, *form2_, *this);
+    form2_->setPdfReport(
+        [this](const std::string& path, std::string* error) { return writePdf(path, error); });
+}
+
+bool Form1::writePdf(const std::string& path, std::string* error) const {
+    return writePdfReport(path, {fields_, driver_->tables(), "", dataFile_}, error);
 }
 
 Form1::~Form1() = default;
@@ -320,6 +331,9 @@ void Form1::comparar() {
 void Form1::showComparison(const ComparisonData& data) {
     if (form3_ == nullptr) {
         form3_ = new Form3(this);
+        form3_->setReportTools(
+            dialogs_, *messages_,
+            [this](const std::string& path, std::string* error) { return writePdf(path, error); });
     }
     form3_->show();
     form3_->raise();
@@ -331,7 +345,9 @@ void Form1::abrirArchivo() {
     if (fileName.isEmpty()) {
         return;
     }
-    cargardat(fileName.toStdString(), fields_, *messages_);
+    if (cargardat(fileName.toStdString(), fields_, *messages_)) {
+        dataFile_ = fileName.toStdString();
+    }
 }
 
 void Form1::guardarDatos() {
@@ -339,7 +355,9 @@ void Form1::guardarDatos() {
     if (fileName.isEmpty()) {
         return;
     }
-    grabardat(fileName.toStdString(), fields_, *messages_);
+    if (grabardat(fileName.toStdString(), fields_, *messages_)) {
+        dataFile_ = fileName.toStdString();
+    }
 }
 
 void Form1::acercaDe() {

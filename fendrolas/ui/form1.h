@@ -70,6 +70,7 @@ private:
     void buildButtons(QWidget* central);
     CoefficientTexts coefficientTexts() const;
     void showResultLabels();
+    bool writePdf(const std::string& path, std::string* error) const;
 
     std::unique_ptr<common::MessageSink> ownMessages_;
     common::MessageSink* messages_;
@@ -85,6 +86,8 @@ private:
     std::array<std::array<QLabel*, ResultLabels::kColumns>, kStates> resultLabels_{};
     QList<QKeySequence> menuShortcuts_;
     bool leaving_ = false;
+    // The data file last opened or saved, named in the PDF report's page heads.
+    std::string dataFile_;
 };
 
 }  // namespace fendrolas

@@ -13,8 +13,10 @@
 #include "common/printline.h"
 #include "common/safefile.h"
 #include "common/ui/canvas.h"
+#include "common/ui/figurepicture.h"
 #include "common/ui/palette.h"
 #include "common/ui/printreport.h"
+#include "fendrolas/footingfigures.h"
 #include "fendrolas/methods/readers.h"
 #include "fendrolas/ui/effectiveareas.h"
 
@@ -145,7 +147,7 @@ Form2::Form2(common::FieldTexts& fields, common::MessageSink& messages, common::
       directory_(std::move(directory)) {
     setObjectName("Form2");
     setWindowTitle("Resultados parciales");
-    setFixedSize(790, 560);
+    setFixedSize(790, 596);
 
     label4_ = new QLabel("0", this);
     label4_->setObjectName("Label4");
@@ -222,6 +224,8 @@ void Form2::buildAreas() {
         area->setGeometry(QRect(places[i], QSize(side, side)));
         area->clear();
         areas_[static_cast<std::size_t>(i)] = area;
+        common::offerPictureSave(
+            area, [this] { return effectiveAreasOf(fields_); }, dialogs_, messages_);
     }
 }
 
@@ -284,10 +288,12 @@ void Form2::buildButtons() {
     auto* draw = button(this, "Command2", "Graficar", QRect(482, y, 94, 30));
     auto* save = button(this, "Command3", "Guardar como", QRect(584, y, 94, 30));
     auto* print = button(this, "Command4", "Imprimir", QRect(686, y, 94, 30));
+    auto* pdf = button(this, "Command5", "Exportar PDF...", QRect(584, y + 38, 196, 30));
     connect(back, &QPushButton::clicked, this, &Form2::volver);
     connect(draw, &QPushButton::clicked, this, &Form2::graficar);
     connect(save, &QPushButton::clicked, this, &Form2::guardarComo);
     connect(print, &QPushButton::clicked, this, &Form2::imprimir);
+    connect(pdf, &QPushButton::clicked, this, &Form2::exportarPdf);
 }
 
 // Column widths of 700 twips, texts aligned left.
@@ -420,9 +426,17 @@ void Form2::imprimir() {
             "ERROR", common::MessageIcon::Critical);
         return;
     }
-    if (!common::printReport(printer, lines)) {
+    std::function<bool(const std::string&)> writePdf;
+    if (writePdf_) {
+        writePdf = [this](const std::string& path) { return writePdf_(path, nullptr); };
+    }
+    if (!common::printOrWritePdf(printer, lines, writePdf)) {
         messages_.show("No se pudo imprimir el informe.", "ERROR", common::MessageIcon::Critical);
     }
+}
+
+void Form2::exportarPdf() {
+    common::exportPdf(this, dialogs_, messages_, writePdf_);
 }
 
 }  // namespace fendrolas

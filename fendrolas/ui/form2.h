@@ -8,6 +8,7 @@
 #include "common/fields.h"
 #include "common/messages.h"
 #include "common/ui/filedialogs.h"
+#include "common/ui/pdfexport.h"
 #include "fendrolas/methods/frame.h"
 #include "fendrolas/report.h"
 
@@ -37,11 +38,15 @@ public:
     void setCaption(const std::string& caption) override;
     void open() override;
 
-    // "Volver", "Graficar", "Guardar como", "Imprimir".
+    // "Volver", "Graficar", "Guardar como", "Imprimir", "Exportar PDF...".
     void volver();
     void graficar();
     void guardarComo();
     void imprimir();
+    void exportarPdf();
+
+    // How the PDF report is written; the main window gives it once its driver exists.
+    void setPdfReport(common::PdfReportWriter write) { writePdf_ = std::move(write); }
 
     // The report as it would be written now; empty when "res.sal" cannot be read.
     std::vector<std::string> currentReport();
@@ -74,6 +79,7 @@ private:
     QWidget* mainWindow_;
     std::string directory_;
     Eccentricities eccentricities_;
+    common::PdfReportWriter writePdf_;
 
     QLabel* label4_ = nullptr;
     std::array<QLabel*, 3> factorLabels_{};

@@ -4,6 +4,8 @@
 #include <QPushButton>
 
 #include "common/ui/canvas.h"
+#include "common/ui/figurepicture.h"
+#include "fendrolas/footingfigures.h"
 #include "fendrolas/ui/comparisonchart.h"
 
 namespace fendrolas {
@@ -52,9 +54,37 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     close->setObjectName("Command1");
     close->setGeometry(width() / 2 - 50, kChartHeight + 44, 100, 28);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* pdf = new QPushButton("Exportar PDF...", this);
+    pdf->setObjectName("Command2");
+    pdf->setGeometry(width() - 150, kChartHeight + 44, 138, 28);
+    connect(pdf, &QPushButton::clicked, this, &Form3::exportarPdf);
+}
+
+void Form3::setReportTools(common::FileDialogs dialogs, common::MessageSink& messages,
+                           common::PdfReportWriter writePdf) {
+    const bool first = messages_ == nullptr;
+    dialogs_ = std::move(dialogs);
+    messages_ = &messages;
+    writePdf_ = std::move(writePdf);
+    if (first) {
+        common::offerPictureSave(
+            quChart_,
+            [this] { return comparisonFigure(shown_.quTable, shown_.maxQu, "qu [kN/m2]"); },
+            dialogs_, messages);
+        common::offerPictureSave(
+            nuChart_, [this] { return comparisonFigure(shown_.NuTable, shown_.maxNu, "Nu [kN]"); },
+            dialogs_, messages);
+    }
+}
+
+void Form3::exportarPdf() {
+    if (messages_ != nullptr) {
+        common::exportPdf(this, dialogs_, *messages_, writePdf_);
+    }
 }
 
 void Form3::grafico(const ComparisonData& data) {
+    shown_ = data;
     drawComparisonChart(*quChart_, data.quTable, data.maxQu, "qu [kN/m2]");
     drawComparisonChart(*nuChart_, data.NuTable, data.maxNu, "Nu [kN]");
     drawComparisonLegend(*quChart_);

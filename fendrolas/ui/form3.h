@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include "common/messages.h"
+#include "common/ui/filedialogs.h"
+#include "common/ui/pdfexport.h"
 #include "fendrolas/methods/readers.h"
 
 class QLabel;
@@ -23,12 +26,21 @@ public:
     // Draws both charts, the qu chart first, then both legends.
     void grafico(const ComparisonData& data);
 
+    // What "Exportar PDF..." and the charts' "Guardar imagen..." need from the main window.
+    void setReportTools(common::FileDialogs dialogs, common::MessageSink& messages,
+                        common::PdfReportWriter writePdf);
+    void exportarPdf();
+
     common::Canvas* quChart() const { return quChart_; }
     common::Canvas* nuChart() const { return nuChart_; }
 
 private:
     common::Canvas* quChart_;
     common::Canvas* nuChart_;
+    ComparisonData shown_;
+    common::FileDialogs dialogs_;
+    common::MessageSink* messages_ = nullptr;
+    common::PdfReportWriter writePdf_;
 };
 
 }  // namespace fendrolas

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QGuiApplication>
 #include <cstring>
 #include <iostream>
 
@@ -8,7 +9,27 @@
 #include "fendrolas/batch.h"
 #include "fendrolas/ui/form1.h"
 #include "fendrolas/ui/identity.h"
+#include "fendrolas/ui/pdfreport.h"
 #include "fendrolas/ui/screenshots.h"
+
+namespace {
+
+// Batch mode: a PDF report needs fonts and a painter, so it gets an application without a screen.
+int runBatch(int argc, char* argv[]) {
+    if (!fendrolas::batchWantsPdf(argc, argv)) {
+        return fendrolas::runBatch(argc, argv);
+    }
+    common::useOffscreenPlatform();
+    QGuiApplication app(argc, argv);
+    return fendrolas::runBatch(
+        argc, argv,
+        [](const std::string& path, const fendrolas::Driver& driver,
+           const common::FieldTexts& fields, const std::string& dataFile, std::string* error) {
+            return fendrolas::writePdfReport(path, {fields, driver.tables(), "", dataFile}, error);
+        });
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     if (common::printedVersion(argc, argv, "fendrolas", std::cout)) {
@@ -18,7 +39,7 @@ int main(int argc, char* argv[]) {
     for (int k = 1; k < argc; ++k) {
         if (std::strcmp(argv[k], "--batch") == 0 || std::strcmp(argv[k], "--help") == 0 ||
             std::strcmp(argv[k], "-h") == 0) {
-            return fendrolas::runBatch(argc, argv);
+            return runBatch(argc, argv);
         }
     }
 

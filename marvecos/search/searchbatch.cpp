@@ -107,6 +107,7 @@ BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons
     fields.setText("Ycr", common::formatPattern(result.critical.Ycr, "####0.000"));
     fields.setText("R", common::formatPattern(result.critical.R, "####0.000"));
     step.found = true;
+    step.result = result;
     return step;
 }
 

@@ -9,6 +9,7 @@
 #include "marvecos/folders.h"
 #include "marvecos/model/groundmodel.h"
 #include "marvecos/problem.h"
+#include "marvecos/search/circlesearch.h"
 #include "marvecos/search/searchgrid.h"
 
 namespace marvecos {
@@ -32,8 +33,9 @@ SearchGrid optionsGrid(const SearchOptions& options, double H, double L);
 
 // Outcome of the search step of batch mode.
 struct BatchSearchStep {
-    bool found = false;  // the fields now hold the critical circle
-    int exitCode = 0;    // when nothing was found
+    bool found = false;                  // the fields now hold the critical circle
+    int exitCode = 0;                    // when nothing was found
+    std::optional<SearchResult> result;  // the search, for the report's map
 };
 
 // Searches the critical circle of the slope in the fields: writes "busqueda.csv" into the

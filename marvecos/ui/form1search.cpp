@@ -2,10 +2,13 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <filesystem>
 
 #include "common/patterntext.h"
 #include "marvecos/checks.h"
 #include "marvecos/methods/modelmethods.h"
+#include "marvecos/program.h"
+#include "marvecos/search/searchcsv.h"
 #include "marvecos/search/searchmap.h"
 #include "marvecos/ui/form1.h"
 #include "marvecos/ui/searchdialog.h"
@@ -31,9 +34,14 @@ void Form1::buildSearch(QWidget* central) {
     }
 }
 
+std::string Form1::searchCsvPath() const {
+    return (std::filesystem::path(folders_.temp) / "busqueda.csv").string();
+}
+
 void Form1::buscarCirculoCritico() {
     const SlopeProblem p = readSlopeInput(fields_, methodButtons());
-    if (!checkSoilAndSlope(p, *messages_)) {
+    GroundModel model;
+    if (!checkSoilAndSlope(p, *messages_) || !readGround(model, true)) {
         return;
     }
     if (p.method == kNoMethod) {
@@ -42,9 +50,12 @@ void Form1::buscarCirculoCritico() {
         return;
     }
     SearchDialog dialog(p, sliceMethodOf(p.method), *messages_, this);
+    dialog.setGround(model);
+    dialog.setCsvPath(searchCsvPath());
     if (dialog.exec() != QDialog::Accepted || !dialog.result()) {
         return;
     }
+    searchCsvReady_ = dialog.csvWritten();
     applySearch(*dialog.result(), p);
 }
 
@@ -58,12 +69,19 @@ void Form1::applySearch(const SearchResult& result, const SlopeProblem& p) {
             kProgramTitle, common::MessageIcon::None);
         return;
     }
+    lastSearch_ = result;
+    // A search that kept its circles (not the dialog's) writes them here.
+    if (!result.circles.empty()) {
+        searchCsvReady_ = writeReported(searchCsvPath(), searchCsvText(result), *messages_);
+    }
     mapLayer_.setMap(searchMap(result), p.H, p.L);
     // Centres and radii of a search are to the millimetre: these texts are the circle itself.
     fields_.setText("Xcr", common::formatPattern(result.critical.Xcr, "####0.000"));
     fields_.setText("Ycr", common::formatPattern(result.critical.Ycr, "####0.000"));
     fields_.setText("R", common::formatPattern(result.critical.R, "####0.000"));
+    searching_ = true;
     calcular();
+    searching_ = false;
 }
 
 }  // namespace marvecos

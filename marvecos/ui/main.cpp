@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QGuiApplication>
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "marvecos/folders.h"
 #include "marvecos/ui/form1.h"
 #include "marvecos/ui/identity.h"
+#include "marvecos/ui/pdfreport.h"
 #include "marvecos/ui/screenshots.h"
 
 namespace {
@@ -26,6 +29,32 @@ int openWindows(int argc, char** argv, const marvecos::SlopeFolders& folders) {
 
     return common::runFromSplash(marvecos::marvecosIdentity(),
                                  [&folders] { return new marvecos::Form1(folders); });
+}
+
+// Batch mode; a PDF report needs fonts and a painter: an application without a screen.
+int batchMode(int argc, char** argv, const std::vector<std::string>& args,
+              const marvecos::SlopeFolders& folders) {
+    common::StderrMessages messages(marvecos::kProgramTitle);
+    if (std::find(args.begin(), args.end(), "--pdf") == args.end()) {
+        return marvecos::runBatch(args, folders, std::cout, std::cerr, messages);
+    }
+    common::useOffscreenPlatform();
+    QGuiApplication app(argc, argv);
+    const std::string work = folders.work;
+    return marvecos::runBatch(args, folders, std::cout, std::cerr, messages,
+                              [work](const std::string& path, const marvecos::SlopeData& data,
+                                     const marvecos::MethodOutcome& outcome,
+                                     const std::optional<marvecos::SearchResult>& search,
+                                     const std::string& dataFile, std::string* error) {
+                                  marvecos::SlopeReport report{
+                                      data,
+                                      outcome.valueLabel,
+                                      outcome.resultsTitle,
+                                      marvecos::methodReportText(work, data.problem.method),
+                                      search,
+                                      dataFile};
+                                  return marvecos::writePdfReport(path, report, error);
+                              });
 }
 
 }  // namespace
@@ -47,8 +76,7 @@ int main(int argc, char** argv) {
     folders.work = ".";
     folders.temp = marvecos::temporaryFolder(marvecos::programFolderOf(argv[0]));
     if (batch) {
-        common::StderrMessages messages(marvecos::kProgramTitle);
-        return marvecos::runBatch(args, folders, std::cout, std::cerr, messages);
+        return batchMode(argc, argv, args, folders);
     }
     const bool screenshots = !args.empty() && args[0] == "--screenshots";
     if ((!args.empty() && !screenshots) || (screenshots && args.size() != 2)) {

@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QPrinter>
 #include <QtTest>
 #include <sstream>
@@ -182,6 +183,28 @@ private slots:
         d.results().findChild<QPushButton*>("Command3")->click();
         QCOMPARE(d.messages.shown.size(), std::size_t(1));
         QCOMPARE(d.messages.shown[0].text, std::string("No se pudo imprimir el informe."));
+    }
+
+    // Fsd = 1.411 of the plain wall against the minimum the user types.
+    void verdictsFollowTheMinimumsAndThePdfIsExported() {
+        WorkFolder folder;
+        Drovines d;
+        enterPlainWall(&d.form);
+        d.trigger("mnuCalcular");
+        QCOMPARE(d.results().verdictLabel(1)->text(), QString("no cumple"));
+        d.results().minimumField(1)->setText("1.4");
+        QCOMPARE(d.results().verdictLabel(1)->text(), QString("cumple"));
+        d.results().minimumField(0)->setText("cero");
+        QCOMPARE(d.results().verdictLabel(0)->text(), QString());
+
+        d.stub.saveName = folder.file("informe.pdf");
+        d.results().findChild<QPushButton*>("Command4")->click();
+        QCOMPARE(d.messages.shown.size(), std::size_t(1));
+        QVERIFY(!folder.exists("informe.pdf"));
+        d.results().minimumField(0)->setText("1.5");
+        d.results().findChild<QPushButton*>("Command4")->click();
+        QCOMPARE(d.messages.shown.size(), std::size_t(1));
+        QVERIFY(folder.read("informe.pdf").startsWith("%PDF"));
     }
 
     void closingTheResultsWindowGivesTheMainWindowBack() {

@@ -270,6 +270,30 @@ private slots:
         QVERIFY(form.comparisonWindow()->isVisible());
     }
 
+    // Both results windows write the report of the runs; a failure is reported.
+    void exportarPdfFromTheResultsWindows() {
+        WorkFolder folder;
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        setFields(&form, kSample);
+        form.calcTodo();
+        click(form, "Command7");
+        messages.shown.clear();
+        stub.saveName = folder.file("parcial.pdf");
+        form.partialResults()->findChild<QPushButton*>("Command5")->click();
+        stub.saveName = folder.file("comparacion.pdf");
+        form.comparisonWindow()->findChild<QPushButton*>("Command2")->click();
+        QVERIFY(messages.shown.empty());
+        QVERIFY(folder.read("parcial.pdf").startsWith("%PDF"));
+        QVERIFY(folder.read("comparacion.pdf").startsWith("%PDF"));
+
+        stub.saveName = folder.file("falta/informe.pdf");
+        form.partialResults()->exportarPdf();
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QVERIFY(messages.shown[0].text.rfind("No se pudo guardar el informe ", 0) == 0);
+    }
+
     void loadAndSaveThroughTheDialogs() {
         WorkFolder folder;
         common::RecordingMessages messages;
