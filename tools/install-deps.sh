@@ -2,7 +2,7 @@
 # Installs the Debian packages the suite builds and runs with, when any is missing.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev libqt6test6 libgtest-dev googletest
-          fonts-dejavu-core xauth)
+          fonts-dejavu-core xauth qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -82,7 +82,7 @@ TEST(Driver, ValidationNeutralisesTheRun) {
         EXPECT_EQ(w.driver.labels().text[state][1], "0.0");
         EXPECT_EQ(w.driver.labels().text[state][3], "100000.000");
     }
-    EXPECT_EQ(w.fields.text(soilField(kFieldFi)), "1");
+    EXPECT_EQ(w.fields.text(soilField(kFieldFi)), "0");  // as the user typed it
 }
 
 TEST(Driver, CalcTodoValidatesBeforeEveryMethod) {
@@ -98,9 +98,10 @@ TEST(Driver, CalcTodoValidatesBeforeEveryMethod) {
 
 TEST(Driver, ResultadosShowsTheLastRunWhateverIsSelected) {
     Window w;
-    EXPECT_FALSE(w.driver.resultados());  // no "res.sal" yet: nothing, silently
+    EXPECT_FALSE(w.driver.resultados());  // nothing calculated in this run
     EXPECT_EQ(w.partial.opened, 0);
-    EXPECT_TRUE(w.messages.shown.empty());
+    EXPECT_EQ(w.count(kNothingToShowMessage), 1);
+    w.messages.shown.clear();
 
     w.driver.setSelectedMethod(kTerzaghi);
     w.driver.calcular(CoefficientTexts{});

@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -105,9 +104,9 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     buildResultFrames(central);
     buildButtons(central);
 
-    // Ctrl+A and Ctrl+C belong to the menus, also while the cursor is in a field.
+    // A figure on screen belongs to the data that produced it: an edit takes it away.
     for (QLineEdit* edit : central->findChildren<QLineEdit*>()) {
-        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textEdited, this, &Form1::clearResults);
     }
 
     form2_ = std::make_unique<Form2>(fields_, *messages_, dialogs_, this);
@@ -117,18 +116,18 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
 Form1::~Form1() = default;
 
 void Form1::buildMenus() {
-    menuShortcuts_ = {QKeySequence("Ctrl+A"), QKeySequence("Ctrl+G"), QKeySequence("Ctrl+F4"),
-                      QKeySequence("Ctrl+C"), QKeySequence("Ctrl+R"), QKeySequence("Ctrl+M")};
+    // The desktop's keys for files; the calculations on F-keys, so that a field keeps Ctrl+A,
+    // Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z for its own editing.
     QMenu* file = menuBar()->addMenu("Archivo");
-    file->addAction("Abrir", QKeySequence("Ctrl+A"), this, &Form1::abrirArchivo);
-    file->addAction("Guardar datos", QKeySequence("Ctrl+G"), this, &Form1::guardarDatos);
+    file->addAction("Abrir", QKeySequence::Open, this, &Form1::abrirArchivo);
+    file->addAction("Guardar datos", QKeySequence::Save, this, &Form1::guardarDatos);
     file->addSeparator();
-    file->addAction("Salir", QKeySequence("Ctrl+F4"), this, &Form1::salir);
+    file->addAction("Salir", QKeySequence("Ctrl+Q"), this, &Form1::salir);
 
     QMenu* analysis = menuBar()->addMenu("Analisis");
-    analysis->addAction("Calcular", QKeySequence("Ctrl+C"), this, &Form1::calcular);
-    analysis->addAction("Resultados parciales", QKeySequence("Ctrl+R"), this, &Form1::resultados);
-    analysis->addAction("Comparar metodos", QKeySequence("Ctrl+M"), this, &Form1::comparar);
+    analysis->addAction("Calcular", QKeySequence("F5"), this, &Form1::calcular);
+    analysis->addAction("Resultados parciales", QKeySequence("F6"), this, &Form1::resultados);
+    analysis->addAction("Comparar metodos", QKeySequence("F7"), this, &Form1::comparar);
 
     menuBar()->addAction("Acerca de...", this, &Form1::acercaDe);
 }
@@ -203,6 +202,7 @@ void Form1::buildLoadFrame(QWidget* central) {
 
 void Form1::buildResultFrames(QWidget* central) {
     QGroupBox* results = frame(central, "Frame5", "Resultados", 120, 5175 + kWaterRows, 6062, 2408);
+    resultsFrame_ = results;
     QGroupBox* area =
         frame(central, "Frame6", "Area efectiva", 6420, 5175 + kWaterRows, 5306, 2408);
     const char* resultHeadings[] = {"Presion actuante\n[kN/m2]", "Presion de\nhudimiento [kN/m2]",
@@ -290,6 +290,13 @@ CoefficientTexts Form1::coefficientTexts() const {
 
 void Form1::showResultLabels() {
     const ResultLabels& labels = driver_->labels();
+    // After "Calc. todo" the figures are the last method's, whichever option is selected.
+    const bool computed =
+        !driver_->fieldsRefused() && !driver_->waterRefused() && driver_->labelsMethod() != 0;
+    resultsFrame_->setTitle(
+        !computed ? QString("Resultados")
+                  : "Resultados - " +
+                        QString::fromStdString(methodCaptionSuffix(driver_->labelsMethod())));
     for (int i = 0; i < kStates; ++i) {
         for (int k = 0; k < ResultLabels::kColumns; ++k) {
             resultLabels_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]->setText(
@@ -309,7 +316,25 @@ void Form1::calcTodo() {
     showResultLabels();
 }
 
+// The partial results, their drawing and report describe the data of this calculation, whatever
+// the fields say later.
+void Form1::keepCalculatedData() {
+    if (driver_->labelsMethod() != 0) {
+        form2_->setCalculatedFields(driver_->calculatedFields());
+    }
+}
+
+void Form1::clearResults() {
+    for (auto& row : resultLabels_) {
+        for (QLabel* value : row) {
+            value->clear();
+        }
+    }
+    resultsFrame_->setTitle("Resultados");
+}
+
 void Form1::resultados() {
+    keepCalculatedData();
     driver_->resultados();
 }
 
@@ -358,19 +383,6 @@ void Form1::salir() {
     }
     leaving_ = true;
     common::closeEveryWindow(*this);
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->modifiers() | key->key());
-        if (menuShortcuts_.contains(pressed)) {
-            // Not taken by the field, so the menu entry's shortcut fires.
-            event->ignore();
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -10,6 +10,7 @@
 #include "fendrolas/driver.h"
 
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -58,7 +59,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -70,6 +70,8 @@ private:
     void buildButtons(QWidget* central);
     CoefficientTexts coefficientTexts() const;
     void showResultLabels();
+    void clearResults();
+    void keepCalculatedData();
 
     std::unique_ptr<common::MessageSink> ownMessages_;
     common::MessageSink* messages_;
@@ -83,7 +85,7 @@ private:
     common::frmAbout* about_ = nullptr;
     QButtonGroup* methods_ = nullptr;
     std::array<std::array<QLabel*, ResultLabels::kColumns>, kStates> resultLabels_{};
-    QList<QKeySequence> menuShortcuts_;
+    QGroupBox* resultsFrame_ = nullptr;
     bool leaving_ = false;
 };
 

@@ -1,6 +1,7 @@
 #include "fendrolas/ui/form2.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "common/ui/canvas.h"
 #include "common/ui/palette.h"
 #include "common/ui/printreport.h"
+#include "fendrolas/fieldchecks.h"
 #include "fendrolas/methods/readers.h"
 #include "fendrolas/ui/effectiveareas.h"
 
@@ -358,11 +360,28 @@ void Form2::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void Form2::setCalculatedFields(const common::FieldTexts& calculated) {
+    calculated_ = common::MemoryFields{};
+    for (const std::string& name : everyFieldName()) {
+        calculated_.setText(name, calculated.text(name));
+    }
+    source_ = &calculated_;
+}
+
 void Form2::graficar() {
+    if (!drawAreas()) {
+        messages_.show("No hay cargas que graficar: todos los estados tienen carga vertical nula.",
+                       "Graficar", common::MessageIcon::Information);
+    }
+    update();
+}
+
+bool Form2::drawAreas() {
     // The drawing is the same whatever method Label4 names: it shows the base and the loads.
     const auto value = [&](const std::string& name) {
-        return common::toSingle(common::fieldValue(fields_.text(name)));
+        return common::toSingle(common::fieldValue(source_->text(name)));
     };
+    bool anyLoad = false;
     for (int i = 1; i <= kStates; ++i) {
         AreaInput input;
         input.Lx = value(soilField(kFieldLx));
@@ -370,12 +389,14 @@ void Form2::graficar() {
         input.V = value(loadField(kColumnV, i));
         input.Mxz = value(loadField(kColumnMxz, i));
         input.Myz = value(loadField(kColumnMyz, i));
+        anyLoad = anyLoad || input.V != 0;
         drawEffectiveArea(*area(i), i, input, eccentricities_);
     }
+    return anyLoad;
 }
 
 void Form2::paintEvent(QPaintEvent* event) {
-    graficar();
+    drawAreas();
     QWidget::paintEvent(event);
 }
 
@@ -384,12 +405,34 @@ std::vector<std::string> Form2::currentReport() {
     if (!readSummaryFile(directory_, results)) {
         return {};
     }
-    return reportLines(results, fields_, eccentricities_);
+    return reportLines(results, *source_, eccentricities_);
 }
+
+namespace {
+
+// The files each calculation rewrites and "Comparar" reads.
+bool isResultFileName(const QString& path) {
+    const std::string name = QFileInfo(path).fileName().toLower().toStdString();
+    for (int method = 1; method <= kMethods; ++method) {
+        if (name == methodFileName(method)) {
+            return true;
+        }
+    }
+    return name == kSummaryFileName;
+}
+
+}  // namespace
 
 void Form2::guardarComo() {
     const QString fileName = dialogs_.saveFile(this, common::kReportFilter);
     if (fileName.isEmpty()) {
+        return;
+    }
+    if (isResultFileName(fileName) &&
+        !dialogs_.ask(this, "El archivo " + QFileInfo(fileName).fileName() +
+                                " es un archivo de resultados del programa: el proximo calculo "
+                                "lo reemplazara y \"Comparar\" dejara de funcionar. Desea "
+                                "guardar el informe con ese nombre de todos modos?")) {
         return;
     }
     const std::vector<std::string> lines = currentReport();

@@ -43,6 +43,9 @@ public:
     void guardarComo();
     void imprimir();
 
+    // The fields as the calculation shown here read them; until set, the main window's.
+    void setCalculatedFields(const common::FieldTexts& calculated);
+
     // The report as it would be written now; empty when "res.sal" cannot be read.
     std::vector<std::string> currentReport();
 
@@ -67,8 +70,12 @@ private:
     void fillWaterFrame(const WaterUsed& water);
     void buildButtons();
     void prepareGrids();
+    // Draws the effective areas; false when no load state has a load to draw.
+    bool drawAreas();
 
     common::FieldTexts& fields_;
+    common::MemoryFields calculated_;
+    const common::FieldTexts* source_ = &fields_;
     common::MessageSink& messages_;
     common::FileDialogs dialogs_;
     QWidget* mainWindow_;

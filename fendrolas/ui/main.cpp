@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    common::installSpanishTranslations(app);
     app.setApplicationName("FENDROLAS");
     app.setWindowIcon(common::drawProgramIcon());
 
