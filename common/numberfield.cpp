@@ -40,9 +40,9 @@ bool numberText(const std::string& text, double& value) {
 }
 
 std::string refusalOf(const std::string& text, const NumberField& field, double& value) {
-    if (withoutBlanks(text).empty() && field.emptyIsZero) {
+    if (withoutBlanks(text).empty()) {
         value = 0;
-        return "";
+        return field.emptyIsZero ? "" : "El campo " + quoted(field.caption) + " esta vacio.";
     }
     if (!numberText(text, value)) {
         return "El campo " + quoted(field.caption) + " no contiene un numero: \"" + text + "\".";

@@ -13,14 +13,15 @@ const char* const kTitle = "ERROR";
 
 std::vector<NumberField> buildMainWindowFields() {
     std::vector<NumberField> list = {
-        {soilField(kFieldFi), "Angulo de friccion interna fi", FieldRule::FrictionAngle},
-        {soilField(kFieldC), "Cohesion c", FieldRule::NotNegative},
-        {soilField(kFieldG), "Peso especifico suelo seco g", FieldRule::NotNegative},
+        // An empty field is 0; zeros the calculation cannot take have their own messages.
+        {soilField(kFieldFi), "Angulo de friccion interna fi", FieldRule::FrictionAngle, true},
+        {soilField(kFieldC), "Cohesion c", FieldRule::NotNegative, true},
+        {soilField(kFieldG), "Peso especifico suelo seco g", FieldRule::NotNegative, true},
         {soilField(kFieldW), "Humedad w", FieldRule::NotNegative, true},
         // Lx and Ly nil or negative have their own message.
-        {soilField(kFieldLx), "Longitud Lx", FieldRule::AnyNumber},
-        {soilField(kFieldLy), "Longitud Ly", FieldRule::AnyNumber},
-        {soilField(kFieldDf), "Profundidad de fundacion df", FieldRule::NotNegative},
+        {soilField(kFieldLx), "Longitud Lx", FieldRule::AnyNumber, true},
+        {soilField(kFieldLy), "Longitud Ly", FieldRule::AnyNumber, true},
+        {soilField(kFieldDf), "Profundidad de fundacion df", FieldRule::NotNegative, true},
     };
     const char* const columns[] = {"Carga vertical V", "Corte Qx", "Corte Qy", "Momento Mxz",
                                    "Momento Myz"};

@@ -20,6 +20,7 @@
 #include "common/ui/startup.h"
 #include "drovines/calcular.h"
 #include "drovines/datafile.h"
+#include "drovines/fieldchecks.h"
 #include "drovines/report.h"
 #include "drovines/section.h"
 #include "drovines/ui/form2.h"
@@ -103,10 +104,12 @@ Form1::~Form1() = default;
 
 void Form1::buildMenus() {
     QMenu* file = menuBar()->addMenu("Archivo");
-    file->addAction("Abrir", this, &Form1::abrir)->setObjectName("mnuAbrir");
-    file->addAction("Guardar", this, &Form1::guardar)->setObjectName("mnuGuardar");
+    file->addAction("Abrir", QKeySequence::Open, this, &Form1::abrir)->setObjectName("mnuAbrir");
+    file->addAction("Guardar", QKeySequence::Save, this, &Form1::guardar)
+        ->setObjectName("mnuGuardar");
     file->addSeparator();
-    file->addAction("Salir", this, &Form1::salir)->setObjectName("mnuSalir");
+    file->addAction("Salir", QKeySequence("Ctrl+Q"), this, &Form1::salir)
+        ->setObjectName("mnuSalir");
 
     QMenu* analysis = menuBar()->addMenu("Analisis");
     menuRankine_ = analysis->addAction("Rankine", this, &Form1::selectRankine);
@@ -119,7 +122,8 @@ void Form1::buildMenus() {
         entry->setCheckable(true);
     }
     analysis->addSeparator();
-    analysis->addAction("Calcular", this, &Form1::calcularMenu)->setObjectName("mnuCalcular");
+    analysis->addAction("Calcular", QKeySequence("F5"), this, &Form1::calcularMenu)
+        ->setObjectName("mnuCalcular");
 
     QMenu* help = menuBar()->addMenu("Ayuda");
     help->addAction("Acerca de...", this, &Form1::acercaDe)->setObjectName("mnuAcercaDe");
@@ -303,6 +307,10 @@ void Form1::run(Method method) {
     if (outcome.status == CalcStatus::Computed) {
         form2_->fill(outcome.resultados, QString::fromStdString(resultsCaption(method)),
                      method == Method::MononobeOkabe);
+    } else if (outcome.status == CalcStatus::NothingToDo) {
+        messages_->show(kNothingToDoMessage, kProgramTitle, common::MessageIcon::Information);
+    } else if (outcome.status == CalcStatus::NoMethod) {
+        messages_->show(kNoMethodMessage, kProgramTitle, common::MessageIcon::Information);
     }
 }
 
@@ -310,8 +318,9 @@ void Form1::calcular() {
     run(method_);
 }
 
+// The menu entry and the button compute the same: the method chosen.
 void Form1::calcularMenu() {
-    run(Method::Rankine);
+    run(method_);
 }
 
 void Form1::applyLoadedMethod(Method method) {
@@ -338,6 +347,10 @@ void Form1::abrir() {
 }
 
 void Form1::guardar() {
+    // A file holds numbers: a text that is none is refused before the name is asked.
+    if (!checkWallFields(fields_, method_, *messages_)) {
+        return;
+    }
     const QString fileName = dialogs_.saveFile(this, common::kDataFilter);
     if (fileName.isEmpty()) {
         return;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "common/ui/printreport.h"
+#include "drovines/fieldchecks.h"
 #include "drovines/report.h"
 #include "drovines/resultrows.h"
 
@@ -105,6 +106,13 @@ QLineEdit* Form2::valueField(int array, int k) const {
 
 void Form2::fill(const Resultados& resultados, const QString& caption, bool seismic) {
     shown_ = resultados;
+    // The report describes the data of these figures, whatever the fields say later.
+    calculated_ = common::MemoryFields{};
+    for (const std::string& name : everyWallField()) {
+        calculated_.setText(name, fields_.text(name));
+    }
+    calculatedOption_ = selectedOption_();
+    filled_ = true;
     seismic_ = seismic;
     seismicFrame_->setVisible(seismic);
     for (const ResultBlock& block : resultBlocks()) {
@@ -135,7 +143,10 @@ void Form2::closeEvent(QCloseEvent* event) {
 
 // The fields are read-only, so the figures they show are those of the last fill.
 std::vector<std::string> Form2::currentReport() const {
-    return reportLines(fields_, selectedOption_(), shown_, seismic_);
+    if (!filled_) {
+        return reportLines(fields_, selectedOption_(), shown_, seismic_);
+    }
+    return reportLines(calculated_, calculatedOption_, shown_, seismic_);
 }
 
 void Form2::guardar() {

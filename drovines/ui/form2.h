@@ -51,6 +51,10 @@ private:
     common::MessageSink& messages_;
     common::FileDialogs dialogs_;
     QWidget* mainWindow_;
+    // The fields and method of the figures shown, from the last fill.
+    common::MemoryFields calculated_;
+    Method calculatedOption_ = Method::None;
+    bool filled_ = false;
     Resultados shown_{};
     bool seismic_ = false;
     QWidget* seismicFrame_ = nullptr;

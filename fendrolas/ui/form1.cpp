@@ -14,6 +14,7 @@
 #include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
 #include "common/ui/startup.h"
+#include "fendrolas/fieldchecks.h"
 #include "fendrolas/module1.h"
 #include "fendrolas/ui/coefficientdialogs.h"
 #include "fendrolas/ui/footingdrawing.h"
@@ -360,6 +361,10 @@ void Form1::abrirArchivo() {
 }
 
 void Form1::guardarDatos() {
+    // A file holds numbers: a text that is none is refused before the name is asked.
+    if (!checkMainWindowFields(fields_, *messages_)) {
+        return;
+    }
     const QString fileName = dialogs_.saveFile(this, common::kDataFilter);
     if (fileName.isEmpty()) {
         return;

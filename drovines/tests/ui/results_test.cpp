@@ -120,24 +120,24 @@ private slots:
         QCOMPARE(folder.read("ventana.out"), folder.read("lotes.out"));
         QVERIFY(folder.read("ventana.out").contains("\r\n"));
 
-        // The data block is read from the main window as it is now; the results stay.
+        // The report describes the data of its figures, not the fields as they are later.
+        const auto calculated = d.results().currentReport();
         d.results().findChild<QPushButton*>("Command1")->click();
         setFields(&d.form, {{"gam", "20.5"}});
         d.form.findChild<QRadioButton*>("Option3")->click();
         const auto lines = d.results().currentReport();
-        const auto batchLines = QString(folder.read("lotes.out")).split("\r\n");
+        QVERIFY(lines == calculated);
         QVERIFY(std::find(lines.begin(), lines.end(),
-                          "                Peso especifico suelo g= 20.500 kN/m3") != lines.end());
-        QVERIFY(std::find(lines.begin(), lines.end(), "Metodo de calculo: Mononobe-Okabe") !=
+                          "                Peso especifico suelo g= 20.500 kN/m3") == lines.end());
+        QVERIFY(std::find(lines.begin(), lines.end(), "Metodo de calculo: Mononobe-Okabe") ==
                 lines.end());
-        QCOMPARE(lines.back().empty(), true);
-        QVERIFY(lines.size() + 1 == static_cast<std::size_t>(batchLines.size()));
     }
 
     void aReportThatCannotBeWrittenIsReported() {
         WorkFolder folder;
         Drovines d;
         enterPlainWall(&d.form);
+        d.trigger("mnuRankine");
         d.trigger("mnuCalcular");
         d.stub.saveName = folder.file("falta/informe.out");
         d.results().findChild<QPushButton*>("Command2")->click();
@@ -151,6 +151,7 @@ private slots:
         WorkFolder folder;
         Drovines d;
         enterPlainWall(&d.form);
+        d.trigger("mnuRankine");
         d.trigger("mnuCalcular");
         const QString pdf = folder.file("informe.pdf");
         int asked = 0;
@@ -188,6 +189,7 @@ private slots:
         Drovines d;
         enterPlainWall(&d.form);
         d.form.show();
+        d.trigger("mnuRankine");
         d.trigger("mnuCalcular");
         QVERIFY(!d.form.isVisible());
         d.results().close();

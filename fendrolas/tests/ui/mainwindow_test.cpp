@@ -291,6 +291,13 @@ private slots:
         setFields(&form,
                   {{"Text6", "30"}, {"Text7", "abc"}, {"Text1_0", "-2.5"}, {"Text11", "0.25"}});
         stub.saveName = folder.file("zapata.dat");
+        click(form, "Command2");  // "abc" is no number: refused before the dialog
+        QCOMPARE(stub.saveCalls, 1);
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0].text,
+                 std::string("El campo \"Cohesion c\" no contiene un numero: \"abc\"."));
+        messages.shown.clear();
+        setFields(&form, {{"Text7", ""}});
         click(form, "Command2");
         const QByteArray saved = folder.read("zapata.dat");
         QVERIFY(saved.startsWith(" 30  0  0  0 \r\n"));
