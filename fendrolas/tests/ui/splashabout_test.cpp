@@ -61,9 +61,10 @@ private slots:
         about.show();
         about.findChild<QPushButton*>("cmdSysInfo")->click();
         QCOMPARE(messages.shown.size(), std::size_t(1));
-        QCOMPARE(messages.shown[0],
-                 (common::Message{"System Information Is Unavailable At This Time", "",
-                                  common::MessageIcon::None}));
+        QCOMPARE(messages.shown[0].title, std::string("Informacion del sistema"));
+        const QString summary = QString::fromStdString(messages.shown[0].text);
+        QVERIFY(summary.contains("Sistema operativo: "));
+        QVERIFY(summary.contains("Version de Qt: " + QString(qVersion())));
         QVERIFY(about.isVisible());
         about.findChild<QPushButton*>("cmdOK")->click();
         QVERIFY(!about.isVisible());
