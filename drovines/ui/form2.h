@@ -11,6 +11,7 @@
 #include "drovines/resultados.h"
 #include "drovines/wall.h"
 
+class QScrollArea;
 class QLineEdit;
 
 namespace drovines {
@@ -58,6 +59,7 @@ private:
     Resultados shown_{};
     bool seismic_ = false;
     QWidget* seismicFrame_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
 };
 
 }  // namespace drovines

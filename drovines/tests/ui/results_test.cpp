@@ -1,4 +1,5 @@
 #include <QPrinter>
+#include <QScrollArea>
 #include <QtTest>
 #include <sstream>
 
@@ -25,6 +26,25 @@ class ResultsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // 1366 x 768 less a panel and the title bar: the windows, their frames whole and their
+    // buttons, must fit in it whatever screen the test runs on.
+    void everyWindowFitsASmallScreen() {
+        const QSize room(1366 - 8, 768 - 36 - 34);
+        Drovines d;
+        QVERIFY(d.form.sizeHint().boundedTo(room) == d.form.sizeHint());
+        enterPlainWall(&d.form);
+        setFields(&d.form, {{"kh", "0.2"}});
+        d.trigger("mnuMononobe");
+        d.press("Command1");
+        QVERIFY(d.results().isVisible());
+        QWidget* frames = d.results().findChild<QScrollArea*>()->widget();
+        const QSize wanted = frames->sizeHint() + QSize(0, 60);  // the row of buttons
+        QVERIFY2(wanted.width() <= room.width() && wanted.height() <= room.height(),
+                 qPrintable(QString("%1 x %2").arg(wanted.width()).arg(wanted.height())));
+        // The window can be enlarged.
+        QVERIFY(d.results().maximumSize().width() > room.width());
+    }
+
     void rankineFiguresAgainstTheHandCalculation() {
         Drovines d;
         enterPlainWall(&d.form);
