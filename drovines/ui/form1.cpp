@@ -14,6 +14,7 @@
 #include "common/fieldvalue.h"
 #include "common/ui/about.h"
 #include "common/ui/canvas.h"
+#include "common/ui/mainwindowparts.h"
 #include "common/ui/palette.h"
 #include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
@@ -58,26 +59,16 @@ double valueOf(const common::FieldTexts& fields, const std::string& name) {
 }  // namespace
 
 Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
-    : messages_(messages), dialogs_(std::move(dialogs)), fields_(this) {
-    if (messages_ == nullptr) {
-        ownMessages_ =
-            std::make_unique<common::QtMessageBoxes>(this, QString::fromStdString(kProgramTitle));
-        messages_ = ownMessages_.get();
-    }
+    : dialogs_(std::move(dialogs)), fields_(this) {
+    messages_ = common::messagesOrBoxes(messages, ownMessages_, *this,
+                                        QString::fromStdString(kProgramTitle));
     setObjectName("Form1");
     setWindowTitle("Empuje de suelos");
     setWindowIcon(QApplication::windowIcon());
 
-    auto* central = new QWidget(this);
-    central->setFixedSize(920, 616);
-    QFont small = central->font();
-    small.setPointSize(8);
-    central->setFont(small);
-    setCentralWidget(central);
-
-    common::windowHeading(central,
-                          "EMPUJE ACTIVO SOBRE MUROS DE CONTENCION Y VERIFICACION DE ESTABILIDAD",
-                          QRect(0, 6, central->width(), 24), 11);
+    QWidget* central = common::centralArea(
+        *this, 920, 616, "EMPUJE ACTIVO SOBRE MUROS DE CONTENCION Y VERIFICACION DE ESTABILIDAD",
+        24, 6, 11);
 
     buildMenus();
     buildSoilFrame(central);
@@ -364,27 +355,18 @@ void Form1::acercaDe() {
     if (about_ == nullptr) {
         about_ = new common::frmAbout(drovinesIdentity(), *messages_, this);
     }
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    common::showInFront(*about_);
 }
 
 void Form1::notas() {
     if (notes_ == nullptr) {
         notes_ = new frmNotas(this);
     }
-    notes_->show();
-    notes_->raise();
-    notes_->activateWindow();
+    common::showInFront(*notes_);
 }
 
 void Form1::salir() {
-    // Closing the main window comes back here through closeEvent.
-    if (leaving_) {
-        return;
-    }
-    leaving_ = true;
-    common::closeEveryWindow(*this);
+    common::leaveOnce(leaving_, *this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "common/ui/about.h"
+#include "common/ui/mainwindowparts.h"
 #include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
 #include "common/ui/startup.h"
@@ -75,25 +76,15 @@ void fieldRows(QGroupBox* group, const std::vector<FieldRow>& rows, int captionW
 }  // namespace
 
 Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
-    : messages_(messages), dialogs_(std::move(dialogs)), fields_(this) {
-    if (messages_ == nullptr) {
-        ownMessages_ = std::make_unique<common::QtMessageBoxes>(this, kProgramTitle);
-        messages_ = ownMessages_.get();
-    }
+    : dialogs_(std::move(dialogs)), fields_(this) {
+    messages_ = common::messagesOrBoxes(messages, ownMessages_, *this, kProgramTitle);
     setObjectName("Form1");
     setWindowTitle(kProgramTitle);
     setWindowIcon(QApplication::windowIcon());
 
-    auto* central = new QWidget(this);
-    central->setFixedSize(px(11910), px(8340 + kWaterRows));
-    // The captions were laid out for a small dialog font.
-    QFont small = central->font();
-    small.setPointSize(8);
-    central->setFont(small);
-    setCentralWidget(central);
-
-    common::windowHeading(central, "CAPACIDAD DE CARGA EN FENDROLAS SUPERFICIALES",
-                          QRect(0, 8, central->width(), 26));
+    QWidget* central =
+        common::centralArea(*this, px(11910), px(8340 + kWaterRows),
+                            "CAPACIDAD DE CARGA EN FENDROLAS SUPERFICIALES", 26, 8, 13);
 
     buildMenus();
     buildSoilFrame(central);
@@ -264,14 +255,12 @@ void Form1::selectMethod(int method) {
         if (form4_ == nullptr) {
             form4_ = new Form4(this);
         }
-        form4_->show();
-        form4_->raise();
+        common::showInFront(*form4_);
     } else if (method == kVesic) {
         if (form5_ == nullptr) {
             form5_ = new Form5(this);
         }
-        form5_->show();
-        form5_->raise();
+        common::showInFront(*form5_);
     }
 }
 
@@ -347,8 +336,7 @@ void Form1::showComparison(const ComparisonData& data) {
     if (form3_ == nullptr) {
         form3_ = new Form3(this);
     }
-    form3_->show();
-    form3_->raise();
+    common::showInFront(*form3_);
     form3_->grafico(data);
 }
 
@@ -376,18 +364,11 @@ void Form1::acercaDe() {
     if (about_ == nullptr) {
         about_ = new common::frmAbout(fendrolasIdentity(), *messages_, this);
     }
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    common::showInFront(*about_);
 }
 
 void Form1::salir() {
-    // Closing the main window comes back here through closeEvent.
-    if (leaving_) {
-        return;
-    }
-    leaving_ = true;
-    common::closeEveryWindow(*this);
+    common::leaveOnce(leaving_, *this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
