@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -95,6 +97,7 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     drawing->setGeometry(px(6420), px(2655 + kWaterRows), px(5310), px(2408));
     buildResultFrames(central);
     buildButtons(central);
+    layOut(central, drawing);
 
     // A figure on screen belongs to the data that produced it: an edit takes it away.
     for (QLineEdit* edit : central->findChildren<QLineEdit*>()) {
@@ -106,6 +109,48 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
 }
 
 Form1::~Form1() = default;
+
+// The frames keep their designed sizes and order in rows; the drawing takes what the window grows
+// by, so the window can be enlarged and never cuts a frame.
+void Form1::layOut(QWidget* central, QWidget* drawing) {
+    const QSize designed = central->size();
+    central->setMinimumSize(designed);
+    central->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const auto fixed = [central](const char* name) {
+        auto* w = central->findChild<QWidget*>(name);
+        w->setFixedSize(w->size());
+        return w;
+    };
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(px(120), 6, px(120), 6);
+    grid->setHorizontalSpacing(px(240));
+    grid->addWidget(fixed("Label1"), 0, 0, 1, 2, Qt::AlignHCenter);
+    central->findChild<QWidget*>("Label1")->setFixedWidth(designed.width() - 2 * px(120));
+
+    auto* data = new QHBoxLayout;
+    data->setSpacing(px(240));
+    data->addWidget(fixed("Frame1"));
+    data->addWidget(fixed("Frame2"));
+    data->addWidget(fixed("Frame3"));
+    data->addStretch();
+    grid->addLayout(data, 1, 0, 1, 2);
+    grid->addWidget(fixed("Frame4"), 2, 0, Qt::AlignTop);
+    drawing->setMinimumSize(drawing->size());
+    drawing->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    grid->addWidget(drawing, 2, 1);
+    grid->addWidget(fixed("Frame5"), 3, 0);
+    grid->addWidget(fixed("Frame6"), 3, 1, Qt::AlignLeft);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(px(280));
+    for (int k = 1; k <= 7; ++k) {
+        buttons->addWidget(fixed(QString("Command%1").arg(k).toLatin1().constData()));
+    }
+    buttons->addStretch();
+    grid->addLayout(buttons, 4, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(1, 1);
+}
 
 void Form1::buildMenus() {
     // The desktop's keys for files; the calculations on F-keys, so that a field keeps Ctrl+A,

@@ -68,6 +68,7 @@ private:
     void buildLoadFrame(QWidget* central);
     void buildResultFrames(QWidget* central);
     void buildButtons(QWidget* central);
+    void layOut(QWidget* central, QWidget* drawing);
     CoefficientTexts coefficientTexts() const;
     void showResultLabels();
     void clearResults();

@@ -13,6 +13,7 @@
 #include "common/tests/ui/uitesting.h"
 #include "common/ui/about.h"
 #include "fendrolas/ui/coefficientdialogs.h"
+#include "fendrolas/ui/footingdrawing.h"
 #include "fendrolas/ui/form1.h"
 #include "fendrolas/ui/form2.h"
 #include "fendrolas/ui/form3.h"
@@ -346,6 +347,22 @@ private slots:
         QCOMPARE(shortcuts["Calcular"], QString("F5"));
         QCOMPARE(shortcuts["Resultados parciales"], QString("F6"));
         QCOMPARE(shortcuts["Comparar metodos"], QString("F7"));
+    }
+
+    void theWindowFitsASmallScreenAndGrowsWithItsDrawing() {
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        form.show();
+        const QSize room(1366 - 8, 768 - 36 - 34);
+        QVERIFY(form.sizeHint().boundedTo(room) == form.sizeHint());
+        auto* drawing = form.findChild<fendrolas::FootingDrawing*>();
+        const QSize designed = drawing->size();
+        form.resize(form.size() + QSize(300, 120));
+        QApplication::processEvents();
+        QCOMPARE(drawing->size(), designed + QSize(300, 120));
+        QCOMPARE(form.findChild<QWidget*>("Frame5")->size(),
+                 form.findChild<QWidget*>("Frame5")->minimumSize());
     }
 
     void figuresOnScreenBelongToTheirData() {
