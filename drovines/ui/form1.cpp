@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 #include "common/fieldvalue.h"
 #include "common/ui/about.h"
@@ -83,8 +86,8 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     picture_->clear();
 
     buildChoices(central);
+    layOut(central);
     statusBar()->setObjectName("StatusBar1");
-    statusBar()->setSizeGripEnabled(false);
 
     form2_ = std::make_unique<Form2>(
         fields_, [this] { return selectedOption(); }, *messages_, dialogs_, this);
@@ -92,6 +95,54 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
 }
 
 Form1::~Form1() = default;
+
+// The frames keep their designed sizes and order: data on the left, the section, the choices
+// and the commands on the right. The section takes what the window grows by.
+void Form1::layOut(QWidget* central) {
+    central->setMinimumSize(central->size());
+    central->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const auto fixed = [central](const char* name) {
+        auto* w = central->findChild<QWidget*>(name);
+        w->setFixedSize(w->size());
+        return w;
+    };
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(central->findChild<QWidget*>("Label1"), 0, 0, 1, 2);
+
+    auto* data = new QVBoxLayout;
+    for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame5"}) {
+        data->addWidget(fixed(name));
+    }
+    data->addStretch();
+    grid->addLayout(data, 1, 0);
+
+    auto* right = new QVBoxLayout;
+    picture_->setMinimumSize(picture_->size());
+    picture_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    right->addWidget(picture_, 1);
+    right->addWidget(fixed("Check2"));
+    right->addWidget(fixed("Check1"));
+    auto* commands = new QVBoxLayout;
+    commands->addWidget(fixed("Command1"));
+    commands->addWidget(fixed("Command2"));
+    commands->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(fixed("Frame4"));
+    bottom->addSpacing(28);
+    bottom->addLayout(commands);
+    bottom->addStretch();
+    right->addLayout(bottom);
+    grid->addLayout(right, 1, 1);
+    grid->setColumnStretch(1, 1);
+}
+
+// The section is drawn for the area it has.
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    redraw();
+}
 
 void Form1::buildMenus() {
     QMenu* file = menuBar()->addMenu("Archivo");
