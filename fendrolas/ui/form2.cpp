@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "common/fieldvalue.h"
 #include "common/patterntext.h"
@@ -147,7 +148,8 @@ Form2::Form2(common::FieldTexts& fields, common::MessageSink& messages, common::
       directory_(std::move(directory)) {
     setObjectName("Form2");
     setWindowTitle("Resultados parciales");
-    setFixedSize(790, 560);
+    setMinimumSize(kDesignedSize);
+    resize(kDesignedSize);
 
     label4_ = new QLabel("0", this);
     label4_->setObjectName("Label4");
@@ -216,15 +218,47 @@ void Form2::buildAreas() {
     caption->setFont(bold);
     caption->setGeometry(130, 8, 140, 40);
 
-    constexpr int side = 124;
-    const QPoint places[kStates] = {{8, 56}, {138, 56}, {268, 56}, {73, 200}, {203, 200}};
     for (int i = 0; i < kStates; ++i) {
         auto* area = new common::Canvas(common::classicColor(0), common::classicColor(15), group);
         area->setObjectName(QString("Picture1_%1").arg(i));
-        area->setGeometry(QRect(places[i], QSize(side, side)));
         area->clear();
         areas_[static_cast<std::size_t>(i)] = area;
     }
+    placeAreas(1.0, 0);
+}
+
+// The five areas in two rows, `scale` times their designed size, centred `shift` pixels right.
+void Form2::placeAreas(double scale, int shift) {
+    constexpr int side = 124;
+    const QPoint places[kStates] = {{8, 56}, {138, 56}, {268, 56}, {73, 200}, {203, 200}};
+    for (int i = 0; i < kStates; ++i) {
+        const int s = static_cast<int>(side * scale);
+        areas_[static_cast<std::size_t>(i)]->setGeometry(
+            QRect(static_cast<int>(places[i].x() * scale) + shift,
+                  static_cast<int>((places[i].y() - 56) * scale) + 56, s, s));
+    }
+}
+
+// The grids keep their size; what the window grows by goes to the drawings of the areas, the
+// water-table frame and the buttons following below and to the right of them.
+void Form2::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (waterFrame_ == nullptr) {
+        return;  // not built yet
+    }
+    const int dw = width() - kDesignedSize.width();
+    const int dh = height() - kDesignedSize.height();
+    auto* areas = findChild<QWidget*>("Frame5");
+    areas->setGeometry(380, 4, 402 + dw, 340 + dh);
+    areas->findChild<QWidget*>("Label5")->move(130 + dw / 2, 8);
+    const double scale = std::min((402.0 + dw) / 402.0, (340.0 + dh - 56) / (340.0 - 56));
+    placeAreas(scale, static_cast<int>((402 + dw - 402 * scale) / 2));
+    waterFrame_->move(380, 350 + dh);
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4"}) {
+        auto* b = findChild<QWidget*>(name);
+        b->move(b->x() - lastShift_.width() + dw, b->y() - lastShift_.height() + dh);
+    }
+    lastShift_ = QSize(dw, dh);
 }
 
 void Form2::buildWaterFrame() {

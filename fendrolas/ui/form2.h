@@ -60,6 +60,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -70,6 +71,7 @@ private:
     void fillWaterFrame(const WaterUsed& water);
     void buildButtons();
     void prepareGrids();
+    void placeAreas(double scale, int shift);
     // Draws the effective areas; false when no load state has a load to draw.
     bool drawAreas();
 
@@ -81,6 +83,9 @@ private:
     QWidget* mainWindow_;
     std::string directory_;
     Eccentricities eccentricities_;
+    // How far the buttons have moved from their designed places.
+    QSize lastShift_{0, 0};
+    static constexpr QSize kDesignedSize{790, 560};
 
     QLabel* label4_ = nullptr;
     std::array<QLabel*, 3> factorLabels_{};

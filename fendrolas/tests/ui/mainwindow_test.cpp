@@ -12,6 +12,7 @@
 #include "common/messages.h"
 #include "common/tests/ui/uitesting.h"
 #include "common/ui/about.h"
+#include "common/ui/canvas.h"
 #include "fendrolas/ui/coefficientdialogs.h"
 #include "fendrolas/ui/footingdrawing.h"
 #include "fendrolas/ui/form1.h"
@@ -363,6 +364,19 @@ private slots:
         QCOMPARE(drawing->size(), designed + QSize(300, 120));
         QCOMPARE(form.findChild<QWidget*>("Frame5")->size(),
                  form.findChild<QWidget*>("Frame5")->minimumSize());
+
+        // The partial results: the drawings of the areas grow, the buttons stay in the window.
+        fendrolas::Form2& partial = *form.partialResults();
+        partial.show();
+        QApplication::processEvents();
+        QVERIFY(partial.sizeHint().boundedTo(room) == partial.sizeHint());
+        const int side = partial.area(1)->width();
+        partial.resize(partial.size() + QSize(402, 284));
+        QApplication::processEvents();
+        QCOMPARE(partial.area(1)->width(), 2 * side);
+        auto* print = partial.findChild<QWidget*>("Command4");
+        QVERIFY(partial.rect().contains(print->geometry()));
+        QCOMPARE(print->geometry().bottom() + 560 - 516 - 30, partial.height() - 1);
     }
 
     void figuresOnScreenBelongToTheirData() {
