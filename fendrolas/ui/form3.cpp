@@ -1,5 +1,6 @@
 #include "fendrolas/ui/form3.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -21,6 +22,7 @@ QLabel* chartHeading(QWidget* parent, const QString& name, const QString& text, 
     font.setBold(true);
     label->setFont(font);
     label->setGeometry(x, 8, kChartWidth, 20);
+    label->setMinimumWidth(kChartWidth);
     return label;
 }
 
@@ -28,6 +30,8 @@ common::Canvas* chartArea(QWidget* parent, const QString& name, int x) {
     auto* area = new common::Canvas(Qt::white, Qt::black, parent);
     area->setObjectName(name);
     area->setGeometry(x, 32, kChartWidth, kChartHeight);
+    area->setMinimumSize(kChartWidth, kChartHeight);
+    area->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // Small enough for the legend lines, three units apart, not to run into each other.
     QFont small = area->font();
     small.setPointSize(7);
@@ -41,7 +45,7 @@ common::Canvas* chartArea(QWidget* parent, const QString& name, int x) {
 Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form3");
     setWindowTitle("Comparacion de resultados");
-    setFixedSize(2 * kChartWidth + 36, kChartHeight + 84);
+    resize(2 * kChartWidth + 36, kChartHeight + 84);
 
     chartHeading(this, "Label1", "PRESION DE HUNDIMIENTO ", 12);
     chartHeading(this, "Label2", "CARGA DE HUNDIMIENTO", kChartWidth + 24);
@@ -51,10 +55,31 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* close = new QPushButton("Cerrar", this);
     close->setObjectName("Command1");
     close->setGeometry(width() / 2 - 50, kChartHeight + 44, 100, 28);
+    close->setFixedSize(100, 28);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+
+    // The two charts share what the window grows by.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(12, 8, 12, 12);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(findChild<QWidget*>("Label1"), 0, 0);
+    grid->addWidget(findChild<QWidget*>("Label2"), 0, 1);
+    grid->addWidget(quChart_, 1, 0);
+    grid->addWidget(nuChart_, 1, 1);
+    grid->addWidget(close, 2, 0, 1, 2, Qt::AlignHCenter);
+    grid->setRowStretch(1, 1);
+}
+
+// A chart is drawn for the size of its area: a larger window draws it again.
+void Form3::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (shown_) {
+        grafico(*shown_);
+    }
 }
 
 void Form3::grafico(const ComparisonData& data) {
+    shown_ = data;
     drawComparisonChart(*quChart_, data.quTable, data.maxQu, "qu [kN/m2]");
     drawComparisonChart(*nuChart_, data.NuTable, data.maxNu, "Nu [kN]");
     drawComparisonLegend(*quChart_);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "fendrolas/methods/readers.h"
 
@@ -26,7 +27,11 @@ public:
     common::Canvas* quChart() const { return quChart_; }
     common::Canvas* nuChart() const { return nuChart_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    std::optional<ComparisonData> shown_;
     common::Canvas* quChart_;
     common::Canvas* nuChart_;
 };
