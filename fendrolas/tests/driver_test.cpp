@@ -145,3 +145,49 @@ TEST(Driver, CompararNeedsAllFiveFiles) {
     EXPECT_NEAR(w.comparison.data.quTable[kTerzaghi][1], 1242.382, 0.001);
     EXPECT_NEAR(w.comparison.data.maxNu, 7454.292, 0.001);
 }
+
+TEST(Driver, RefusedFieldsOrCoefficientsComputeNothingAndKeepTheText) {
+    const struct {
+        const char* field;
+        const char* text;
+        int method;
+        CoefficientTexts coefficients;
+        const char* message;
+    } refused[] = {
+        {"Text7", "-5", kMeyerhof, {}, "El campo \"Cohesion c\" no puede ser negativo."},
+        {"Text1_0",
+         "1OO",
+         kMeyerhof,
+         {},
+         "El campo \"Carga vertical V del estado 1\" no contiene un numero: \"1OO\"."},
+        {"Text6",
+         "30",
+         kBrinchHansen,
+         {"2,5 x", "3.5", "0.6", "0.6"},
+         "El campo \"Coeficiente alfa1\" no contiene un numero: \"2,5 x\"."},
+        {"Text6",
+         "30",
+         kVesic,
+         {"2.5", "3.5", "0.6", "-0.6"},
+         "El campo \"Coeficiente usado por Vesic cc\" no puede ser negativo."},
+    };
+    for (const auto& r : refused) {
+        Window w;
+        w.driver.setSelectedMethod(kTerzaghi);
+        w.driver.calcular(CoefficientTexts{});
+        ASSERT_FALSE(w.driver.labels().text[0][0].empty());
+        w.fields.setText(r.field, r.text);
+        w.driver.setSelectedMethod(r.method);
+        w.driver.calcular(r.coefficients);
+        EXPECT_TRUE(w.driver.fieldsRefused()) << r.message;
+        EXPECT_EQ(w.messages.shown.back().text, r.message);
+        EXPECT_TRUE(w.driver.labels().text[0][0].empty()) << r.message;  // no stale figure
+        EXPECT_EQ(w.fields.text(r.field), r.text);
+    }
+    Window w;
+    w.fields.setText("Text10", "2,5");  // the decimal comma
+    w.driver.setSelectedMethod(kTerzaghi);
+    w.driver.calcular(CoefficientTexts{});
+    EXPECT_FALSE(w.driver.fieldsRefused());
+    EXPECT_EQ(w.driver.calculatedFields().text("Text10"), "2,5");
+}
