@@ -99,6 +99,69 @@ bool writeFileSafely(const std::string& path, const std::string& content, std::s
     return true;
 }
 
+SafeFileStream::SafeFileStream(const std::string& path) : path_(path) {
+    if (path.empty() || path.back() == '/' ||
+        (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)) {
+        failed_ = true;
+        errno_ = path.empty() || path.back() == '/' ? EINVAL : EACCES;
+        return;
+    }
+    std::string pattern = folderOf(path) + "/." + nameOf(path) + ".XXXXXX";
+    std::vector<char> temp(pattern.begin(), pattern.end());
+    temp.push_back('\0');
+    fd_ = ::mkstemp(temp.data());
+    if (fd_ < 0) {
+        failed_ = true;
+        errno_ = errno;
+        return;
+    }
+    tempPath_ = temp.data();
+}
+
+SafeFileStream::~SafeFileStream() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(tempPath_.c_str());
+    }
+}
+
+bool SafeFileStream::append(const std::string& piece) {
+    if (failed_) {
+        return false;
+    }
+    if (!writeAll(fd_, piece)) {
+        failed_ = true;
+        errno_ = errno;
+    }
+    return !failed_;
+}
+
+bool SafeFileStream::finish(std::string* error) {
+    if (!failed_ && (::fchmod(fd_, modeFor(path_)) != 0 || ::fsync(fd_) != 0)) {
+        failed_ = true;
+        errno_ = errno;
+    }
+    if (fd_ >= 0) {
+        if (::close(fd_) != 0 && !failed_) {
+            failed_ = true;
+            errno_ = errno;
+        }
+        fd_ = -1;
+        if (!failed_ && ::rename(tempPath_.c_str(), path_.c_str()) != 0) {
+            failed_ = true;
+            errno_ = errno;
+        }
+        if (failed_) {
+            ::unlink(tempPath_.c_str());
+        }
+    }
+    if (failed_) {
+        errno = errno_;
+        return fail(error, path_);
+    }
+    return true;
+}
+
 bool readWholeFile(const std::string& path, std::string& content) {
     // A folder, a device such as /dev/zero or a pipe chosen as a file would read nothing, never
     // end or wait for ever; only ordinary files are read.

@@ -1,14 +1,20 @@
 #include "marvecos/batch.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <iterator>
+#include <limits>
+#include <optional>
 
 #include "common/fields.h"
+#include "common/fieldvalue.h"
 #include "marvecos/calcular.h"
 #include "marvecos/coords.h"
+#include "marvecos/model/slopefile.h"
 #include "marvecos/problem.h"
+#include "marvecos/program.h"
 #include "marvecos/search/searchbatch.h"
-#include "marvecos/writefailurewatch.h"
 
 namespace marvecos {
 
@@ -32,6 +38,57 @@ bool readMethod(const std::string& text, MethodButtons& buttons) {
         return false;
     }
     return true;
+}
+
+// The model options of the command line: a number each, checked as the data file checks it.
+bool isModelOption(const std::string& name) {
+    return name == "kh" || name == "ru" || name == "gamw" || name == "base";
+}
+
+bool readModelOption(const std::string& name, const std::string& text, GroundModel& model,
+                     std::string& problem) {
+    double value = 0;
+    if (!common::parseNumberToken(text, value) ||
+        !(std::fabs(value) < std::numeric_limits<double>::max())) {
+        problem = "numero no valido para --" + name + ": " + text;
+        return false;
+    }
+    if (name == "base") {
+        model.base = value;
+    } else if (name == "gamw") {
+        if (!(value > 0)) {
+            problem = "--gamw debe ser positivo";
+            return false;
+        }
+        model.gamw = value;
+    } else if (value < 0 || value >= 1) {
+        problem = "--" + name + " debe estar entre 0 y menos de 1";
+        return false;
+    } else if (name == "kh") {
+        model.kh = value;
+    } else if (model.water == WaterKind::Piezometric) {
+        problem = "--ru no puede ir con una napa";
+        return false;
+    } else {
+        model.water = WaterKind::PoreRatio;
+        model.ru = value;
+    }
+    return true;
+}
+
+std::string exactText(double value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+    return std::string(buffer, end);
+}
+
+// The file's problem as the texts of the fields and the method button.
+void putInFields(const SlopeProblem& p, common::MemoryFields& fields, MethodButtons& buttons) {
+    const double values[] = {p.fi, p.c, p.gam, p.H, p.L, p.Xcr, p.Ycr, p.R, p.n};
+    for (std::size_t i = 0; i < std::size(kSlopeFieldNames); ++i) {
+        fields.setText(kSlopeFieldNames[i], exactText(values[i]));
+    }
+    buttons = MethodButtons{p.method == kBishop, p.method == kJanbu, p.method == kSpencer};
 }
 
 int usageError(std::ostream& err, const std::string& text) {
@@ -58,6 +115,17 @@ std::string batchHelp() {
            "  --n     numero de dovelas (se usa entre 10 y 100)\n"
            "  --method  metodo de calculo; sin el, se pide seleccionar uno\n"
            "Un campo omitido queda vacio (vale 0).\n"
+           "\n"
+           "Terreno por capas, agua, cargas y sismo:\n"
+           "  marvecos --batch --file TALUD [opciones]\n"
+           "  Lee el problema de un archivo de talud (palabras clave suelo, talud, circulo,\n"
+           "  metodo, capa, base, napa, ru, gamw, carga, carga-lineal, kh); las opciones de\n"
+           "  los campos dadas a su lado (--fi, --H, --Xcr, --n, --method, ...) reemplazan\n"
+           "  los valores del archivo. --search funciona igual sobre el archivo.\n"
+           "  --kh    coeficiente sismico horizontal (0 a menos de 1)\n"
+           "  --ru    coeficiente de presion intersticial (0 a menos de 1)\n"
+           "  --gamw  peso especifico del agua (9.81 kN/m3 si no se da)\n"
+           "  --base  cota de la base: ninguna circunferencia baja de ella\n"
            "\n"
            "Busqueda del circulo critico:\n"
            "  marvecos --batch --fi FI --c C --gam GAM --H H --L L --n N\n"
@@ -91,6 +159,9 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
     common::MemoryFields fields;
     MethodButtons buttons;
     SearchOptions search;
+    std::optional<std::string> file;
+    std::optional<std::string> method;
+    std::vector<std::pair<std::string, std::string>> fieldOptions, modelOptions;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (arg == "--batch") {
@@ -110,14 +181,43 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
             if (!readMethod(value, buttons)) {
                 return usageError(err, "metodo desconocido: " + value);
             }
+            method = value;
+        } else if (name == "file") {
+            file = value;
         } else if (isFieldName(name)) {
-            fields.setText(name, value);
+            fieldOptions.emplace_back(name, value);
+        } else if (isModelOption(name)) {
+            modelOptions.emplace_back(name, value);
         } else if (isGridOption(name)) {
             if (!readGridOption(name, value, search, problem)) {
                 return usageError(err, problem);
             }
         } else {
             return usageError(err, "opcion desconocida: " + arg);
+        }
+    }
+    // The file gives the problem; the options given beside it override its values.
+    GroundModel model;
+    if (file) {
+        SlopeData data;
+        std::string problem;
+        if (!readSlopeFile(*file, data, problem)) {
+            return usageError(err, problem);
+        }
+        MethodButtons fileButtons;
+        putInFields(data.problem, fields, fileButtons);
+        if (!method) {
+            buttons = fileButtons;
+        }
+        model = data.ground;
+    }
+    for (const auto& [name, value] : fieldOptions) {
+        fields.setText(name, value);
+    }
+    for (const auto& [name, value] : modelOptions) {
+        std::string problem;
+        if (!readModelOption(name, value, model, problem)) {
+            return usageError(err, problem);
         }
     }
     if (!search.wanted && (search.x || search.y || search.radii)) {
@@ -128,12 +228,12 @@ int runBatch(const std::vector<std::string>& args, const SlopeFolders& folders, 
     WriteFailureWatch watched(messages);
     if (search.wanted) {
         const BatchSearchStep step =
-            searchIntoFields(fields, buttons, search, folders, out, err, watched);
+            searchIntoFields(fields, buttons, model, search, folders, out, err, watched);
         if (!step.found) {
             return step.exitCode;
         }
     }
-    const CalcularOutcome outcome = calcular(fields, buttons, folders, watched);
+    const MethodOutcome outcome = calcular(fields, buttons, model, folders, watched);
     // The window redraws after every "Calcular", which rewrites "coords.tmp" from the fields.
     prepareSliceGeometry(readSlopeInput(fields, buttons), folders.temp, watched, false);
     if (!outcome.computed) {

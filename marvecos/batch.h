@@ -6,14 +6,9 @@
 
 #include "common/messages.h"
 #include "marvecos/folders.h"
+#include "marvecos/program.h"
 
 namespace marvecos {
-
-// Exit codes of the batch mode.
-constexpr int kBatchComputed = 0;
-constexpr int kBatchUsage = 2;
-constexpr int kBatchNoResult = 3;
-constexpr int kBatchFileNotWritten = 4;
 
 std::string batchHelp();
 

@@ -1,40 +1,54 @@
 #include "marvecos/calcular.h"
 
-#include "common/patterntext.h"
 #include "marvecos/checks.h"
-#include "marvecos/slopemethods.h"
 
 namespace marvecos {
 
-CalcularOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
-                         const SlopeFolders& folders, common::MessageSink& messages) {
-    CalcularOutcome outcome;
+MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
+                       const SlopeFolders& folders, common::MessageSink& messages) {
     const SlopeProblem p = readSlopeInput(fields, buttons);
     if (!checkSlopeProblem(p, messages)) {
-        return outcome;
+        return {};
     }
-    MethodOutcome run;
     switch (p.method) {
         case kBishop:
-            run = runBishop(p, folders, messages);
-            break;
+            return runSliceMethod(SliceMethod::Bishop, p, folders, messages);
         case kJanbu:
-            run = runJanbu(p, folders, messages);
-            break;
+            return runSliceMethod(SliceMethod::Janbu, p, folders, messages);
         case kSpencer:
-            return outcome;
+            return {};
         default:
             messages.show("Por favor seleccione un metodo de analisis.", kProgramTitle,
                           common::MessageIcon::None);
-            return outcome;
+            return {};
     }
-    if (run.computed) {
-        outcome.computed = true;
-        outcome.fs = run.fs;
-        outcome.valueLabel = common::formatPattern(run.fs, "####0.000");
-        outcome.resultsTitle = run.resultsTitle;
+}
+
+MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
+                       const GroundModel& model, const SlopeFolders& folders,
+                       common::MessageSink& messages) {
+    const SlopeProblem p = readSlopeInput(fields, buttons);
+    if (!checkSlopeProblem(p, messages)) {
+        return {};
     }
-    return outcome;
+    const std::string fault = groundModelFault(model);
+    if (!fault.empty()) {
+        messages.show("El modelo del terreno no es valido (" + fault + ").", kProgramTitle,
+                      common::MessageIcon::None);
+        return {};
+    }
+    switch (p.method) {
+        case kBishop:
+            return runSliceMethod(SliceMethod::Bishop, p, model, folders, messages);
+        case kJanbu:
+            return runSliceMethod(SliceMethod::Janbu, p, model, folders, messages);
+        case kSpencer:
+            return {};
+        default:
+            messages.show("Por favor seleccione un metodo de analisis.", kProgramTitle,
+                          common::MessageIcon::None);
+            return {};
+    }
 }
 
 }  // namespace marvecos

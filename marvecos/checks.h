@@ -2,10 +2,9 @@
 
 #include "common/messages.h"
 #include "marvecos/problem.h"
+#include "marvecos/program.h"
 
 namespace marvecos {
-
-inline constexpr const char* kProgramTitle = "Marvecos";
 
 // The six checks of "Calcular", in order: the first that fails shows its message and the
 // answer is false. Negative values pass.

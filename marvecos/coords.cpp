@@ -4,8 +4,7 @@
 
 #include "common/numbertext.h"
 #include "common/printline.h"
-#include "common/safefile.h"
-#include "marvecos/checks.h"
+#include "marvecos/program.h"
 
 namespace marvecos {
 
@@ -22,16 +21,6 @@ std::string geometryFailureText(GeometryStatus status) {
             return "La circunferencia no corta la superficie del talud de forma valida: no "
                    "hay resultado. Revise el centro y el radio de la circunferencia.";
     }
-}
-
-bool writeReported(const std::string& path, const std::string& content,
-                   common::MessageSink& messages) {
-    if (common::writeFileSafely(path, content)) {
-        return true;
-    }
-    messages.show("No se pudo escribir el archivo " + path + ".", kProgramTitle,
-                  common::MessageIcon::Critical);
-    return false;
 }
 
 std::string coordsText(const SliceGeometry& g) {

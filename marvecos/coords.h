@@ -7,6 +7,7 @@
 #include "marvecos/folders.h"
 #include "marvecos/geometry/slicegeometry.h"
 #include "marvecos/problem.h"
+#include "marvecos/program.h"
 
 namespace marvecos {
 
@@ -25,9 +26,5 @@ std::string coordsText(const SliceGeometry& g);
 
 // Message for a geometry that could not be computed.
 std::string geometryFailureText(GeometryStatus status);
-
-// Reports a file that could not be written (title "Marvecos"); true when it was written.
-bool writeReported(const std::string& path, const std::string& content,
-                   common::MessageSink& messages);
 
 }  // namespace marvecos

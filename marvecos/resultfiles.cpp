@@ -7,7 +7,7 @@
 #include "common/safefile.h"
 #include "marvecos/folders.h"
 #include "marvecos/geometry/slicegeometry.h"
-#include "marvecos/iteration.h"
+#include "marvecos/methods/iteration.h"
 
 namespace marvecos {
 

@@ -55,7 +55,12 @@ CircleEnds findCircleEnds(const GeometryInput& in, double m) {
     if (in.R * in.R - in.Ycr * in.Ycr > 0) {
         xb = in.Xcr + std::sqrt(in.R * in.R - in.Ycr * in.Ycr);
     }
-    e.base = xb > in.L ? 1 : 0;
+    // The sliding mass ends where the circle first leaves the ground. A circle that passes
+    // above the toe has left through the face; where it dips into the ground again beyond the
+    // toe is not part of the mass.
+    const double toeX = in.L - in.Xcr;
+    const bool belowToe = toeX * toeX + in.Ycr * in.Ycr <= in.R * in.R;
+    e.base = xb > in.L && belowToe ? 1 : 0;
 
     e.xl = e.top == 1 ? xc : x2;
     e.xr = e.base == 1 ? xb : x1;

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "marvecos/iteration.h"
+#include "marvecos/methods/iteration.h"
+#include "marvecos/model/groundmodel.h"
 #include "marvecos/problem.h"
 #include "marvecos/search/searchgrid.h"
 
@@ -22,8 +23,9 @@ enum class SkipReason : std::uint8_t {
     IterationFailed,    // division by zero or a value out of range in the iteration
     FactorNotPositive,  // the factor comes out zero, negative or not a number
     NotConverged,       // the iteration did not converge
+    BelowBase,          // the sliding mass reaches below the base of the ground model
 };
-constexpr int kSkipReasonCount = 9;
+constexpr int kSkipReasonCount = 10;
 
 // One circle of the grid.
 struct SearchCircle {
@@ -66,17 +68,36 @@ struct SearchResult {
     int withoutFactor() const;
 };
 
+// Takes the circles of each centre as the search finishes them, in grid order: what a search
+// writes as it goes, so that its memory grows with the centres and not with the circles.
+class CircleSink {
+public:
+    virtual ~CircleSink() = default;
+    virtual void centreDone(const SearchResult& result, int centre, const SearchCircle* circles,
+                            int count) = 0;
+};
+
 // How a caller follows and stops a search running on other threads.
 struct SearchControl {
     int threads = 1;
     const std::atomic<bool>* cancel = nullptr;  // set by the caller to stop early
     std::atomic<int>* centresDone = nullptr;    // counted up as centres are finished
+    // Keep every circle in SearchResult::circles (a grid of 10 million circles takes some
+    // 240 MB); without it only the map, the counts and the critical circle stay.
+    bool keepCircles = true;
+    CircleSink* sink = nullptr;  // given every centre's circles in grid order
 };
 
 // The factor of safety of every circle of the grid, each by the same slices and iteration as
 // "Calcular" on that circle (the problem's own Xcr, Ycr and R are not used), with no file
 // and no message; the critical circle is the lowest factor, the first in grid order on a tie.
 SearchResult searchCriticalCircle(SliceMethod method, const SlopeProblem& p, const SearchGrid& grid,
+                                  const SearchControl& control = {});
+
+// The same on the ground model below the fields' soil; a model with a base limits the radii
+// so that the deepest circle of a centre just reaches the base.
+SearchResult searchCriticalCircle(SliceMethod method, const SlopeProblem& p,
+                                  const GroundModel& model, const SearchGrid& grid,
                                   const SearchControl& control = {});
 
 }  // namespace marvecos

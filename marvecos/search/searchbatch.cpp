@@ -3,9 +3,9 @@
 #include <thread>
 
 #include "common/patterntext.h"
-#include "marvecos/batch.h"
 #include "marvecos/checks.h"
 #include "marvecos/coords.h"
+#include "marvecos/program.h"
 #include "marvecos/search/circlesearch.h"
 #include "marvecos/search/gridoptions.h"
 #include "marvecos/search/searchcsv.h"
@@ -52,13 +52,19 @@ SearchGrid optionsGrid(const SearchOptions& options, double H, double L) {
 }
 
 BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons& buttons,
-                                 const SearchOptions& options, const SlopeFolders& folders,
-                                 std::ostream& out, std::ostream& err,
+                                 const GroundModel& model, const SearchOptions& options,
+                                 const SlopeFolders& folders, std::ostream& out, std::ostream& err,
                                  common::MessageSink& messages) {
     BatchSearchStep step;
     step.exitCode = kBatchNoResult;
     const SlopeProblem p = readSlopeInput(fields, buttons);
     if (!checkSoilAndSlope(p, messages)) {
+        return step;
+    }
+    const std::string fault = groundModelFault(model);
+    if (!fault.empty()) {
+        messages.show("El modelo del terreno no es valido (" + fault + ").", kProgramTitle,
+                      common::MessageIcon::None);
         return step;
     }
     if (p.method == kSpencer) {
@@ -77,11 +83,19 @@ BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons
         step.exitCode = kBatchUsage;
         return step;
     }
+    // The rows go to the file as the centres are done: the search keeps no circle itself.
+    const std::string csvPath = pathIn(folders.work, "busqueda.csv");
+    SearchCsvStream csv(csvPath);
     SearchControl control;
     control.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    control.keepCircles = false;
+    control.sink = &csv;
     const SearchResult result = searchCriticalCircle(
-        p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu, p, grid, control);
-    writeReported(pathIn(folders.work, "busqueda.csv"), searchCsvText(result), messages);
+        p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu, p, model, grid, control);
+    if (!csv.finish()) {
+        messages.show("No se pudo escribir el archivo " + csvPath + ".", kProgramTitle,
+                      common::MessageIcon::Critical);
+    }
     if (!result.found) {
         messages.show(
             "Ninguna circunferencia de la busqueda da un factor de seguridad: no hay circulo "

@@ -7,6 +7,7 @@
 #include "common/fields.h"
 #include "common/messages.h"
 #include "marvecos/folders.h"
+#include "marvecos/model/groundmodel.h"
 #include "marvecos/problem.h"
 #include "marvecos/search/searchgrid.h"
 
@@ -39,8 +40,8 @@ struct BatchSearchStep {
 // working folder, prints the critical circle and the counts to out, and puts the circle into
 // the Xcr, Ycr and R fields for the ordinary calculation that follows.
 BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons& buttons,
-                                 const SearchOptions& options, const SlopeFolders& folders,
-                                 std::ostream& out, std::ostream& err,
+                                 const GroundModel& model, const SearchOptions& options,
+                                 const SlopeFolders& folders, std::ostream& out, std::ostream& err,
                                  common::MessageSink& messages);
 
 }  // namespace marvecos

@@ -56,4 +56,16 @@ double gridRadius(const SearchGrid& grid, double H, double L, double Xcr, double
     return toMillimetre(touching + (deepest - touching) * (j + 1) / grid.r.count);
 }
 
+double gridRadius(const SearchGrid& grid, double H, double L, double Xcr, double Ycr, int j,
+                  const std::optional<double>& base) {
+    if (!base || !grid.radiiPerCentre || j >= grid.r.count) {
+        return gridRadius(grid, H, L, Xcr, Ycr, j);
+    }
+    const double touching = distanceToFace(H, L, Xcr, Ycr);
+    const double deepest = std::min(Ycr + H / 2, Ycr - *base);
+    const double R = toMillimetre(touching + (deepest - touching) * (j + 1) / grid.r.count);
+    // Rounded to the millimetre, the deepest circle must still not pass below the base.
+    return std::min(R, std::floor((Ycr - *base) * 1000) / 1000);
+}
+
 }  // namespace marvecos

@@ -3,6 +3,8 @@
 // The circles a search of the critical slip circle tries: a grid of centres and, for each
 // centre, a set of radii.
 
+#include <optional>
+
 namespace marvecos {
 
 // count points from `from` to `to`, both included (a single point stands at `from`).
@@ -52,5 +54,9 @@ double distanceToFace(double H, double L, double x, double y);
 // slice of soil, the largest reaches H/2 below the toe level. The last one passes through the
 // toe, where the critical circles of steep slopes and of frictional soils pass.
 double gridRadius(const SearchGrid& grid, double H, double L, double Xcr, double Ycr, int j);
+
+// The same over a base at level `base`: no radius of the centre's share reaches below it.
+double gridRadius(const SearchGrid& grid, double H, double L, double Xcr, double Ycr, int j,
+                  const std::optional<double>& base);
 
 }  // namespace marvecos

@@ -32,6 +32,8 @@ const char* skipReasonText(SkipReason reason) {
             return "factor no positivo";
         case SkipReason::NotConverged:
             return "sin convergencia";
+        case SkipReason::BelowBase:
+            return "bajo la base";
     }
     return "";
 }
@@ -46,6 +48,10 @@ std::string searchCountsLine(const SearchResult& result) {
                        ", con resultado: " + std::to_string(result.withFactor()) +
                        ", sin resultado: " + std::to_string(result.withoutFactor()) + " (";
     for (int i = 1; i < kSkipReasonCount; ++i) {
+        // Only a ground model with a base refuses circles below it.
+        if (static_cast<SkipReason>(i) == SkipReason::BelowBase && result.counts[i] == 0) {
+            continue;
+        }
         line += (i > 1 ? ", " : "");
         line += skipReasonText(static_cast<SkipReason>(i));
         line += ": " + std::to_string(result.counts[i]);

@@ -1,10 +1,10 @@
-#include "marvecos/iteration.h"
+#include "marvecos/methods/iteration.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "marvecos/slopemethods.h"
+#include "marvecos/methods/slicemethod.h"
 
 namespace marvecos {
 namespace {

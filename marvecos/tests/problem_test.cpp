@@ -101,7 +101,7 @@ TEST(CheckSlopeProblem, PurelyCohesiveOrFrictionalSoilAndNegativeValuesPass) {
 class Calcular : public ::testing::Test {
 protected:
     Calcular() { fill(fields, kGoodSlope); }
-    CalcularOutcome press(const MethodButtons& buttons) {
+    MethodOutcome press(const MethodButtons& buttons) {
         return calcular(fields, buttons, SlopeFolders{work.path(), temp.path()}, messages);
     }
     common::MemoryFields fields;
@@ -110,11 +110,11 @@ protected:
 };
 
 TEST_F(Calcular, BishopAndJanbuShowTheFactorInTheValueLabel) {
-    CalcularOutcome bishop = press({true, false, false});
+    MethodOutcome bishop = press({true, false, false});
     ASSERT_TRUE(bishop.computed);
     EXPECT_EQ(bishop.valueLabel, "2.273");
     EXPECT_EQ(bishop.resultsTitle, "Resultados: metodo de Bishop.   fs=2.273");
-    CalcularOutcome janbu = press({false, true, false});
+    MethodOutcome janbu = press({false, true, false});
     ASSERT_TRUE(janbu.computed);
     EXPECT_EQ(janbu.valueLabel, "2.039");
     EXPECT_EQ(janbu.resultsTitle, "Resultados: metodo de Jambu.   fs=2.039");

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "marvecos/coords.h"
-#include "marvecos/slopemethods.h"
+#include "marvecos/methods/slicemethod.h"
 #include "tempfolder.h"
 
 namespace marvecos {
@@ -66,7 +66,8 @@ TEST(ResultTables, AFileOfARunReadsBackAsWritten) {
     p.R = 20;
     p.n = 100;
     common::RecordingMessages messages;
-    const MethodOutcome run = runJanbu(p, {folder.path(), folder.path()}, messages);
+    const MethodOutcome run =
+        runSliceMethod(SliceMethod::Janbu, p, {folder.path(), folder.path()}, messages);
     ASSERT_TRUE(run.computed);
     const auto t = readResultTables(folder.path());
     ASSERT_TRUE(t);

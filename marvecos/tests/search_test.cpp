@@ -40,7 +40,7 @@ SearchGrid oneCircle(double Xcr, double Ycr, double R) {
 
 // "Calcular" on one circle typed into the fields, with its files in a folder of its own.
 struct SingleCircle {
-    CalcularOutcome outcome;
+    MethodOutcome outcome;
     std::vector<common::Message> shown;
     std::string report;
 };

@@ -5,7 +5,7 @@
 
 #include "marvecos/geometry/slicegeometry.h"
 #include "marvecos/geometry/slicequantities.h"
-#include "marvecos/iteration.h"
+#include "marvecos/methods/iteration.h"
 
 namespace marvecos {
 namespace {

@@ -1,11 +1,10 @@
-#include "marvecos/slopemethods.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "common/freeformat.h"
 #include "marvecos/coords.h"
+#include "marvecos/methods/slicemethod.h"
 #include "tempfolder.h"
 
 namespace marvecos {
@@ -108,7 +107,8 @@ protected:
 };
 
 TEST_F(SlopeRun, BishopWritesEveryFileByteForByte) {
-    const MethodOutcome outcome = runBishop(kSmallSlope, folders(), messages);
+    const MethodOutcome outcome =
+        runSliceMethod(SliceMethod::Bishop, kSmallSlope, folders(), messages);
     ASSERT_TRUE(outcome.computed);
     EXPECT_NEAR(outcome.fs, 2.27267139705378, 1e-13);
     EXPECT_EQ(outcome.resultsTitle, "Resultados: metodo de Bishop.   fs=2.273");
@@ -120,7 +120,8 @@ TEST_F(SlopeRun, BishopWritesEveryFileByteForByte) {
 }
 
 TEST_F(SlopeRun, TemporaryFilesReadBackAsTheResultsWindowReadsThem) {
-    const MethodOutcome outcome = runBishop(kSmallSlope, folders(), messages);
+    const MethodOutcome outcome =
+        runSliceMethod(SliceMethod::Bishop, kSmallSlope, folders(), messages);
     auto coords = common::FreeFormatReader::fromFile(temp.file("coords.tmp"));
     ASSERT_TRUE(coords);
     double p = 0;
@@ -146,7 +147,8 @@ TEST_F(SlopeRun, TemporaryFilesReadBackAsTheResultsWindowReadsThem) {
 }
 
 TEST_F(SlopeRun, JanbuWritesItsOwnReportAndTitle) {
-    const MethodOutcome outcome = runJanbu(kSmallSlope, folders(), messages);
+    const MethodOutcome outcome =
+        runSliceMethod(SliceMethod::Janbu, kSmallSlope, folders(), messages);
     ASSERT_TRUE(outcome.computed);
     EXPECT_NEAR(outcome.fs, 2.03932974738729, 1e-13);
     EXPECT_EQ(outcome.resultsTitle, "Resultados: metodo de Jambu.   fs=2.039");
@@ -158,7 +160,7 @@ TEST_F(SlopeRun, JanbuWritesItsOwnReportAndTitle) {
 TEST_F(SlopeRun, FewSlicesWarnBeforeTheResult) {
     // Centre below the face: the slip surface starts below the ground.
     const SlopeProblem p{25, 10, 18, 10, 20, 10, 0, 12, 10, kBishop};
-    runBishop(p, folders(), messages);
+    runSliceMethod(SliceMethod::Bishop, p, folders(), messages);
     ASSERT_FALSE(messages.shown.empty());
     EXPECT_EQ(messages.shown[0],
               (common::Message{
@@ -174,8 +176,8 @@ TEST_F(SlopeRun, BrokenCirclesGiveAMessageAndNoResult) {
     };
     for (const SlopeProblem& p : broken) {
         common::RecordingMessages shown;
-        EXPECT_FALSE(runBishop(p, folders(), shown).computed);
-        EXPECT_FALSE(runJanbu(p, folders(), shown).computed);
+        EXPECT_FALSE(runSliceMethod(SliceMethod::Bishop, p, folders(), shown).computed);
+        EXPECT_FALSE(runSliceMethod(SliceMethod::Janbu, p, folders(), shown).computed);
         ASSERT_EQ(shown.shown.size(), 2u);
         EXPECT_EQ(shown.shown[0].title, "Marvecos");
         EXPECT_FALSE(shown.shown[0].text.empty());
@@ -187,10 +189,13 @@ TEST_F(SlopeRun, BrokenCirclesGiveAMessageAndNoResult) {
 TEST_F(SlopeRun, SlicesWithoutWidthOrWeightGiveAMessageAndNoResult) {
     // A circle that only touches the face (H 6, L 8, tangent at (4, 3)): every slice has
     // zero width.
-    EXPECT_FALSE(runBishop({20, 10, 18, 6, 8, 7, 7, 5, 10, kBishop}, folders(), messages).computed);
+    EXPECT_FALSE(runSliceMethod(SliceMethod::Bishop, {20, 10, 18, 6, 8, 7, 7, 5, 10, kBishop},
+                                folders(), messages)
+                     .computed);
     // A weightless soil passes no check but leaves sum(W sen) = 0 after it.
-    EXPECT_FALSE(
-        runJanbu({20, 10, 0, 10, 20, 5, 20, 20, 10, kJanbu}, folders(), messages).computed);
+    EXPECT_FALSE(runSliceMethod(SliceMethod::Janbu, {20, 10, 0, 10, 20, 5, 20, 20, 10, kJanbu},
+                                folders(), messages)
+                     .computed);
     ASSERT_EQ(messages.shown.size(), 2u);
     for (const common::Message& m : messages.shown) {
         EXPECT_EQ(m.title, "Marvecos");
@@ -209,8 +214,8 @@ TEST_F(SlopeRun, CircleThatWouldNotSlideTowardTheToeHasNoFactor) {
     const SliceGeometry g = computeSliceGeometry(geometryInput(p));
     ASSERT_EQ(g.status, GeometryStatus::Ok);
     EXPECT_LT(sliceQuantities(g, soilHeights(g, p.L), p.gam).sumWsen, 0);
-    EXPECT_FALSE(runBishop(p, folders(), messages).computed);
-    EXPECT_FALSE(runJanbu(p, folders(), messages).computed);
+    EXPECT_FALSE(runSliceMethod(SliceMethod::Bishop, p, folders(), messages).computed);
+    EXPECT_FALSE(runSliceMethod(SliceMethod::Janbu, p, folders(), messages).computed);
     EXPECT_EQ(messages.shown, (std::vector<common::Message>{
                                   {kLeansBackFromTheToe, "Marvecos", common::MessageIcon::None},
                                   {kLeansBackFromTheToe, "Marvecos", common::MessageIcon::None}}));
@@ -250,8 +255,9 @@ TEST_F(SlopeRun, FactorThatIsNotPositiveIsNoResult) {
     for (int method : {kBishop, kJanbu}) {
         p.method = method;
         common::RecordingMessages shown;
-        const MethodOutcome outcome =
-            method == kBishop ? runBishop(p, folders(), shown) : runJanbu(p, folders(), shown);
+        const MethodOutcome outcome = method == kBishop
+                                          ? runSliceMethod(SliceMethod::Bishop, p, folders(), shown)
+                                          : runSliceMethod(SliceMethod::Janbu, p, folders(), shown);
         EXPECT_FALSE(outcome.computed);
         ASSERT_EQ(shown.shown.size(), 1u);
         EXPECT_EQ(shown.shown[0].text,
@@ -268,7 +274,8 @@ TEST_F(SlopeRun, FactorThatIsNotPositiveIsNoResult) {
 
 TEST_F(SlopeRun, FailedWriteIsReportedAndTheResultStillShown) {
     const SlopeFolders missing{work.file("no/such/folder"), temp.path()};
-    const MethodOutcome outcome = runBishop(kSmallSlope, missing, messages);
+    const MethodOutcome outcome =
+        runSliceMethod(SliceMethod::Bishop, kSmallSlope, missing, messages);
     EXPECT_TRUE(outcome.computed);
     ASSERT_EQ(messages.shown.size(), 2u);  // errores.out and Bishop.out
     EXPECT_EQ(messages.shown[0].text,

@@ -1,11 +1,13 @@
 #include "marvecos/ui/form1.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -16,9 +18,13 @@
 #include "marvecos/calcular.h"
 #include "marvecos/checks.h"
 #include "marvecos/coords.h"
+#include "marvecos/model/modelslices.h"
+#include "marvecos/modelfigure.h"
+#include "marvecos/program.h"
+#include "marvecos/resultscsv.h"
 #include "marvecos/slopefigure.h"
 #include "marvecos/ui/form2.h"
-#include "marvecos/writefailurewatch.h"
+#include "marvecos/ui/groundeditor.h"
 
 namespace marvecos {
 
@@ -64,7 +70,7 @@ Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
     setWindowIcon(QApplication::windowIcon());
 
     auto* central = new QWidget(this);
-    central->setFixedSize(800, 500);
+    central->setFixedSize(800, 536);
     QFont small = central->font();
     small.setPointSize(8);
     central->setFont(small);
@@ -73,7 +79,6 @@ Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
     common::windowHeading(central, "ESTABILIDAD DE MARVECOS DE TIERRA",
                           QRect(0, 8, central->width(), 28));
 
-    buildMenus();
     buildSoilGroup(central);
     buildSlopeGroup(central);
     buildCircleGroup(central);
@@ -81,26 +86,49 @@ Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
     buildDrawing(central);
     buildButtons(central);
     buildSearch(central);
+    buildMenus();
 
     form2_ = std::make_unique<Form2>(folders_.temp, *messages_, this);
+    editor_ = std::make_unique<GroundEditor>();
+    connect(editor_.get(), &GroundEditor::changed, this, &Form1::groundChanged);
+    connect(editor_.get(), &GroundEditor::accepted, this, [this] {
+        GroundModel model;
+        if (readGround(model, true)) {
+            editor_->hide();
+        }
+    });
+    watchChanges();
+    updateTitle();
 }
 
 Form1::~Form1() = default;
 
-// The entries are there to be seen: choosing them does nothing.
+// Standard keys for the file entries; Ctrl+A, C, V, X and Z stay with the text fields.
 void Form1::buildMenus() {
     QMenu* file = menuBar()->addMenu("Archivo");
-    file->addAction("Abrir");
-    file->addAction("Guardar");
-    file->addAction("Guardar como");
+    file->addAction("Abrir", QKeySequence::Open, this, &Form1::abrir);
+    file->addAction("Guardar", QKeySequence::Save, this, &Form1::guardar);
+    file->addAction("Guardar como", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                    &Form1::guardarComo);
     file->addSeparator();
-    file->addAction("Salir");
-    menuBar()->addAction("Calcular");
-    QMenu* method = menuBar()->addMenu("Metodo");
-    method->addAction("Bishop");
-    method->addAction("Janbu");
-    method->addAction("Spencer");
-    menuBar()->addAction("Resultados");
+    file->addAction("Salir", QKeySequence(Qt::CTRL | Qt::Key_Q), this, &Form1::salir);
+    menuBar()->addAction("Calcular", this, &Form1::calcular);
+    buildMethodMenu(menuBar()->addMenu("Metodo"));
+    menuBar()->addAction("Resultados", this, &Form1::resultados);
+}
+
+// One entry per method button, named as the button without its note in brackets.
+void Form1::buildMethodMenu(QMenu* menu) {
+    auto* group = new QActionGroup(menu);
+    for (QRadioButton* option : findChild<QGroupBox*>("Frame4")->findChildren<QRadioButton*>()) {
+        QString name = option->text();
+        name = name.left(name.indexOf(" (")).trimmed();
+        QAction* entry = menu->addAction(name);
+        entry->setCheckable(true);
+        entry->setActionGroup(group);
+        connect(entry, &QAction::triggered, option, [option] { option->setChecked(true); });
+        connect(option, &QRadioButton::toggled, entry, &QAction::setChecked);
+    }
 }
 
 void Form1::buildSoilGroup(QWidget* central) {
@@ -148,8 +176,11 @@ void Form1::buildDrawing(QWidget* central) {
     canvas_ = new SlopeCanvas(central);
     canvas_->setObjectName("Picture1");
     canvas_->setGeometry(352, 44, 438, 330);
+    canvas_->addLayer(&modelLayer_);
     canvas_->addLayer(&mapLayer_);
     canvas_->addLayer(&slopeLayer_);
+    canvas_->addLayer(&modelLayer_.legend());
+    mapLayer_.avoidLegendOf(&modelLayer_);
     connect(canvas_, &SlopeCanvas::clicked, this, &Form1::drawSlope);
 
     label(central, "Factor de seguridad calculado:", QRect(352, 384, 180, 22));
@@ -174,6 +205,12 @@ void Form1::buildDrawing(QWidget* central) {
         }
     });
     connect(scale_, &QSlider::sliderReleased, this, &Form1::drawSlope);
+
+    auto* fit = new QPushButton("Ajustar", central);
+    fit->setObjectName("Ajustar");
+    fit->setToolTip("Muestra todo el problema");
+    fit->setGeometry(692, 412, 98, 28);
+    connect(fit, &QPushButton::clicked, this, &Form1::ajustar);
 }
 
 void Form1::buildButtons(QWidget* central) {
@@ -194,6 +231,15 @@ void Form1::buildButtons(QWidget* central) {
         button->setGeometry(b.left, 456, 138, 32);
         connect(button, &QPushButton::clicked, this, b.action);
     }
+    auto* ground = new QPushButton("Terreno...", central);
+    ground->setObjectName("Terreno");
+    ground->setGeometry(10, 496, 160, 32);
+    connect(ground, &QPushButton::clicked, this, &Form1::terreno);
+    auto* saveSearch = new QPushButton("Guardar busqueda...", central);
+    saveSearch->setObjectName("GuardarBusqueda");
+    saveSearch->setToolTip("Guarda los circulos de la ultima busqueda en un archivo CSV");
+    saveSearch->setGeometry(180, 496, 160, 32);
+    connect(saveSearch, &QPushButton::clicked, this, &Form1::guardarBusqueda);
 }
 
 MethodButtons Form1::methodButtons() const {
@@ -201,10 +247,17 @@ MethodButtons Form1::methodButtons() const {
 }
 
 void Form1::calcular() {
+    GroundModel model;
+    if (!readGround(model, true)) {
+        drawSlope();
+        return;
+    }
     WriteFailureWatch watched(*messages_);
-    const CalcularOutcome outcome = marvecos::calcular(fields_, methodButtons(), folders_, watched);
+    const MethodOutcome outcome =
+        marvecos::calcular(fields_, methodButtons(), model, folders_, watched);
     if (outcome.computed) {
         fsLabel_->setText(QString::fromStdString(outcome.valueLabel));
+        form2_->setModelSlices(modelSlicesOf(readSlopeInput(fields_, methodButtons()), model));
         // Tables left by an earlier run must not stand under this run's title.
         if (watched.failedWrite) {
             form2_->volver();
@@ -217,10 +270,7 @@ void Form1::calcular() {
 
 void Form1::drawSlope() {
     const SlopeProblem p = readSlopeInput(fields_, methodButtons());
-    const std::optional<SliceGeometry> g =
-        prepareSliceGeometry(p, folders_.temp, *messages_, false);
-    slopeLayer_.setFigure(slopeFigure(p, scale_->value(), g));
-    canvas_->redraw(slopeLayer_.figure().window);
+    showSlope(p, prepareSliceGeometry(p, folders_.temp, *messages_, false));
 }
 
 void Form1::resultados() {
@@ -228,17 +278,29 @@ void Form1::resultados() {
 }
 
 void Form1::salir() {
-    // Closing the main window comes back here through closeEvent.
-    if (leaving_) {
+    if (leaving_ || !mayDropChanges()) {
         return;
     }
+    leave();
+}
+
+void Form1::leave() {
+    // Closing the main window comes back through closeEvent, which then lets it go.
     leaving_ = true;
     common::closeEveryWindow(*this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+    if (leaving_) {
+        event->accept();
+        return;
+    }
+    if (!mayDropChanges()) {
+        event->ignore();
+        return;
+    }
     event->accept();
-    salir();
+    leave();
 }
 
 }  // namespace marvecos

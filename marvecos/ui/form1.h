@@ -1,24 +1,35 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "common/messages.h"
+#include "common/ui/filedialogs.h"
 #include "common/ui/qtfields.h"
 #include "marvecos/folders.h"
+#include "marvecos/model/groundmodel.h"
+#include "marvecos/model/slopefile.h"
 #include "marvecos/problem.h"
 #include "marvecos/search/circlesearch.h"
+#include "marvecos/ui/modellayer.h"
 #include "marvecos/ui/searchmaplayer.h"
 #include "marvecos/ui/slopecanvas.h"
 
 class QGroupBox;
 class QLabel;
 class QRadioButton;
+class QMenu;
 class QSlider;
 
 namespace marvecos {
 
 class Form2;
+class GroundEditor;
+
+// What the user answers when leaving, or opening another file, with unsaved changes.
+enum class UnsavedAnswer { Save, Discard, Cancel };
 
 // The main window: the slope and the circle in its fields, the method options, the factor of
 // safety of the last calculation, and the drawing with its scale slider.
@@ -41,6 +52,38 @@ public:
     void applySearch(const SearchResult& result, const SlopeProblem& p);
     // Reads the fields afresh, recomputes the slices and draws the slope at the slider's scale.
     void drawSlope();
+    // The same while the fields are typed: no file is written and no message shown.
+    void previewSlope();
+    // "Ajustar": the zoom that shows the whole problem.
+    void ajustar();
+    // "Terreno...": the editor of the ground below the soil of the fields.
+    void terreno();
+
+    // The "Archivo" menu. Each returns false when nothing was done (cancelled or refused).
+    bool abrir();
+    bool abrirArchivo(const QString& path);
+    bool guardar();
+    bool guardarComo();
+    bool guardarBusqueda();
+    // True when there is nothing unsaved, or the user saved it or chose to drop it.
+    bool mayDropChanges();
+
+    // Tests and the screenshots answer the dialogs and the question themselves.
+    void setFileDialogs(const common::FileDialogs& dialogs);
+    void setUnsavedQuestion(std::function<UnsavedAnswer()> question) {
+        question_ = std::move(question);
+    }
+
+    // The problem as it stands: the fields' values (n as typed), the method and the ground.
+    // Nothing, after a message naming the wrong entry, when the ground tables are not right.
+    std::optional<SlopeData> slopeData();
+    // The ground of the editor as last read without error.
+    const GroundModel& groundModel() const { return model_; }
+    GroundEditor* groundEditor() const { return editor_.get(); }
+    const ModelLayer& modelLayer() const { return modelLayer_; }
+    bool unsavedChanges() const { return dirty_; }
+    const QString& fileName() const { return fileName_; }
+    const std::optional<SearchResult>& lastSearch() const { return lastSearch_; }
 
     MethodButtons methodButtons() const;
     Form2* resultsWindow() const { return form2_.get(); }
@@ -61,6 +104,17 @@ private:
     void buildDrawing(QWidget* central);
     void buildButtons(QWidget* central);
     void buildSearch(QWidget* central);
+    void buildMethodMenu(QMenu* menu);
+    void leave();
+    std::string searchCsvPath() const;
+    void watchChanges();
+    void setUnsaved(bool unsaved);
+    void updateTitle();
+    void groundChanged();
+    bool readGround(GroundModel& model, bool report);
+    bool saveTo(const QString& path);
+    double drawingScale(const SlopeProblem& p, const std::optional<SliceGeometry>& g) const;
+    void showSlope(const SlopeProblem& p, const std::optional<SliceGeometry>& g);
 
     SlopeFolders folders_;
     std::unique_ptr<common::MessageSink> ownMessages_;
@@ -75,6 +129,16 @@ private:
     SlopeCanvas* canvas_ = nullptr;
     SlopeLayer slopeLayer_;
     SearchMapLayer mapLayer_;
+    ModelLayer modelLayer_;
+    std::unique_ptr<GroundEditor> editor_;
+    GroundModel model_;
+    common::FileDialogs dialogs_ = common::FileDialogs::standard();
+    std::function<UnsavedAnswer()> question_;
+    QString fileName_;
+    bool dirty_ = false;
+    bool filling_ = false;
+    std::optional<SearchResult> lastSearch_;
+    bool searchCsvReady_ = false;  // "busqueda.csv" of the last search is in the temp folder
     bool leaving_ = false;
 };
 

@@ -2,9 +2,12 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <filesystem>
 
 #include "common/patterntext.h"
 #include "marvecos/checks.h"
+#include "marvecos/program.h"
+#include "marvecos/search/searchcsv.h"
 #include "marvecos/search/searchmap.h"
 #include "marvecos/ui/form1.h"
 #include "marvecos/ui/searchdialog.h"
@@ -30,9 +33,14 @@ void Form1::buildSearch(QWidget* central) {
     }
 }
 
+std::string Form1::searchCsvPath() const {
+    return (std::filesystem::path(folders_.temp) / "busqueda.csv").string();
+}
+
 void Form1::buscarCirculoCritico() {
     const SlopeProblem p = readSlopeInput(fields_, methodButtons());
-    if (!checkSoilAndSlope(p, *messages_)) {
+    GroundModel model;
+    if (!checkSoilAndSlope(p, *messages_) || !readGround(model, true)) {
         return;
     }
     if (p.method == kSpencer) {
@@ -49,9 +57,12 @@ void Form1::buscarCirculoCritico() {
     }
     SearchDialog dialog(p, p.method == kBishop ? SliceMethod::Bishop : SliceMethod::Janbu,
                         *messages_, this);
+    dialog.setGround(model);
+    dialog.setCsvPath(searchCsvPath());
     if (dialog.exec() != QDialog::Accepted || !dialog.result()) {
         return;
     }
+    searchCsvReady_ = dialog.csvWritten();
     applySearch(*dialog.result(), p);
 }
 
@@ -64,6 +75,11 @@ void Form1::applySearch(const SearchResult& result, const SlopeProblem& p) {
             "critico. Revise la rejilla de centros y radios.",
             kProgramTitle, common::MessageIcon::None);
         return;
+    }
+    lastSearch_ = result;
+    // A search that kept its circles (not the dialog's) writes them here.
+    if (!result.circles.empty()) {
+        searchCsvReady_ = writeReported(searchCsvPath(), searchCsvText(result), *messages_);
     }
     mapLayer_.setMap(searchMap(result), p.H, p.L);
     // Centres and radii of a search are to the millimetre: these texts are the circle itself.

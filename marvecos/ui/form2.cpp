@@ -1,15 +1,23 @@
 #include "marvecos/ui/form2.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <vector>
 
 #include "common/patterntext.h"
+#include "common/ui/printreport.h"
+#include "marvecos/program.h"
+#include "marvecos/resultscsv.h"
 
 namespace marvecos {
 
@@ -44,7 +52,7 @@ const std::array<GridLayout, 3> kGrids = {{
 
 void setCell(QTableWidget* grid, int row, int column, const QString& text) {
     auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setTextAlignment(column == 0 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     grid->setItem(row, column, item);
 }
@@ -84,8 +92,8 @@ QTableWidget* makeGrid(QGroupBox* parent, const char* name, int dataColumns) {
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::NoSelection);
-    grid->setFocusPolicy(Qt::NoFocus);
+    grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    grid->setFocusPolicy(Qt::ClickFocus);
     grid->setColumnWidth(0, kIndexColumnWidth);
     for (int column = 1; column <= dataColumns; ++column) {
         grid->setColumnWidth(column, kDataColumnWidth);
@@ -137,6 +145,136 @@ Form2::Form2(std::string tempFolder, common::MessageSink& messages, QWidget* mai
     back->setObjectName("Command1");
     back->setGeometry(924, 504, 116, 30);
     connect(back, &QPushButton::clicked, this, &Form2::volver);
+    auto* save = new QPushButton("Guardar", this);
+    save->setObjectName("Guardar");
+    save->setGeometry(676, 504, 116, 30);
+    connect(save, &QPushButton::clicked, this, &Form2::guardar);
+    auto* print = new QPushButton("Imprimir", this);
+    print->setObjectName("Imprimir");
+    print->setGeometry(800, 504, 116, 30);
+    connect(print, &QPushButton::clicked, this, &Form2::imprimir);
+    bottomRow_ = {caption, fsLabel_, back, save, print};
+
+    modelBox_ = new QGroupBox("Dovelas sobre el terreno: capa de la base, u, carga y sismo", this);
+    modelBox_->setObjectName("Frame4");
+    modelBox_->setGeometry(8, 500, 1032, 230);
+    modelGrid_ = new QTableWidget(2, static_cast<int>(kModelSliceHeadings.size()) + 1, modelBox_);
+    modelGrid_->setObjectName("Grid4");
+    modelGrid_->setGeometry(10, 22, 1012, 198);
+    modelGrid_->horizontalHeader()->hide();
+    modelGrid_->verticalHeader()->hide();
+    modelGrid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    modelGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    modelGrid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    modelGrid_->setFocusPolicy(Qt::ClickFocus);
+    modelGrid_->setColumnWidth(0, kIndexColumnWidth);
+    for (int column = 1; column < modelGrid_->columnCount(); ++column) {
+        modelGrid_->setColumnWidth(column, 100);
+    }
+    modelBox_->hide();
+
+    // Ctrl+C in a grid copies its selected cells.
+    for (QTableWidget* grid : {grids_[0], grids_[1], grids_[2], modelGrid_}) {
+        auto* copy = new QAction("Copiar", grid);
+        copy->setShortcut(QKeySequence::Copy);
+        copy->setShortcutContext(Qt::WidgetShortcut);
+        connect(copy, &QAction::triggered, this, [this, grid] { copySelection(grid); });
+        grid->addAction(copy);
+        grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+}
+
+void Form2::setModelSlices(std::optional<ModelSlices> slices) {
+    modelSlices_ = std::move(slices);
+    modelBox_->setVisible(modelSlices_.has_value());
+    setFixedSize(1048, modelSlices_ ? 780 : 548);
+    placeBottomRow();
+    fillModelGrid();
+}
+
+// The factor of safety and the buttons stay under the last grid.
+void Form2::placeBottomRow() {
+    const int top = modelSlices_ ? 736 : 504;
+    for (QWidget* w : bottomRow_) {
+        w->move(w->x(), top + (qobject_cast<QLabel*>(w) ? 2 : 0));
+    }
+}
+
+void Form2::fillModelGrid() {
+    modelGrid_->clearContents();
+    if (!modelSlices_) {
+        modelGrid_->setRowCount(2);
+        return;
+    }
+    modelGrid_->setRowCount(modelSlices_->slices + 2);
+    setCell(modelGrid_, 0, 0, "i");
+    for (std::size_t k = 0; k < kModelSliceHeadings.size(); ++k) {
+        setCell(modelGrid_, 0, static_cast<int>(k) + 1, kModelSliceHeadings[k]);
+    }
+    for (int i = 1; i <= modelSlices_->slices; ++i) {
+        setCell(modelGrid_, i, 0, QString::number(i));
+        const std::vector<double> row = modelSliceRow(*modelSlices_, i);
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            const QString text =
+                k == 0 ? QString::number(static_cast<int>(row[k]))
+                       : QString::fromStdString(common::formatPattern(row[k], "#####0.000"));
+            setCell(modelGrid_, i, static_cast<int>(k) + 1, text);
+        }
+    }
+}
+
+void Form2::copySelection(QTableWidget* grid) {
+    const QList<QTableWidgetSelectionRange> ranges = grid->selectedRanges();
+    if (ranges.isEmpty()) {
+        return;
+    }
+    int top = grid->rowCount(), bottom = -1, left = grid->columnCount(), right = -1;
+    for (const QTableWidgetSelectionRange& r : ranges) {
+        top = std::min(top, r.topRow());
+        bottom = std::max(bottom, r.bottomRow());
+        left = std::min(left, r.leftColumn());
+        right = std::max(right, r.rightColumn());
+    }
+    QString text;
+    for (int row = top; row <= bottom; ++row) {
+        QStringList cells;
+        for (int column = left; column <= right; ++column) {
+            const QTableWidgetItem* item = grid->item(row, column);
+            cells << (item != nullptr && item->isSelected() ? item->text().trimmed() : QString());
+        }
+        text += cells.join('\t') + '\n';
+    }
+    QApplication::clipboard()->setText(text);
+}
+
+bool Form2::guardar() {
+    if (!tables_) {
+        return false;
+    }
+    QString name = dialogs_.saveFile(this, "Archivos CSV (*.csv);;Todos los archivos (*.*)");
+    if (name.isEmpty()) {
+        return false;
+    }
+    if (QFileInfo(name).suffix().isEmpty()) {
+        name += ".csv";
+    }
+    return writeReported(name.toStdString(), resultsCsvText(*tables_, modelSlices_), messages_);
+}
+
+bool Form2::imprimir() {
+    if (!tables_) {
+        return false;
+    }
+    QPrinter printer;
+    if (!dialogs_.setupPrinter(printer, this)) {
+        return false;
+    }
+    if (!common::printReport(
+            printer, resultsPrintLines(*tables_, modelSlices_, windowTitle().toStdString()))) {
+        messages_.show("No se pudo imprimir.", "Error", common::MessageIcon::Critical);
+        return false;
+    }
+    return true;
 }
 
 bool Form2::load() {
@@ -153,6 +291,7 @@ bool Form2::load() {
 }
 
 void Form2::fill(const ResultTables& t) {
+    tables_ = t;
     fillGrid(grids_[0], kGrids[0], t.points);
     fillGrid(grids_[1], kGrids[1], t.slices);
     fillGrid(grids_[2], kGrids[2], t.iterations);
@@ -160,6 +299,7 @@ void Form2::fill(const ResultTables& t) {
 }
 
 void Form2::clear() {
+    tables_.reset();
     for (QTableWidget* grid : grids_) {
         grid->clearContents();
         grid->setRowCount(2);

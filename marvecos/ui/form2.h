@@ -3,11 +3,15 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <string>
 
 #include "common/messages.h"
+#include "common/ui/filedialogs.h"
+#include "marvecos/model/modelslices.h"
 #include "marvecos/resultfiles.h"
 
+class QGroupBox;
 class QLabel;
 class QTableWidget;
 
@@ -29,11 +33,22 @@ public:
     void showCalculation(const QString& title);
     // "Volver": unloads the window; the next time it is needed it reads the files again.
     void volver();
+    // "Guardar": the grids as a CSV file; "Imprimir": the grids on the printer.
+    bool guardar();
+    bool imprimir();
+    // The selected cells of a grid onto the clipboard, tab between columns, a line per row.
+    void copySelection(QTableWidget* grid);
+
+    // What each slice carries on the ground model of the last calculation, shown in a fourth
+    // grid; nothing for a slope with none of the model's inputs.
+    void setModelSlices(std::optional<ModelSlices> slices);
+    void setFileDialogs(common::FileDialogs dialogs) { dialogs_ = std::move(dialogs); }
 
     bool isLoaded() const { return loaded_; }
     QTableWidget* coordinatesGrid() const { return grids_[0]; }
     QTableWidget* slicesGrid() const { return grids_[1]; }
     QTableWidget* iterationGrid() const { return grids_[2]; }
+    QTableWidget* modelGrid() const { return modelGrid_; }
     QLabel* fsLabel() const { return fsLabel_; }
 
 protected:
@@ -45,12 +60,20 @@ private:
     bool load();
     void fill(const ResultTables& t);
     void clear();
+    void fillModelGrid();
+    void placeBottomRow();
 
     std::string tempFolder_;
     common::MessageSink& messages_;
     QWidget* mainWindow_;
     std::array<QTableWidget*, 3> grids_{};
     QLabel* fsLabel_ = nullptr;
+    QGroupBox* modelBox_ = nullptr;
+    QTableWidget* modelGrid_ = nullptr;
+    std::vector<QWidget*> bottomRow_;
+    std::optional<ResultTables> tables_;
+    std::optional<ModelSlices> modelSlices_;
+    common::FileDialogs dialogs_ = common::FileDialogs::standard();
     bool loaded_ = false;
 };
 

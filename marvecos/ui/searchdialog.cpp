@@ -212,8 +212,15 @@ void SearchDialog::buscar() {
     control.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     control.cancel = &stop_;
     control.centresDone = &centresDone_;
+    control.keepCircles = false;  // the window shows the map and the critical circle only
+    csvWritten_ = false;
+    csv_.reset();
+    if (!csvPath_.empty()) {
+        csv_ = std::make_unique<SearchCsvStream>(csvPath_);
+        control.sink = csv_.get();
+    }
     worker_ = std::thread([this, grid = *grid, control]() {
-        running_ = searchCriticalCircle(method_, problem_, grid, control);
+        running_ = searchCriticalCircle(method_, problem_, model_, grid, control);
         done_ = true;
     });
     timer_->start();
@@ -229,6 +236,8 @@ void SearchDialog::followSearch() {
     progress_->setValue(centresDone_.load());
     setEditable(true);
     if (!running_.cancelled) {
+        csvWritten_ = csv_ && csv_->finish();
+        csv_.reset();
         result_ = std::move(running_);
         emit searchEnded();
         accept();
@@ -243,6 +252,8 @@ void SearchDialog::stopSearch() {
     stop_ = true;
     worker_.join();
     timer_->stop();
+    // A stopped search leaves the file of the one before.
+    csv_.reset();
     setEditable(true);
 }
 

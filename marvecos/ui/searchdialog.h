@@ -2,12 +2,16 @@
 
 #include <QDialog>
 #include <atomic>
+#include <memory>
 #include <optional>
+#include <string>
 #include <thread>
 
 #include "common/messages.h"
+#include "marvecos/model/groundmodel.h"
 #include "marvecos/problem.h"
 #include "marvecos/search/circlesearch.h"
+#include "marvecos/search/searchcsv.h"
 
 class QCheckBox;
 class QLabel;
@@ -29,6 +33,13 @@ public:
     SearchDialog(const SlopeProblem& p, SliceMethod method, common::MessageSink& messages,
                  QWidget* parent = nullptr);
     ~SearchDialog() override;
+
+    // The ground below the soil of the fields that the circles are computed on.
+    void setGround(const GroundModel& model) { model_ = model; }
+    // Where every circle of the search is written as it goes ("busqueda.csv"); none when empty.
+    void setCsvPath(std::string path) { csvPath_ = std::move(path); }
+    // True when the last search that ran to its end wrote the whole file.
+    bool csvWritten() const { return csvWritten_; }
 
     void buscar();
     void cancelar();
@@ -53,6 +64,10 @@ private:
     void setEditable(bool editable);
 
     SlopeProblem problem_;
+    GroundModel model_;
+    std::string csvPath_;
+    std::unique_ptr<SearchCsvStream> csv_;
+    bool csvWritten_ = false;
     SliceMethod method_;
     common::MessageSink& messages_;
 

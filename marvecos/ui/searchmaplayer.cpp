@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRegion>
 #include <cmath>
 
 #include "common/patterntext.h"
@@ -41,6 +42,13 @@ void SearchMapLayer::paint(QPainter& painter, const CanvasMapping& mapping) cons
 
 void SearchMapLayer::paintCells(QPainter& painter, const CanvasMapping& mapping) const {
     const QRectF area = painter.window();
+    // Never under a legend: the cells are clipped around both.
+    QRegion open(area.toAlignedRect());
+    open -= legendBox(painter).toAlignedRect();
+    if (avoid_ != nullptr) {
+        open -= avoid_->legendBox(painter).toAlignedRect();
+    }
+    painter.setClipRegion(open);
     painter.setPen(Qt::NoPen);
     for (const MapCell& cell : map_->cells) {
         if (cell.band < 0) {
@@ -71,12 +79,21 @@ void SearchMapLayer::paintCritical(QPainter& painter, const CanvasMapping& mappi
     painter.drawLine(at + QPointF(-arm, arm), at + QPointF(arm, -arm));
 }
 
-// Top right: a heading, one swatch per band, and the critical centre's mark.
-void SearchMapLayer::paintLegend(QPainter& painter) const {
+namespace {
+
+QFont mapLegendFont(const QPainter& painter) {
     QFont font = painter.font();
     font.setPointSize(7);
-    painter.setFont(font);
-    const QFontMetricsF metrics(font);
+    return font;
+}
+
+}  // namespace
+
+QRectF SearchMapLayer::legendBox(const QPainter& painter) const {
+    if (!map_) {
+        return {};
+    }
+    const QFontMetricsF metrics(mapLegendFont(painter));
     const double line = metrics.height() + 2;
     const QString heading = "fs minimo por centro";
     const QString critical = QString::fromStdString(
@@ -87,7 +104,20 @@ void SearchMapLayer::paintLegend(QPainter& painter) const {
         width = std::max(width, 18 + metrics.horizontalAdvance(QString::fromStdString(band.label)));
     }
     const double rows = 2 + static_cast<double>(map_->bands.size());
-    const QRectF box(painter.window().right() - width - 14, 4, width + 10, rows * line + 6);
+    return {painter.window().right() - width - 14, 4, width + 10, rows * line + 6};
+}
+
+// Top right: a heading, one swatch per band, and the critical centre's mark.
+void SearchMapLayer::paintLegend(QPainter& painter) const {
+    painter.setClipping(false);
+    const QFont font = mapLegendFont(painter);
+    painter.setFont(font);
+    const QFontMetricsF metrics(font);
+    const double line = metrics.height() + 2;
+    const QString heading = "fs minimo por centro";
+    const QString critical = QString::fromStdString(
+        "x centro critico: fs= " + common::formatPattern(map_->criticalFs, "####0.000"));
+    const QRectF box = legendBox(painter);
     painter.setPen(QPen(common::classicColor(kLegendInk), 1));
     painter.setBrush(common::classicColor(kLegendPaper));
     painter.drawRect(box);

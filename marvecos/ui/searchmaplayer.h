@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "marvecos/search/searchmap.h"
+#include "marvecos/ui/modellayer.h"
 #include "marvecos/ui/slopecanvas.h"
 
 namespace marvecos {
@@ -18,6 +19,10 @@ public:
     const std::optional<SearchMap>& map() const { return map_; }
 
     void paint(QPainter& painter, const CanvasMapping& mapping) const override;
+    // A layer whose legend the cells must leave uncovered.
+    void avoidLegendOf(const class ModelLayer* layer) { avoid_ = layer; }
+    // The box of the map's own legend on the painter's area.
+    QRectF legendBox(const QPainter& painter) const;
 
 private:
     void paintCells(QPainter& painter, const CanvasMapping& mapping) const;
@@ -25,6 +30,7 @@ private:
     void paintLegend(QPainter& painter) const;
 
     std::optional<SearchMap> map_;
+    const ModelLayer* avoid_ = nullptr;
     double dx_ = 0, dy_ = 0;
 };
 

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "common/ui/palette.h"
+#include "marvecos/modelfigure.h"
 
 namespace marvecos {
 
@@ -170,12 +171,20 @@ void SlopeCanvas::redraw(const std::optional<UserWindow>& window) {
 
 void SlopeCanvas::paintLayers(QPainter& painter, QSizeF size) const {
     painter.fillRect(QRectF(QPointF(0, 0), size), common::classicColor(kPaper));
-    const CanvasMapping mapping(window_, size);
+    const CanvasMapping mapping(equalScaleWindow(window_, size.width(), size.height()), size);
     for (const CanvasLayer* layer : layers_) {
         painter.save();
         layer->paint(painter, mapping);
         painter.restore();
     }
+}
+
+UserWindow SlopeCanvas::shownWindow() const {
+    return equalScaleWindow(window_, width(), height());
+}
+
+CanvasMapping SlopeCanvas::mapping() const {
+    return CanvasMapping(shownWindow(), size());
 }
 
 QImage SlopeCanvas::render() const {

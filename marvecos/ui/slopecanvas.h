@@ -70,6 +70,9 @@ public:
     // A redraw: the new coordinates when it sets some, the old ones otherwise.
     void redraw(const std::optional<UserWindow>& window);
     const UserWindow& userWindow() const { return window_; }
+    // The coordinates the area shows: the window grown so that x and y have equal scales.
+    UserWindow shownWindow() const;
+    CanvasMapping mapping() const;
     // The area as it would appear now.
     QImage render() const;
 

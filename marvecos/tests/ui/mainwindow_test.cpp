@@ -1,6 +1,8 @@
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMap>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSlider>
@@ -124,32 +126,58 @@ private slots:
         QVERIFY(messages.shown.empty());
     }
 
-    void menuEntriesDoNothing() {
+    // The entries, their texts and keys, and what each does: the same as its button.
+    void menuEntriesDoWhatTheButtonsDo() {
         TestFolder folder;
         common::RecordingMessages messages;
         Form1 form(folder.folders(), &messages);
-        setFields(&form, kSampleSlope);
-        form.findChild<QRadioButton*>("Option1")->setChecked(true);
+        StubDialogs stub;
+        form.setFileDialogs(stub.dialogs());
         QStringList entries;
+        QMap<QString, QAction*> byName;
         for (QAction* top : form.menuBar()->actions()) {
             entries << top->text();
+            byName[top->text()] = top;
             if (top->menu() != nullptr) {
                 for (QAction* entry : top->menu()->actions()) {
                     if (!entry->isSeparator()) {
                         entries << entry->text();
+                        byName[top->text() + "/" + entry->text()] = entry;
                     }
-                    entry->trigger();
                 }
             }
-            top->trigger();
         }
         QCOMPARE(entries,
                  QStringList({"Archivo", "Abrir", "Guardar", "Guardar como", "Salir", "Calcular",
                               "Metodo", "Bishop", "Janbu", "Spencer", "Resultados"}));
+        QCOMPARE(byName["Archivo/Abrir"]->shortcut(), QKeySequence(QKeySequence::Open));
+        QCOMPARE(byName["Archivo/Guardar"]->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(byName["Archivo/Guardar como"]->shortcut(), QKeySequence("Ctrl+Shift+S"));
+        QCOMPARE(byName["Archivo/Salir"]->shortcut(), QKeySequence("Ctrl+Q"));
+
+        setFields(&form, kSampleSlope);
+        byName["Metodo/Janbu"]->trigger();
+        QVERIFY(form.findChild<QRadioButton*>("Option2")->isChecked());
+        byName["Calcular"]->trigger();
+        const QString janbu = labelText(form, "Label2");
+        QCOMPARE("fs=" + janbu.toStdString() + "\n", batchFactor(kSampleSlope, "janbu"));
+        byName["Metodo/Bishop"]->trigger();
+        QVERIFY(form.findChild<QRadioButton*>("Option1")->isChecked());
+        form.findChild<QRadioButton*>("Option2")->setChecked(true);
+        QVERIFY(byName["Metodo/Janbu"]->isChecked());
+        byName["Resultados"]->trigger();
+        QVERIFY(form.resultsWindow()->isVisible());
+
+        // The file entries ask for a name; a cancelled dialog does nothing.
+        byName["Archivo/Abrir"]->trigger();
+        byName["Archivo/Guardar como"]->trigger();
+        QCOMPARE(stub.openCalls, 1);
+        QCOMPARE(stub.saveCalls, 1);
+        QCOMPARE(stub.lastFilter, QString("Taludes (*.tal);;Todos los archivos (*.*)"));
         QVERIFY(messages.shown.empty());
-        QCOMPARE(labelText(form, "Label2"), QString());
-        QVERIFY(!folder.exists("coords.tmp"));
-        QVERIFY(!form.resultsWindow()->isVisible());
+        form.setUnsavedQuestion([] { return marvecos::UnsavedAnswer::Cancel; });
+        byName["Archivo/Salir"]->trigger();
+        QVERIFY(form.resultsWindow()->isVisible());
     }
 
     void eachFailedCheckShowsItsMessageAndStillRedraws() {
@@ -177,7 +205,8 @@ private slots:
             Form1 form(folder.folders(), &messages);
             setFields(&form, c.fields);
             form.findChild<QRadioButton*>("Option1")->setChecked(true);
-            QVERIFY(form.slopeLayer().figure().ground.empty());
+            // Drawn as the fields are typed, before any calculation.
+            QVERIFY(!form.slopeLayer().figure().ground.empty());
             click(form, "Command1");
             QVERIFY2(!messages.shown.empty(), c.message);
             QCOMPARE(messages.shown[0],

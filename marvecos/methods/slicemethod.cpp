@@ -1,13 +1,14 @@
-#include "marvecos/slopemethods.h"
+#include "marvecos/methods/slicemethod.h"
 
 #include <optional>
 
 #include "common/numbertext.h"
 #include "common/patterntext.h"
 #include "common/printline.h"
-#include "marvecos/checks.h"
-#include "marvecos/circlefactor.h"
 #include "marvecos/coords.h"
+#include "marvecos/methods/bishop.h"
+#include "marvecos/methods/circlefactor.h"
+#include "marvecos/methods/janbu.h"
 
 namespace marvecos {
 
@@ -47,33 +48,6 @@ std::string noFactorText(CircleVerdict verdict, const SliceQuantities& q) {
             return "La iteracion del factor de seguridad llega a una division por cero o a un "
                    "valor no valido: no hay resultado. Revise los datos.";
     }
-}
-
-MethodOutcome runSliceMethod(SliceMethod method, const SlopeProblem& p, const SlopeFolders& folders,
-                             common::MessageSink& messages) {
-    MethodOutcome outcome;
-    const std::optional<SliceGeometry> g = prepareSliceGeometry(p, folders.temp, messages, true);
-    if (!g) {
-        return outcome;
-    }
-    FactorWork w;
-    const CircleVerdict verdict = factorOnSlices(method, p, *g, w);
-    if (!givesFactor(verdict)) {
-        fail(messages, noFactorText(verdict, w.q));
-        return outcome;
-    }
-    if (verdict == CircleVerdict::NotConverged) {
-        fail(messages, "No hay convergencia...");
-    }
-    const Iteration& it = w.it;
-    const std::string report = method == SliceMethod::Bishop ? "Bishop.out" : "Janbu.out";
-    writeReported(pathIn(folders.work, "errores.out"), errorsText(it), messages);
-    writeReported(pathIn(folders.work, report), reportText(*g, w.DY, w.q, it, w.tanfi), messages);
-    writeReported(pathIn(folders.temp, "results.tmp"), resultsText(w.q, it), messages);
-    outcome.computed = true;
-    outcome.fs = it.result;
-    outcome.resultsTitle = resultsTitle(method, it.result);
-    return outcome;
 }
 
 }  // namespace
@@ -172,14 +146,133 @@ std::string resultsTitle(SliceMethod method, double fs) {
     return heading + formatPattern(fs, "####0.000");
 }
 
-MethodOutcome runBishop(const SlopeProblem& p, const SlopeFolders& folders,
-                        common::MessageSink& messages) {
-    return runSliceMethod(SliceMethod::Bishop, p, folders, messages);
+MethodOutcome runSliceMethod(SliceMethod method, const SlopeProblem& p, const SlopeFolders& folders,
+                             common::MessageSink& messages) {
+    MethodOutcome outcome;
+    const std::optional<SliceGeometry> g = prepareSliceGeometry(p, folders.temp, messages, true);
+    if (!g) {
+        return outcome;
+    }
+    FactorWork w;
+    const CircleVerdict verdict = factorOnSlices(method, p, *g, w);
+    if (!givesFactor(verdict)) {
+        fail(messages, noFactorText(verdict, w.q));
+        return outcome;
+    }
+    if (verdict == CircleVerdict::NotConverged) {
+        fail(messages, "No hay convergencia...");
+    }
+    const Iteration& it = w.it;
+    const std::string report = method == SliceMethod::Bishop ? "Bishop.out" : "Janbu.out";
+    writeReported(pathIn(folders.work, "errores.out"), errorsText(it), messages);
+    writeReported(pathIn(folders.work, report), reportText(*g, w.DY, w.q, it, w.tanfi), messages);
+    writeReported(pathIn(folders.temp, "results.tmp"), resultsText(w.q, it), messages);
+    outcome.computed = true;
+    outcome.fs = it.result;
+    outcome.valueLabel = formatPattern(it.result, "####0.000");
+    outcome.resultsTitle = resultsTitle(method, it.result);
+    return outcome;
 }
 
-MethodOutcome runJanbu(const SlopeProblem& p, const SlopeFolders& folders,
-                       common::MessageSink& messages) {
-    return runSliceMethod(SliceMethod::Janbu, p, folders, messages);
+namespace {
+
+std::string modelNoFactorText(CircleVerdict verdict, const SliceQuantities& q) {
+    switch (verdict) {
+        case CircleVerdict::BelowBase:
+            return "La masa deslizante llega por debajo de la base del terreno: no hay "
+                   "resultado. Revise la circunferencia.";
+        case CircleVerdict::NoDrivingWeight:
+            return "Las fuerzas que empujan la masa hacia el pie del talud no son positivas: no "
+                   "hay factor de seguridad. Revise la circunferencia.";
+        default:
+            return noFactorText(verdict, q);
+    }
+}
+
+// The quantities of the homogeneous listing with the model's weights, for the report and the
+// results window.
+SliceQuantities listedQuantities(const SlopeProblem& p, const SliceGeometry& g,
+                                 const ModelSlices& s, std::vector<double>& DY) {
+    SliceQuantities q;
+    soilHeights(g, p.L, DY);
+    sliceQuantities(g, DY, p.gam, q);
+    q.sumWcos = q.sumWsen = q.sumWtan = 0;
+    for (int k = 1; k <= q.slices; ++k) {
+        q.w[k] = s.W[k];
+        q.wcos[k] = q.w[k] * q.cos[k];
+        q.wsen[k] = q.w[k] * q.sen[k];
+        q.sumWcos += q.wcos[k];
+        q.sumWsen += q.wsen[k];
+        q.sumWtan += q.w[k] * q.tanA[k];
+    }
+    return q;
+}
+
+}  // namespace
+
+std::string modelSlicesText(const ModelSlices& s) {
+    std::vector<std::string> lines;
+    lines.push_back(std::string(42, '='));
+    lines.push_back(
+        "i   capa       c             fi            u             Q             kh*W          "
+        "yG            agua V        agua H");
+    lines.push_back(std::string(132, '-'));
+    for (int k = 1; k <= s.slices; ++k) {
+        lines.push_back(PrintLine()
+                            .add(formatPattern(k, "###"))
+                            .column(5)
+                            .add(printInteger(s.baseLayer[k]))
+                            .column(15)
+                            .zone(formatPattern(s.c[k], "####0.000"))
+                            .zone(formatPattern(s.fi[k], "####0.000"))
+                            .zone(formatPattern(s.u[k], "####0.000"))
+                            .zone(formatPattern(s.Q[k], "####0.000"))
+                            .zone(formatPattern(s.kW[k], "####0.000"))
+                            .zone(formatPattern(s.yG[k], "####0.000"))
+                            .zone(formatPattern(s.pondV[k], "####0.000"))
+                            .zone(formatPattern(s.pondH[k], "####0.000"))
+                            .text());
+    }
+    lines.push_back(
+        PrintLine().zone("Bishop: suma que desliza=").zone(printDouble(bishopDriving(s))).text());
+    lines.push_back(
+        PrintLine().zone("Janbu: suma que desliza=").zone(printDouble(janbuDriving(s))).text());
+    lines.push_back("capa 0: suelo de los campos; capa i: la i-esima linea \"capa\".");
+    return common::joinLines(lines);
+}
+
+MethodOutcome runSliceMethod(SliceMethod method, const SlopeProblem& p, const GroundModel& model,
+                             const SlopeFolders& folders, common::MessageSink& messages) {
+    if (usesNoNewInputs(model)) {
+        return runSliceMethod(method, p, folders, messages);
+    }
+    MethodOutcome outcome;
+    const std::optional<SliceGeometry> g = prepareSliceGeometry(p, folders.temp, messages, true);
+    if (!g) {
+        return outcome;
+    }
+    FactorWork w;
+    const CircleVerdict verdict = factorOnModel(method, p, model, *g, w);
+    std::vector<double> DY;
+    const SliceQuantities q = listedQuantities(p, *g, w.slices, DY);
+    if (!givesFactor(verdict)) {
+        fail(messages, modelNoFactorText(verdict, q));
+        return outcome;
+    }
+    if (verdict == CircleVerdict::NotConverged) {
+        fail(messages, "No hay convergencia...");
+    }
+    const Iteration& it = w.it;
+    const std::string report = method == SliceMethod::Bishop ? "Bishop.out" : "Janbu.out";
+    writeReported(pathIn(folders.work, "errores.out"), errorsText(it), messages);
+    writeReported(pathIn(folders.work, report),
+                  reportText(*g, DY, q, it, w.tanfi) + modelSlicesText(w.slices), messages);
+    writeReported(pathIn(folders.temp, "results.tmp"), resultsText(q, it), messages);
+    outcome.computed = true;
+    outcome.fs = it.result;
+    outcome.valueLabel = formatPattern(it.result, "####0.000");
+    outcome.resultsTitle = resultsTitle(method, it.result);
+    return outcome;
 }
 
 }  // namespace marvecos

@@ -4,7 +4,8 @@
 
 #include "marvecos/geometry/slicegeometry.h"
 #include "marvecos/geometry/slicequantities.h"
-#include "marvecos/iteration.h"
+#include "marvecos/methods/iteration.h"
+#include "marvecos/model/modelslices.h"
 #include "marvecos/problem.h"
 
 namespace marvecos {
@@ -18,6 +19,7 @@ enum class CircleVerdict {
     NoDrivingWeight,    // sum of W*sen (or, for Janbu, of W*tan) is not above zero
     IterationFailed,    // a division by zero or a value out of range in the iteration
     FactorNotPositive,  // the factor comes out zero, negative or not a number
+    BelowBase,          // the sliding mass reaches below the base of the ground model
 };
 
 // Everything one circle's factor of safety is computed in. Kept and reused from circle to
@@ -27,6 +29,7 @@ struct FactorWork {
     SliceQuantities q;
     Iteration it;
     double tanfi = 0;
+    ModelSlices slices;  // on a ground model
 };
 
 // Soil heights, slice quantities and the iteration of "Calcular" on slices already cut: the
@@ -34,6 +37,10 @@ struct FactorWork {
 // factor of safety (w.it.result when the verdict gives one). No files, no messages.
 CircleVerdict factorOnSlices(SliceMethod method, const SlopeProblem& p, const SliceGeometry& g,
                              FactorWork& w);
+
+// The same on the ground model below the fields' soil (a model that uses some of its inputs).
+CircleVerdict factorOnModel(SliceMethod method, const SlopeProblem& p, const GroundModel& model,
+                            const SliceGeometry& g, FactorWork& w);
 
 inline bool givesFactor(CircleVerdict v) {
     return v == CircleVerdict::Converged || v == CircleVerdict::NotConverged;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "marvecos/geometry/slicequantities.h"
+#include "marvecos/model/modelslices.h"
 
 namespace marvecos {
 
@@ -30,14 +31,18 @@ struct Iteration {
 // A factor of safety the program reports: finite and above zero.
 bool isSoundFactor(double fs);
 
-// Bishop: fs = sum(num*secA/ma) / sum(W*sen); Janbu: fs = sum(num*secA^2/ma) / sum(W*tanA),
-// with num = c*dxx + W*tanfi and ma = 1 + tanA*tanfi/fs, from fs0 = 1.2 times the ordinary
-// factor. The tolerance 0.0001 loosens to 0.001 after iteration 500 and to 0.01 after 750.
-// The caller makes sure the divisor sums are not zero.
+// Repeats the pass of the method (bishop.h, janbu.h) from fs0 = 1.2 times the ordinary
+// factor, each calculated value the next proposed one. The tolerance 0.0001 loosens to 0.001 after
+// iteration 500 and to 0.01 after 750. The caller makes sure the divisor sums are not zero.
 Iteration iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi);
 
 // The same into a caller's object, whose vectors keep their capacity.
 void iterateFactor(SliceMethod method, const SliceQuantities& q, double c, double tanfi,
                    Iteration& out);
+
+// The same iteration on the slices of the ground model (bishop.h, janbu.h), from 1.2 times the
+// ordinary method's factor sum[c*l + ((W + Q + pondV)*cos - u*l)*tanfi] over Bishop's
+// driving sum. The caller makes sure the driving sums are above zero.
+void iterateFactor(SliceMethod method, const ModelSlices& s, Iteration& out);
 
 }  // namespace marvecos
