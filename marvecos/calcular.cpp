@@ -1,11 +1,15 @@
 #include "marvecos/calcular.h"
 
 #include "marvecos/checks.h"
+#include "marvecos/fieldchecks.h"
 
 namespace marvecos {
 
 MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
                        const SlopeFolders& folders, common::MessageSink& messages) {
+    if (!checkSlopeFields(fields, messages)) {
+        return {};
+    }
     const SlopeProblem p = readSlopeInput(fields, buttons);
     if (!checkSlopeProblem(p, messages)) {
         return {};
@@ -27,6 +31,9 @@ MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& bu
 MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
                        const GroundModel& model, const SlopeFolders& folders,
                        common::MessageSink& messages) {
+    if (!checkSlopeFields(fields, messages)) {
+        return {};
+    }
     const SlopeProblem p = readSlopeInput(fields, buttons);
     if (!checkSlopeProblem(p, messages)) {
         return {};

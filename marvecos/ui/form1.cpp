@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <algorithm>
 
 #include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
@@ -18,6 +19,7 @@
 #include "marvecos/calcular.h"
 #include "marvecos/checks.h"
 #include "marvecos/coords.h"
+#include "marvecos/fieldchecks.h"
 #include "marvecos/model/modelslices.h"
 #include "marvecos/modelfigure.h"
 #include "marvecos/program.h"
@@ -112,7 +114,7 @@ void Form1::buildMenus() {
                     &Form1::guardarComo);
     file->addSeparator();
     file->addAction("Salir", QKeySequence(Qt::CTRL | Qt::Key_Q), this, &Form1::salir);
-    menuBar()->addAction("Calcular", this, &Form1::calcular);
+    menuBar()->addAction("Calcular", QKeySequence("F5"), this, &Form1::calcular);
     buildMethodMenu(menuBar()->addMenu("Metodo"));
     menuBar()->addAction("Resultados", this, &Form1::resultados);
 }
@@ -255,6 +257,12 @@ void Form1::calcular() {
     WriteFailureWatch watched(*messages_);
     const MethodOutcome outcome =
         marvecos::calcular(fields_, methodButtons(), model, folders_, watched);
+    calculated_ = outcome.computed && !watched.failedWrite;
+    if (!outcome.computed) {
+        // The factor and the tables on screen belong to other data.
+        fsLabel_->clear();
+        form2_->volver();
+    }
     if (outcome.computed) {
         fsLabel_->setText(QString::fromStdString(outcome.valueLabel));
         form2_->setModelSlices(modelSlicesOf(readSlopeInput(fields_, methodButtons()), model));
@@ -270,10 +278,27 @@ void Form1::calcular() {
 
 void Form1::drawSlope() {
     const SlopeProblem p = readSlopeInput(fields_, methodButtons());
+    if (!slopeFieldsAccepted(fields_)) {
+        showRefusedSlope(p);
+        return;
+    }
     showSlope(p, prepareSliceGeometry(p, folders_.temp, *messages_, false));
 }
 
+// A slope the calculation refuses is not drawn as if it meant something else: no circle, and a
+// negative height not turned upside down.
+void Form1::showRefusedSlope(SlopeProblem p) {
+    p.H = std::max(p.H, 0.0);
+    showSlope(p, std::nullopt);
+}
+
 void Form1::resultados() {
+    if (!calculated_) {
+        // Result files of an earlier run belong to data this run does not know.
+        messages_->show("No hay resultados para mostrar: por favor corra un metodo de calculo.",
+                        "Resultados", common::MessageIcon::Information);
+        return;
+    }
     form2_->resultados();
 }
 

@@ -63,8 +63,14 @@ private slots:
         TestFolder folder;
         common::RecordingMessages messages;
         Form1 form(folder.folders(), &messages);
+        // Files an earlier run left are not read: they belong to other data.
+        QVERIFY(folder.write("coords.tmp", kCoordsOneSlice));
+        QVERIFY(folder.write("results.tmp", kResultsAtOnce));
         form.findChild<QPushButton*>("Command3")->click();
-        QCOMPARE(messages.shown, std::vector<common::Message>{kNoFiles});
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0].text,
+                 std::string("No hay resultados para mostrar: por favor corra un metodo de "
+                             "calculo."));
         QVERIFY(!form.resultsWindow()->isVisible());
         QVERIFY(!form.resultsWindow()->isLoaded());
     }
@@ -86,7 +92,7 @@ private slots:
             QVERIFY(folder.write("results.tmp", results));
             common::RecordingMessages messages;
             Form1 form(folder.folders(), &messages);
-            form.resultados();
+            form.resultsWindow()->resultados();  // the reader itself
             QCOMPARE(messages.shown, std::vector<common::Message>{kNoFiles});
             QVERIFY(!form.resultsWindow()->isVisible());
         }
@@ -94,7 +100,7 @@ private slots:
         QVERIFY(onlyCoords.write("coords.tmp", kCoordsOneSlice));
         common::RecordingMessages messages;
         Form1 form(onlyCoords.folders(), &messages);
-        form.resultados();
+        form.resultsWindow()->resultados();  // the reader itself
         QCOMPARE(messages.shown, std::vector<common::Message>{kNoFiles});
         QVERIFY(!form.resultsWindow()->isVisible());
     }
@@ -105,7 +111,7 @@ private slots:
         QVERIFY(folder.write("results.tmp", kResultsAtOnce));
         common::RecordingMessages messages;
         Form1 form(folder.folders(), &messages);
-        form.resultados();
+        form.resultsWindow()->resultados();  // the reader itself
         QVERIFY(messages.shown.empty());
         Form2* results = form.resultsWindow();
         QVERIFY(results->isVisible());
