@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <algorithm>
 
+#include "common/ui/mainwindowparts.h"
 #include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
 #include "common/ui/startup.h"
@@ -62,24 +63,14 @@ void fieldRows(QGroupBox* box, const std::vector<FieldRow>& rows, int firstTop) 
 }  // namespace
 
 Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
-    : folders_(std::move(folders)), messages_(messages), fields_(this) {
-    if (messages_ == nullptr) {
-        ownMessages_ = std::make_unique<common::QtMessageBoxes>(this, kProgramTitle);
-        messages_ = ownMessages_.get();
-    }
+    : folders_(std::move(folders)), fields_(this) {
+    messages_ = common::messagesOrBoxes(messages, ownMessages_, *this, kProgramTitle);
     setObjectName("Form1");
     setWindowTitle(kProgramTitle);
     setWindowIcon(QApplication::windowIcon());
 
-    auto* central = new QWidget(this);
-    central->setFixedSize(800, 536);
-    QFont small = central->font();
-    small.setPointSize(8);
-    central->setFont(small);
-    setCentralWidget(central);
-
-    common::windowHeading(central, "ESTABILIDAD DE MARVECOS DE TIERRA",
-                          QRect(0, 8, central->width(), 28));
+    QWidget* central =
+        common::centralArea(*this, 800, 536, "ESTABILIDAD DE MARVECOS DE TIERRA", 28, 8, 13);
 
     buildSoilGroup(central);
     buildSlopeGroup(central);

@@ -7,6 +7,7 @@
 #include <QSlider>
 #include <cmath>
 
+#include "common/ui/mainwindowparts.h"
 #include "marvecos/fieldchecks.h"
 #include "marvecos/modelfigure.h"
 #include "marvecos/program.h"
@@ -19,9 +20,7 @@ void Form1::terreno() {
     if (!editor_->isVisible()) {
         editor_->move(geometry().topLeft() + QPoint(40, 40));
     }
-    editor_->show();
-    editor_->raise();
-    editor_->activateWindow();
+    common::showInFront(*editor_);
 }
 
 // The problem changes as it is typed: the drawing follows, and the file is marked unsaved.
