@@ -59,6 +59,19 @@ class ResultsWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // 1366 x 768 less a panel and the title bar.
+    void theWindowsFitASmallScreen() {
+        TestFolder folder;
+        common::RecordingMessages messages;
+        Form1 form(folder.folders(), &messages);
+        const QSize room(1366 - 8, 768 - 36 - 34);
+        QVERIFY(form.sizeHint().boundedTo(room) == form.sizeHint());
+        form.resultsWindow()->setModelSlices(marvecos::ModelSlices{});
+        const QSize results = form.resultsWindow()->size();
+        QVERIFY2(results.boundedTo(room) == results,
+                 qPrintable(QString("%1 x %2").arg(results.width()).arg(results.height())));
+    }
+
     void beforeAnyCalculationThereIsNoWindow() {
         TestFolder folder;
         common::RecordingMessages messages;
