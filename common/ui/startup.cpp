@@ -12,7 +12,6 @@
 namespace common {
 
 void installSpanishTranslations(QApplication& app) {
-    QLocale::setDefault(QLocale(QLocale::Spanish));
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Spanish), "qtbase", "_",
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
