@@ -109,6 +109,11 @@ double fieldValue(const std::string& text) {
             packed += ch;
         }
     }
+    // The decimal comma of a Spanish keyboard, when the text has no point.
+    const std::size_t comma = packed.find(',');
+    if (comma != std::string::npos && packed.find('.') == std::string::npos) {
+        packed[comma] = '.';
+    }
     const std::size_t length = numberPrefixLength(packed);
     if (length == 0) {
         return 0.0;

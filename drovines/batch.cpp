@@ -111,7 +111,7 @@ std::optional<BatchOptions> parseOptions(const std::vector<std::string>& args, s
 // nothing.
 std::string stopNote(CalcStatus status) {
     if (status == CalcStatus::NothingToDo) {
-        return "Drovines: no se calcula: gam, b1, H y B deben ser distintos de 0.";
+        return "Drovines: " + std::string(kNothingToDoMessage);
     }
     if (status == CalcStatus::NoMethod) {
         return "Drovines: no hay metodo de calculo elegido (use --method 1, 2 o 3).";

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "drovines/fieldchecks.h"
 #include "drovines/methods.h"
 #include "drovines/readdata.h"
 
@@ -14,6 +15,9 @@ bool everyFactorIsAResult(const Resultados& res) {
 
 CalcOutcome calcular(common::FieldTexts& fields, Method method, TickBoxes ticks,
                      common::MessageSink& messages) {
+    if (!checkWallFields(fields, method, messages)) {
+        return {CalcStatus::Rejected, {}};
+    }
     WallRecord record;
     if (readdata(fields, messages, record) == 1) {
         return {CalcStatus::Rejected, {}};

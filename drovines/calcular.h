@@ -15,6 +15,11 @@ enum class CalcStatus {
     Failed,       // the method stopped with its error message
 };
 
+// What the window says when "Calcular" computes nothing without a message of its own.
+inline const char* const kNothingToDoMessage =
+    "No se calcula: gam, b1, H y B deben ser distintos de 0.";
+inline const char* const kNoMethodMessage = "Por favor seleccione un metodo de calculo.";
+
 struct CalcOutcome {
     CalcStatus status = CalcStatus::NothingToDo;
     Resultados resultados{};

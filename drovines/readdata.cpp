@@ -12,11 +12,11 @@ double valueOf(const common::FieldTexts& fields, const std::string& name) {
     return common::fieldValue(fields.text(name));
 }
 
-// A failed check: the message, the corrected field, and the error flag.
-int rejectField(common::FieldTexts& fields, common::MessageSink& messages, const std::string& text,
-                const std::string& name) {
+// A failed check: the message and the error flag. The field keeps what the user typed, so that
+// the user corrects it knowing what was wrong.
+int rejectField(common::FieldTexts&, common::MessageSink& messages, const std::string& text,
+                const std::string&) {
     messages.show(text, kProgramTitle, common::MessageIcon::None);
-    fields.setText(name, "0");
     return 1;
 }
 
@@ -50,10 +50,8 @@ int readdata(common::FieldTexts& fields, common::MessageSink& messages, WallReco
     const double deltaDegrees = valueOf(fields, field::delta);
     r.delta = radians(deltaDegrees);
     if (deltaDegrees > fiDegrees) {
-        // The user sees the largest admissible value and starts the calculation again.
         messages.show("El angulo delta no puede ser mayor que fi", kProgramTitle,
                       common::MessageIcon::None);
-        fields.setText(field::delta, common::displayDouble(fiDegrees));
         r.delta = r.fi;
         return 1;
     }
@@ -82,8 +80,6 @@ int readdata(common::FieldTexts& fields, common::MessageSink& messages, WallReco
         messages.show(
             "Hay un error en la forma del muro, por favor corrija esto antes de continuar.",
             kProgramTitle, common::MessageIcon::None);
-        fields.setText(field::alfa2, "0");
-        fields.setText(field::alfa, "0");
         return 1;
     }
     if (r.hn < 0) {

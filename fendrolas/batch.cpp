@@ -11,6 +11,7 @@
 #include "common/printline.h"
 #include "common/safefile.h"
 #include "fendrolas/driver.h"
+#include "fendrolas/fieldchecks.h"
 #include "fendrolas/module1.h"
 #include "fendrolas/moduloi.h"
 #include "fendrolas/report.h"
@@ -56,7 +57,8 @@ const char* const kHelp =
     "Codigos de salida: 0 correcto, 1 opciones incorrectas, 2 archivo de datos ilegible,\n"
     "3 faltan archivos de resultados para comparar, 4 no se pudo guardar un archivo de\n"
     "resultados o el informe, 5 el calculo no dejo resultados para el informe,\n"
-    "6 la napa freatica no es valida (nada se calcula).\n";
+    "6 la napa freatica no es valida (nada se calcula), 7 un dato no es un numero o no\n"
+    "tiene sentido fisico (nada se calcula).\n";
 
 constexpr int kExitOptions = 1;
 constexpr int kExitDataFile = 2;
@@ -64,6 +66,7 @@ constexpr int kExitComparison = 3;
 constexpr int kExitWriteFailed = 4;
 constexpr int kExitNoReport = 5;
 constexpr int kExitWater = 6;
+constexpr int kExitBadData = 7;
 
 // What the command line asks for.
 struct Options {
@@ -196,6 +199,9 @@ void printMethodInput(const MethodInput& in) {
 }
 
 int validateOnly(common::FieldTexts& fields, common::MessageSink& messages) {
+    if (!checkMainWindowFields(fields, messages)) {
+        return kExitBadData;
+    }
     double fi = 0, c = 0, g = 0;
     WindowData data;
     validar(fields, messages, fi, c, g, data);
@@ -272,6 +278,9 @@ int calculate(const Options& options, common::FieldTexts& fields, common::Messag
         driver.setSelectedMethod(options.method);
         driver.calcular(options.coefficients);
     }
+    if (driver.fieldsRefused()) {
+        return kExitBadData;
+    }
     if (driver.waterRefused()) {
         return kExitWater;
     }
@@ -280,13 +289,14 @@ int calculate(const Options& options, common::FieldTexts& fields, common::Messag
         return kExitWriteFailed;
     }
     if (!options.reportFile.empty()) {
-        const int saved = saveReport(options.reportFile, lastMethod, driver, fields, messages);
+        const int saved =
+            saveReport(options.reportFile, lastMethod, driver, driver.calculatedFields(), messages);
         if (saved != 0) {
             return saved;
         }
     }
     if (!options.pdfFile.empty()) {
-        return savePdf(options, driver, fields, messages, writePdf);
+        return savePdf(options, driver, driver.calculatedFields(), messages, writePdf);
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "fendrolas/driver.h"
 
 #include "common/fieldvalue.h"
+#include "fendrolas/fieldchecks.h"
 #include "fendrolas/methods/moduloT.h"
 #include "fendrolas/methods/moduloc.h"
 #include "fendrolas/methods/moduloh.h"
@@ -35,10 +36,25 @@ void Driver::calcular(const CoefficientTexts& coefficients) {
         messages_.show("Por favor seleccione un metodo de calculo.", "", common::MessageIcon::None);
         return;
     }
+    if (!fieldsAccepted()) {
+        return;
+    }
     runMethod(selectedMethod_, coefficients);
 }
 
+bool Driver::fieldsAccepted() {
+    fieldsRefused_ = !checkMainWindowFields(fields_, messages_);
+    if (fieldsRefused_) {
+        // The figures on screen belong to other data.
+        context_.labels = ResultLabels{};
+    }
+    return !fieldsRefused_;
+}
+
 void Driver::calcTodo(const CoefficientTexts& coefficients) {
+    if (!fieldsAccepted()) {
+        return;
+    }
     // Each method validates afresh, so a problem is reported once per method.
     for (int method = 1; method <= kMethods; ++method) {
         partialResults_.setMethodNumber(method);
@@ -47,6 +63,11 @@ void Driver::calcTodo(const CoefficientTexts& coefficients) {
 }
 
 void Driver::runMethod(int method, const CoefficientTexts& coefficients) {
+    if (!checkCoefficients(method, coefficients, messages_)) {
+        context_.labels = ResultLabels{};
+        fieldsRefused_ = true;
+        return;
+    }
     double fi = 0, c = 0, g = 0;
     validar(fields_, messages_, fi, c, g, data_);
     MethodInput input = prepareMethodInput(fi, c, g, data_);
@@ -59,6 +80,11 @@ void Driver::runMethod(int method, const CoefficientTexts& coefficients) {
     }
     waterRefused_ = false;
     context_.coefficients = coefficients;
+    labelsMethod_ = method;
+    calculated_ = common::MemoryFields{};
+    for (const std::string& name : everyFieldName()) {
+        calculated_.setText(name, fields_.text(name));
+    }
     switch (method) {
         case kTerzaghi:
             metodoterzaghi(input, context_);
@@ -81,6 +107,11 @@ void Driver::runMethod(int method, const CoefficientTexts& coefficients) {
 }
 
 bool Driver::resultados() {
+    if (labelsMethod_ == 0) {
+        // A result file of an earlier run belongs to data this run does not know.
+        messages_.show(kNothingToShowMessage, "Resultados", common::MessageIcon::Information);
+        return false;
+    }
     if (!readSummaryFile(context_.directory, windowTable_)) {
         return false;
     }

@@ -27,6 +27,9 @@ public:
 // What the main window's buttons "Calcular", "Calc. todo", "Resultados" and "Comparar" do, with
 // the windows reached through interfaces. Owns the main window's data, the five method tables,
 // the table read back from "res.sal" and the comparison data, for the life of the program.
+inline const char* const kNothingToShowMessage =
+    "No hay resultados para mostrar: por favor corra un metodo de calculo.";
+
 class Driver {
 public:
     Driver(common::FieldTexts& fields, common::MessageSink& messages,
@@ -54,9 +57,16 @@ public:
     bool writeFailed() const { return context_.writeFailed; }
     // True when the last run computed nothing because the water table was refused.
     bool waterRefused() const { return waterRefused_; }
+    // True when the last run computed nothing because a field or coefficient was refused.
+    bool fieldsRefused() const { return fieldsRefused_; }
+    // The method whose figures the result labels show (0 before any calculation of this run).
+    int labelsMethod() const { return labelsMethod_; }
+    // The fields as the last calculation read them: what its report and drawing describe.
+    const common::FieldTexts& calculatedFields() const { return calculated_; }
 
 private:
     void runMethod(int method, const CoefficientTexts& coefficients);
+    bool fieldsAccepted();
 
     common::FieldTexts& fields_;
     common::MessageSink& messages_;
@@ -69,6 +79,9 @@ private:
     ComparisonData comparison_;
     int selectedMethod_ = 0;
     bool waterRefused_ = false;
+    bool fieldsRefused_ = false;
+    int labelsMethod_ = 0;
+    common::MemoryFields calculated_;
 };
 
 }  // namespace fendrolas

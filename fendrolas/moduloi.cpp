@@ -86,7 +86,6 @@ void validar(common::FieldTexts& fields, common::MessageSink& messages, double& 
         messages.show("El angulo fi y la cohesion c no pueden ser nulos simultaneamente.", "ERROR",
                       MessageIcon::Critical);
         fi = 1;
-        fields.setText(soilField(kFieldFi), "1");
         errorExit(data);
         return;
     }
@@ -94,7 +93,6 @@ void validar(common::FieldTexts& fields, common::MessageSink& messages, double& 
     g = valueOf(fields, soilField(kFieldG));
     if (g == 0) {
         messages.show("El peso especifico no puede ser nulo.", "ERROR", MessageIcon::Critical);
-        fields.setText(soilField(kFieldG), "1");
         g = 1;
         errorExit(data);
         return;

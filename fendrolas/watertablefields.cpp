@@ -1,6 +1,7 @@
 #include "fendrolas/watertablefields.h"
 
 #include "common/fieldvalue.h"
+#include "common/numberfield.h"
 #include "common/numbertext.h"
 #include "fendrolas/methods/watertable.h"
 
@@ -25,7 +26,7 @@ void refuse(const std::string& text, common::MessageSink& messages) {
 bool numberIn(const std::string& text, float& value) {
     const std::string token = withoutBlanks(text);
     double number = 0;
-    if (!token.empty() && !common::parseNumberToken(token, number)) {
+    if (!token.empty() && !common::numberText(token, number)) {
         return false;
     }
     value = common::toSingle(number);

@@ -156,12 +156,38 @@ bool askProblem(Console& c, SpencerInput& p) {
     return true;
 }
 
+// "path: reason" of the safe writer, without the path.
+std::string withoutFileName(const std::string& reason) {
+    const std::size_t colon = reason.rfind(": ");
+    return colon == std::string::npos ? reason : reason.substr(colon + 2);
+}
+
+// Data that describe no slope: the search would run and print a factor for them.
+bool soilAndSlopeMakeSense(const SpencerInput& p) {
+    return p.C >= 0 && p.GAM >= 0 && p.H >= 0;
+}
+
+// A figure that does not fit its print field would show as stars: it is no result.
+bool fitsItsField(const std::string& line) {
+    return line.find('*') == std::string::npos;
+}
+
 void showResults(Console& c, const SpencerResult& r) {
+    const std::string lines[] = {resultLine("TASLACION FST=", r.FST),
+                                 resultLine("MOMENTOS  FSM=", r.FSM),
+                                 resultLine("ANGULO  THETA=", r.theta * 180.0f / kPi)};
     c.empty(2);
+    for (const std::string& line : lines) {
+        if (!fitsItsField(line)) {
+            c.line(kNoResultLine);
+            c.empty();
+            return;
+        }
+    }
     c.line("RESULTADOS");
-    c.line(resultLine("TASLACION FST=", r.FST));
-    c.line(resultLine("MOMENTOS  FSM=", r.FSM));
-    c.line(resultLine("ANGULO  THETA=", r.theta * 180.0f / kPi));
+    for (const std::string& line : lines) {
+        c.line(line);
+    }
     c.empty();
 }
 
@@ -174,7 +200,7 @@ bool calculateOnce(Console& c, SliceTable& table) {
     }
     c.empty();
     c.line("COMIENZO DEL ANALISIS.");
-    if (!prepareSlices(problem, table)) {
+    if (!soilAndSlopeMakeSense(problem) || !prepareSlices(problem, table)) {
         c.line("*** ERROR DE DATOS ***");
         return c.waitForLine();
     }
@@ -182,10 +208,9 @@ bool calculateOnce(Console& c, SliceTable& table) {
     ConsoleTrace trace(c);
     const SpencerResult result = runSpencer(problem, table, trace);
     if (!result.converged) {
+        // The figures of the last trial are no result: none is shown.
         c.line("NO HAY CONVERGENCIA PARA ESTOS VALORES.");
-        if (!c.waitForLine()) {
-            return false;
-        }
+        return c.waitForLine();
     }
     showResults(c, result);
     return true;
@@ -197,19 +222,23 @@ int runGrenvil(std::istream& in, std::ostream& out, std::ostream& err,
                const std::string& averPath) {
     // The file has never carried anything; it is still created (emptied) as users expect it.
     std::string reason;
-    if (!common::writeFileSafely(averPath, "", &reason)) {
-        err << "No se pudo crear el archivo " << averPath << ": " << reason << '\n';
+    const bool averWritten = common::writeFileSafely(averPath, "", &reason);
+    if (!averWritten) {
+        // The reason names the temporary file; the user knows only aver.out.
+        err << "No se pudo crear el archivo " << averPath << ": " << withoutFileName(reason)
+            << '\n';
     }
+    const int exitCode = averWritten ? 0 : kExitAverNotWritten;
     Console console(in, out);
     SliceTable table;
     for (;;) {
         if (!calculateOnce(console, table)) {
-            return 0;
+            return exitCode;
         }
         console.empty(2);
         const std::optional<int> OT = console.askInteger("OTRO CALCULO? SI=1,NO=0   OT=");
         if (!OT || *OT != 1) {
-            return 0;
+            return exitCode;
         }
     }
 }

@@ -13,7 +13,8 @@ const char* const kHelp =
     "     grenvil --help          muestra esta ayuda\n"
     "     grenvil --version       muestra el nombre y la version del programa\n"
     "\n"
-    "Escribe \"aver.out\" en la carpeta actual. El fin de la entrada termina el programa.\n";
+    "Escribe \"aver.out\" en la carpeta actual. El fin de la entrada termina el programa.\n"
+    "Codigos de salida: 0 correcto, 1 no se pudo crear \"aver.out\" (el calculo se hace igual).\n";
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "marvecos/checks.h"
+#include "marvecos/fieldchecks.h"
 #include "marvecos/methods/modelreport.h"
 
 namespace marvecos {
@@ -40,6 +41,9 @@ MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& bu
 MethodOutcome calcular(const common::FieldTexts& fields, const MethodButtons& buttons,
                        const GroundModel& model, const SlopeFolders& folders,
                        common::MessageSink& messages) {
+    if (!checkSlopeFields(fields, messages)) {
+        return {};
+    }
     const SlopeProblem p = readSlopeInput(fields, buttons);
     if (!checkSlopeProblem(p, messages)) {
         return {};

@@ -2,7 +2,7 @@
 # Installs the Debian packages the suite builds and runs with, when any is missing.
 set -euo pipefail
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev libqt6test6 libgtest-dev googletest
-          fonts-dejavu-core xauth
+          fonts-dejavu-core xauth qt6-translations-l10n
           poppler-utils)
 missing=()
 for p in "${packages[@]}"; do

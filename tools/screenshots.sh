@@ -20,12 +20,17 @@ cmake --build "$build" -j2 --target "${programs[@]}"
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
+# The smallest screen the windows are made for: 1366 x 768.
+cat >"$work/pantalla.json" <<'JSON'
+{"screens": [{"name": "pantalla", "x": 0, "y": 0, "width": 1366, "height": 768,
+              "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]}
+JSON
 # One program that fails does not keep the others from rendering theirs; the script still fails.
 status=0
 for program in "${programs[@]}"; do
     mkdir -p "$work/$program"
     if ! (cd "$work/$program" &&
-        QT_QPA_PLATFORM=offscreen "$build/$program/$program" --screenshots "$out"); then
+        QT_QPA_PLATFORM="offscreen:configfile=$work/pantalla.json" "$build/$program/$program" --screenshots "$out"); then
         echo "screenshots.sh: $program no pudo dibujar sus ventanas" >&2
         status=1
     fi

@@ -12,7 +12,7 @@ using namespace common;
 
 TEST(FieldValue, ReadsTheLeadingNumberAndIgnoresTheRest) {
     EXPECT_DOUBLE_EQ(fieldValue("2.5 m"), 2.5);
-    EXPECT_DOUBLE_EQ(fieldValue("1,5"), 1.0);
+    EXPECT_DOUBLE_EQ(fieldValue("1,5"), 1.5);
     EXPECT_DOUBLE_EQ(fieldValue("abc"), 0.0);
     EXPECT_DOUBLE_EQ(fieldValue(""), 0.0);
     EXPECT_DOUBLE_EQ(fieldValue("   -2.5"), -2.5);

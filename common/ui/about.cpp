@@ -2,10 +2,13 @@
 
 #include <QFont>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include "common/ui/logo.h"
 
@@ -80,7 +83,21 @@ void frmAbout::startSystemInfo() {
             return;
         }
     }
-    messages_.show("System Information Is Unavailable At This Time", "", MessageIcon::None);
+    messages_.show(systemSummary().toStdString(), "Informacion del sistema",
+                   MessageIcon::Information);
+}
+
+QString systemSummary() {
+    QString text = "Sistema operativo: " + QSysInfo::prettyProductName() + "\n" +
+                   "Nucleo: " + QSysInfo::kernelType() + " " + QSysInfo::kernelVersion() + "\n" +
+                   "Arquitectura: " + QSysInfo::currentCpuArchitecture() + "\n" +
+                   "Version de Qt: " + QString(qVersion()) + "\n" +
+                   "Plataforma grafica: " + QGuiApplication::platformName();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize size = screen->size();
+        text += QString("\nPantalla: %1 x %2 pixeles").arg(size.width()).arg(size.height());
+    }
+    return text;
 }
 
 }  // namespace common

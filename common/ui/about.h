@@ -10,6 +10,9 @@ namespace common {
 
 // The About window: title, version, description and credits, "Aceptar" and "&Información...".
 // Modeless; the owner keeps one and raises it when asked again.
+// A short summary in Spanish: operating system, kernel, Qt version, screen.
+QString systemSummary();
+
 class frmAbout : public QDialog {
     Q_OBJECT
 
@@ -18,7 +21,7 @@ public:
 
     // The programs tried, in order, by "&Información...".
     void setSystemInfoTools(const QStringList& programs) { tools_ = programs; }
-    // Starts the first system-information tool found; otherwise says it is unavailable.
+    // Starts the first system-information tool found; otherwise shows systemSummary().
     void startSystemInfo();
 
 private:

@@ -1,12 +1,25 @@
 #include "common/ui/startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdlib>
 #include <memory>
 
 #include "common/ui/splash.h"
 
 namespace common {
+
+void installSpanishTranslations(QApplication& app) {
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Spanish), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    } else {
+        delete translator;
+    }
+}
 
 bool displayAvailable() {
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {

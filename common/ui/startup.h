@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QApplication>
 #include <QWidget>
 #include <functional>
 
 #include "common/ui/programidentity.h"
 
 namespace common {
+
+// The toolkit's own texts (file and print dialogs, standard buttons) in Spanish, from the
+// distribution's translations; without them those texts stay in English.
+void installSpanishTranslations(QApplication& app);
 
 // A window system to open windows on. Without one the toolkit would stop the program when it
 // looks for a screen, so the programs say so and point to their batch mode instead.

@@ -94,6 +94,22 @@ TEST_F(BatchTest, MessagesGoToStderrInOrderAndStopTheRun) {
               "calcular ka.\n");
 }
 
+TEST_F(BatchTest, ValuesTheWindowWouldRefuseStopTheRun) {
+    // A wall 4 m high, then -4 m high; a friction angle of 95 degrees.
+    writeText("alto.dat",
+              " 18\r\n 30\r\n 0\r\n 0\r\n 0\r\n 0\r\n 2\r\n-4\r\n 0\r\n 0\r\n"
+              " 0\r\n 0\r\n 1\r\n 1\r\n 0\r\n");
+    EXPECT_EQ(run("--batch alto.dat"), 3);
+    EXPECT_EQ(err_, "Drovines: El campo \"Altura total H\" debe ser mayor que cero.\n");
+    writeText("fi.dat",
+              " 18\r\n 95\r\n 0\r\n 0\r\n 0\r\n 0\r\n 2\r\n 4\r\n 0\r\n 0\r\n"
+              " 0\r\n 0\r\n 1\r\n 1\r\n 0\r\n");
+    EXPECT_EQ(run("--batch fi.dat"), 3);
+    EXPECT_EQ(err_,
+              "Drovines: El campo \"Angulo de friccion fi\" debe estar entre 0 y 89 grados.\n");
+    EXPECT_EQ(out_, "");
+}
+
 TEST_F(BatchTest, UnreadableFileAndNothingToComputeAreClearFailures) {
     EXPECT_EQ(run("--batch no-existe.dat"), 2);
     EXPECT_EQ(err_, "ERROR: Error de datos en el archivo no-existe.dat .\n");

@@ -363,15 +363,20 @@ TEST(Calcular, RunsOnlyAfterValidationAndWithARunnableMethod) {
     EXPECT_EQ(calcular(fields, Method::Rankine, {}, messages).status, CalcStatus::Computed);
     EXPECT_EQ(calcular(fields, Method::MononobeOkabe, {}, messages).status, CalcStatus::Computed);
     EXPECT_EQ(calcular(fields, Method::None, {}, messages).status, CalcStatus::NoMethod);
-    fields.setText("H", "0");
+    fields.setText("gam", "0");
     EXPECT_EQ(calcular(fields, Method::Rankine, {}, messages).status, CalcStatus::NothingToDo);
     EXPECT_TRUE(messages.shown.empty());
+    fields.setText("H", "0");
+    EXPECT_EQ(calcular(fields, Method::Rankine, {}, messages).status, CalcStatus::Rejected);
+    EXPECT_EQ(messages.shown.back().text, "El campo \"Altura total H\" debe ser mayor que cero.");
 
     fields = sampleWall();
     fields.setText("delta", "40");
     const CalcOutcome first = calcular(fields, Method::Coulomb, {}, messages);
     EXPECT_EQ(first.status, CalcStatus::Rejected);
     EXPECT_EQ(first.resultados[1], 0);
+    EXPECT_EQ(fields.text("delta"), "40");
+    fields.setText("delta", "30");
     EXPECT_EQ(calcular(fields, Method::Coulomb, {}, messages).status, CalcStatus::Computed);
 
     fields.setText("hn", "-2");

@@ -134,7 +134,10 @@ TEST(Validation, NegativeOrUnreadableValuesAreRefusedNamingTheField) {
     } cases[] = {
         {"gm", "-1", "El peso especifico del muro gm no puede ser negativo."},
         {"b1", "-0.5", "El ancho superficial b1 no puede ser negativo."},
-        {"H", "-4", "La altura total H no puede ser negativa."},
+        {"H", "-4", "El campo \"Altura total H\" debe ser mayor que cero."},
+        {"kh", "0,1 g",
+         "El campo \"Coeficiente sismico horizontal kh\" no contiene un numero: "
+         "\"0,1 g\"."},
         {"w", "-5", "La humedad w no puede ser negativa."},
         {"q", "-10", "La sobrecarga q no puede ser negativa."},
         {"kh", "-0.1", "El coeficiente sismico kh no puede ser negativo."},
@@ -148,7 +151,7 @@ TEST(Validation, NegativeOrUnreadableValuesAreRefusedNamingTheField) {
         EXPECT_EQ(mononobe(fields, messages).status, CalcStatus::Rejected) << c.name;
         ASSERT_EQ(messages.shown.size(), 1u) << c.name;
         EXPECT_EQ(messages.shown[0].text, c.message);
-        EXPECT_EQ(fields.text(c.name), "0");
+        EXPECT_EQ(fields.text(c.name), c.text);  // as typed
     }
 }
 

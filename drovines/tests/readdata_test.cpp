@@ -45,7 +45,7 @@ TEST(Readdata, DerivedGeometry) {
     EXPECT_TRUE(wallCanBeComputed(r));
 }
 
-TEST(Readdata, DeltaAboveFiIsRewrittenToFiAndStops) {
+TEST(Readdata, DeltaAboveFiIsRefusedAndKept) {
     auto fields = sampleWall();
     fields.setText("fi", "30");
     fields.setText("delta", "40");
@@ -54,15 +54,16 @@ TEST(Readdata, DeltaAboveFiIsRewrittenToFiAndStops) {
     EXPECT_EQ(readdata(fields, messages, r), 1);
     EXPECT_EQ(messages.shown,
               std::vector<Message>{box("El angulo delta no puede ser mayor que fi")});
-    EXPECT_EQ(fields.text("delta"), "30");
+    EXPECT_EQ(fields.text("delta"), "40");
     EXPECT_DOUBLE_EQ(r.delta, r.fi);
 
+    fields.setText("delta", "30");
     messages.shown.clear();
     EXPECT_EQ(readdata(fields, messages, r), 0);
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST(Readdata, ChecksInOrderAndRewritesTheOffendingField) {
+TEST(Readdata, ChecksInOrderAndKeepsTheOffendingField) {
     struct Case {
         std::string name, text, message;
     };
@@ -85,7 +86,7 @@ TEST(Readdata, ChecksInOrderAndRewritesTheOffendingField) {
         // Only the foundation depth is checked after the water-table notice.
         ASSERT_EQ(messages.shown.size(), c.name == "df" ? 2u : 1u) << c.name;
         EXPECT_EQ(messages.shown.back(), box(c.message)) << c.name;
-        EXPECT_EQ(fields.text(c.name), "0") << c.name;
+        EXPECT_EQ(fields.text(c.name), c.text) << c.name;
     }
 }
 
@@ -101,7 +102,7 @@ TEST(Readdata, NegativeBackFaceAloneIsAccepted) {
     EXPECT_EQ(readdata(fields, messages, r), 1);
 }
 
-TEST(Readdata, NegativeBaseClearsBothFaceAngles) {
+TEST(Readdata, NegativeBaseKeepsBothFaceAngles) {
     auto fields = sampleWall();
     fields.setText("alfa", "-40");
     fields.setText("alfa2", "2");
@@ -111,8 +112,8 @@ TEST(Readdata, NegativeBaseClearsBothFaceAngles) {
     EXPECT_EQ(messages.shown,
               std::vector<Message>{box("Hay un error en la forma del muro, por favor corrija esto "
                                        "antes de continuar.")});
-    EXPECT_EQ(fields.text("alfa"), "0");
-    EXPECT_EQ(fields.text("alfa2"), "0");
+    EXPECT_EQ(fields.text("alfa"), "-40");
+    EXPECT_EQ(fields.text("alfa2"), "2");
 }
 
 TEST(Readdata, WaterTableBelowTheBaseIsANoticeOnly) {

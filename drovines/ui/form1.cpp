@@ -3,24 +3,29 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QVBoxLayout>
 
 #include "common/fieldvalue.h"
 #include "common/ui/about.h"
 #include "common/ui/canvas.h"
 #include "common/ui/figurepicture.h"
+#include "common/ui/mainwindowparts.h"
 #include "common/ui/palette.h"
 #include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
 #include "common/ui/startup.h"
 #include "drovines/calcular.h"
 #include "drovines/datafile.h"
+#include "drovines/fieldchecks.h"
 #include "drovines/report.h"
 #include "drovines/section.h"
 #include "drovines/ui/form2.h"
@@ -59,26 +64,16 @@ double valueOf(const common::FieldTexts& fields, const std::string& name) {
 }  // namespace
 
 Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
-    : messages_(messages), dialogs_(std::move(dialogs)), fields_(this) {
-    if (messages_ == nullptr) {
-        ownMessages_ =
-            std::make_unique<common::QtMessageBoxes>(this, QString::fromStdString(kProgramTitle));
-        messages_ = ownMessages_.get();
-    }
+    : dialogs_(std::move(dialogs)), fields_(this) {
+    messages_ = common::messagesOrBoxes(messages, ownMessages_, *this,
+                                        QString::fromStdString(kProgramTitle));
     setObjectName("Form1");
     setWindowTitle("Empuje de suelos");
     setWindowIcon(QApplication::windowIcon());
 
-    auto* central = new QWidget(this);
-    central->setFixedSize(920, 616);
-    QFont small = central->font();
-    small.setPointSize(8);
-    central->setFont(small);
-    setCentralWidget(central);
-
-    common::windowHeading(central,
-                          "EMPUJE ACTIVO SOBRE MUROS DE CONTENCION Y VERIFICACION DE ESTABILIDAD",
-                          QRect(0, 6, central->width(), 24), 11);
+    QWidget* central = common::centralArea(
+        *this, 920, 616, "EMPUJE ACTIVO SOBRE MUROS DE CONTENCION Y VERIFICACION DE ESTABILIDAD",
+        24, 6, 11);
 
     buildMenus();
     buildSoilFrame(central);
@@ -93,8 +88,8 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     picture_->clear();
 
     buildChoices(central);
+    layOut(central);
     statusBar()->setObjectName("StatusBar1");
-    statusBar()->setSizeGripEnabled(false);
 
     form2_ = std::make_unique<Form2>(
         fields_, [this] { return selectedOption(); }, *messages_, dialogs_, this);
@@ -105,12 +100,62 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
 
 Form1::~Form1() = default;
 
+// The frames keep their designed sizes and order: data on the left, the section, the choices
+// and the commands on the right. The section takes what the window grows by.
+void Form1::layOut(QWidget* central) {
+    central->setMinimumSize(central->size());
+    central->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const auto fixed = [central](const char* name) {
+        auto* w = central->findChild<QWidget*>(name);
+        w->setFixedSize(w->size());
+        return w;
+    };
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(central->findChild<QWidget*>("Label1"), 0, 0, 1, 2);
+
+    auto* data = new QVBoxLayout;
+    for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame5"}) {
+        data->addWidget(fixed(name));
+    }
+    data->addStretch();
+    grid->addLayout(data, 1, 0);
+
+    auto* right = new QVBoxLayout;
+    picture_->setMinimumSize(picture_->size());
+    picture_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    right->addWidget(picture_, 1);
+    right->addWidget(fixed("Check2"));
+    right->addWidget(fixed("Check1"));
+    auto* commands = new QVBoxLayout;
+    commands->addWidget(fixed("Command1"));
+    commands->addWidget(fixed("Command2"));
+    commands->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(fixed("Frame4"));
+    bottom->addSpacing(28);
+    bottom->addLayout(commands);
+    bottom->addStretch();
+    right->addLayout(bottom);
+    grid->addLayout(right, 1, 1);
+    grid->setColumnStretch(1, 1);
+}
+
+// The section is drawn for the area it has.
+void Form1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    redraw();
+}
+
 void Form1::buildMenus() {
     QMenu* file = menuBar()->addMenu("Archivo");
-    file->addAction("Abrir", this, &Form1::abrir)->setObjectName("mnuAbrir");
-    file->addAction("Guardar", this, &Form1::guardar)->setObjectName("mnuGuardar");
+    file->addAction("Abrir", QKeySequence::Open, this, &Form1::abrir)->setObjectName("mnuAbrir");
+    file->addAction("Guardar", QKeySequence::Save, this, &Form1::guardar)
+        ->setObjectName("mnuGuardar");
     file->addSeparator();
-    file->addAction("Salir", this, &Form1::salir)->setObjectName("mnuSalir");
+    file->addAction("Salir", QKeySequence("Ctrl+Q"), this, &Form1::salir)
+        ->setObjectName("mnuSalir");
 
     QMenu* analysis = menuBar()->addMenu("Analisis");
     menuRankine_ = analysis->addAction("Rankine", this, &Form1::selectRankine);
@@ -123,7 +168,8 @@ void Form1::buildMenus() {
         entry->setCheckable(true);
     }
     analysis->addSeparator();
-    analysis->addAction("Calcular", this, &Form1::calcularMenu)->setObjectName("mnuCalcular");
+    analysis->addAction("Calcular", QKeySequence("F5"), this, &Form1::calcularMenu)
+        ->setObjectName("mnuCalcular");
 
     QMenu* help = menuBar()->addMenu("Ayuda");
     help->addAction("Acerca de...", this, &Form1::acercaDe)->setObjectName("mnuAcercaDe");
@@ -307,6 +353,10 @@ void Form1::run(Method method) {
     if (outcome.status == CalcStatus::Computed) {
         form2_->fill(outcome.resultados, QString::fromStdString(resultsCaption(method)),
                      method == Method::MononobeOkabe);
+    } else if (outcome.status == CalcStatus::NothingToDo) {
+        messages_->show(kNothingToDoMessage, kProgramTitle, common::MessageIcon::Information);
+    } else if (outcome.status == CalcStatus::NoMethod) {
+        messages_->show(kNoMethodMessage, kProgramTitle, common::MessageIcon::Information);
     }
 }
 
@@ -314,8 +364,9 @@ void Form1::calcular() {
     run(method_);
 }
 
+// The menu entry and the button compute the same: the method chosen.
 void Form1::calcularMenu() {
-    run(Method::Rankine);
+    run(method_);
 }
 
 void Form1::applyLoadedMethod(Method method) {
@@ -343,6 +394,10 @@ void Form1::abrir() {
 }
 
 void Form1::guardar() {
+    // A file holds numbers: a text that is none is refused before the name is asked.
+    if (!checkWallFields(fields_, method_, *messages_)) {
+        return;
+    }
     const QString fileName = dialogs_.saveFile(this, common::kDataFilter);
     if (fileName.isEmpty()) {
         return;
@@ -357,27 +412,18 @@ void Form1::acercaDe() {
     if (about_ == nullptr) {
         about_ = new common::frmAbout(drovinesIdentity(), *messages_, this);
     }
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    common::showInFront(*about_);
 }
 
 void Form1::notas() {
     if (notes_ == nullptr) {
         notes_ = new frmNotas(this);
     }
-    notes_->show();
-    notes_->raise();
-    notes_->activateWindow();
+    common::showInFront(*notes_);
 }
 
 void Form1::salir() {
-    // Closing the main window comes back here through closeEvent.
-    if (leaving_) {
-        return;
-    }
-    leaving_ = true;
-    common::closeEveryWindow(*this);
+    common::leaveOnce(leaving_, *this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

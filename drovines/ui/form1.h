@@ -61,6 +61,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenus();
@@ -68,6 +69,7 @@ private:
     void buildWallFrame(QWidget* central);
     void buildLoadFrame(QWidget* central);
     void buildChoices(QWidget* central);
+    void layOut(QWidget* central);
     void connectRedraws();
     void hnChanged();
     void redraw();

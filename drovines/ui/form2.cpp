@@ -8,9 +8,13 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include "common/ui/pdfexport.h"
 #include "common/ui/printreport.h"
+#include "common/ui/windowsize.h"
+#include "drovines/fieldchecks.h"
 #include "drovines/report.h"
 #include "drovines/resultrows.h"
 #include "drovines/ui/pdfreport.h"
@@ -27,8 +31,9 @@ QString fieldName(int array, int k) {
 QGroupBox* resultFrame(const ResultBlock& block, QWidget* parent) {
     auto* group = new QGroupBox(QString::fromStdString(block.frame), parent);
     auto* grid = new QGridLayout(group);
-    grid->setVerticalSpacing(2);
-    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(1);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(4);
     int line = 0;
     for (const ResultRow& row : block.rows) {
         if (!row.heading.empty()) {
@@ -45,7 +50,9 @@ QGroupBox* resultFrame(const ResultBlock& block, QWidget* parent) {
         value->setObjectName(fieldName(block.array, fieldElement(block.array, row.index)));
         value->setReadOnly(true);
         value->setAlignment(Qt::AlignRight);
-        value->setFixedWidth(86);
+        value->setFixedWidth(70);
+        // Rows no taller than the text, so that the four frames fit a small screen.
+        value->setFixedHeight(value->fontMetrics().height() + 4);
         grid->addWidget(value, line, 2);
         grid->addWidget(new QLabel(QString::fromStdString(row.unit), group), line, 3);
         ++line;
@@ -77,15 +84,25 @@ Form2::Form2(common::FieldTexts& fields, std::function<Method()> selectedOption,
     small.setPointSize(8);
     setFont(small);
 
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(resultFrame(resultBlock(1), this), 0, 0);
-    grid->addWidget(resultFrame(resultBlock(2), this), 0, 1);
-    grid->addWidget(resultFrame(resultBlock(3), this), 1, 0);
-    grid->addWidget(resultFrame(resultBlock(4), this), 1, 1);
-    seismicFrame_ = resultFrame(resultBlock(kSeismicArray), this);
+    // The frames scroll inside the window when the screen is smaller than they are; the buttons
+    // stay in sight below them.
+    auto* outer = new QVBoxLayout(this);
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll_);
+    auto* grid = new QGridLayout(content);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(resultFrame(resultBlock(1), content), 0, 0);
+    grid->addWidget(resultFrame(resultBlock(2), content), 0, 1);
+    grid->addWidget(resultFrame(resultBlock(3), content), 1, 0);
+    grid->addWidget(resultFrame(resultBlock(4), content), 1, 1);
+    seismicFrame_ = resultFrame(resultBlock(kSeismicArray), content);
     seismicFrame_->setObjectName("Frame5");
     grid->addWidget(seismicFrame_, 0, 2, 2, 1);
     seismicFrame_->hide();
+    scroll_->setWidget(content);
+    outer->addWidget(scroll_);
 
     auto* buttons = new QHBoxLayout;
     auto* back = button(this, "Command1", "Volver");
@@ -97,7 +114,7 @@ Form2::Form2(common::FieldTexts& fields, std::function<Method()> selectedOption,
         buttons->addWidget(b);
     }
     grid->addWidget(buildChecksFrame(), 2, 0, 1, 3);
-    grid->addLayout(buttons, 3, 0, 1, 3);
+    outer->addLayout(buttons);
     connect(pdf, &QPushButton::clicked, this, &Form2::exportarPdf);
     connect(back, &QPushButton::clicked, this, &Form2::volver);
     connect(save, &QPushButton::clicked, this, &Form2::guardar);
@@ -110,6 +127,13 @@ QLineEdit* Form2::valueField(int array, int k) const {
 
 void Form2::fill(const Resultados& resultados, const QString& caption, bool seismic) {
     shown_ = resultados;
+    // The report describes the data of these figures, whatever the fields say later.
+    calculated_ = common::MemoryFields{};
+    for (const std::string& name : everyWallField()) {
+        calculated_.setText(name, fields_.text(name));
+    }
+    calculatedOption_ = selectedOption_();
+    filled_ = true;
     seismic_ = seismic;
     seismicFrame_->setVisible(seismic);
     for (const ResultBlock& block : resultBlocks()) {
@@ -121,7 +145,17 @@ void Form2::fill(const Resultados& resultados, const QString& caption, bool seis
     }
     setWindowTitle(caption);
     showVerdicts();
-    adjustSize();
+    // The frames whole and the buttons below them, as far as the screen allows.
+    QWidget* content = scroll_->widget();
+    content->layout()->activate();
+    const QSize frames = content->sizeHint();
+    // Never squeezed below what the captions need: a small screen scrolls instead.
+    content->setMinimumSize(frames);
+    const QMargins margins = layout()->contentsMargins();
+    const int buttons = layout()->itemAt(1)->sizeHint().height() + layout()->spacing();
+    common::resizeWithinScreen(*this,
+                               QSize(frames.width() + margins.left() + margins.right(),
+                                     frames.height() + buttons + margins.top() + margins.bottom()));
     show();
     raise();
     activateWindow();
@@ -141,7 +175,10 @@ void Form2::closeEvent(QCloseEvent* event) {
 
 // The fields are read-only, so the figures they show are those of the last fill.
 std::vector<std::string> Form2::currentReport() const {
-    return reportLines(fields_, selectedOption_(), shown_, seismic_);
+    if (!filled_) {
+        return reportLines(fields_, selectedOption_(), shown_, seismic_);
+    }
+    return reportLines(calculated_, calculatedOption_, shown_, seismic_);
 }
 
 void Form2::guardar() {

@@ -13,6 +13,7 @@
 #include "drovines/wall.h"
 
 class QLabel;
+class QScrollArea;
 class QLineEdit;
 
 namespace drovines {
@@ -64,6 +65,10 @@ private:
     common::MessageSink& messages_;
     common::FileDialogs dialogs_;
     QWidget* mainWindow_;
+    // The fields and method of the figures shown, from the last fill.
+    common::MemoryFields calculated_;
+    Method calculatedOption_ = Method::None;
+    bool filled_ = false;
     Resultados shown_{};
     bool seismic_ = false;
     QWidget* seismicFrame_ = nullptr;
@@ -74,6 +79,7 @@ private:
     QWidget* buildChecksFrame();
     void showVerdicts();
     bool writePdf(const std::string& path, const Minimums& values, std::string* error) const;
+    QScrollArea* scroll_ = nullptr;
 };
 
 }  // namespace drovines

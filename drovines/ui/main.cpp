@@ -69,6 +69,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    common::installSpanishTranslations(app);
     app.setApplicationName("Drovines");
     app.setWindowIcon(common::drawProgramIcon());
 

@@ -57,18 +57,18 @@ TEST(Batch, MessagesGoToStderrInOrder) {
     const Outcome o = runProgram(folder, "--batch malo.dat --method 1");
     EXPECT_EQ(o.code, 0);
     EXPECT_EQ(o.err, "ERROR: El angulo fi y la cohesion c no pueden ser nulos simultaneamente.\n");
-    // "Calc. todo" validates before each method; the corrected angle is reported only once,
-    // then the zero Lx stops each of the four other methods.
+    // "Calc. todo" validates before each method; the angle the user typed is kept, so each of
+    // the five methods reports it and the zero Lx is never reached.
     const Outcome all = runProgram(folder, "--batch malo.dat --method all");
     EXPECT_EQ(all.code, 0);
-    const std::string lx = "ERROR: Lx no puede ser nulo o negativo.\n";
+    const std::string lx = "ERROR: El angulo fi y la cohesion c no pueden ser nulos";
     EXPECT_EQ(all.err.find("ERROR: El angulo fi"), 0u);
     int lxMessages = 0;
     for (std::size_t at = all.err.find(lx); at != std::string::npos;
          at = all.err.find(lx, at + 1)) {
         ++lxMessages;
     }
-    EXPECT_EQ(lxMessages, 4) << all.err;
+    EXPECT_EQ(lxMessages, 5) << all.err;
 }
 
 TEST(Batch, AllMethodsThenCompare) {
@@ -162,4 +162,26 @@ TEST(Batch, NoDisplayPointsToTheBatchMode) {
     EXPECT_EQ(folder.read("stderr.txt"),
               "La ventana de Fendrolas no esta disponible: no hay pantalla; use el modo por "
               "lotes (fendrolas --help).\n");
+}
+
+TEST(Batch, DataTheWindowWouldRefuseComputesNothing) {
+    const struct {
+        const char* soil;
+        const char* message;
+    } refused[] = {
+        {" 30 -10 18 0", "El campo \"Cohesion c\" no puede ser negativo."},
+        {" 30 10 -18 0", "El campo \"Peso especifico suelo seco g\" no puede ser negativo."},
+        {" 95 10 18 0",
+         "El campo \"Angulo de friccion interna fi\" debe estar entre 0 y 89 grados."},
+    };
+    for (const auto& r : refused) {
+        TestFolder folder;
+        folder.write("malo.dat", std::string(r.soil) +
+                                     "\r\n2 3 1\r\n100 0 0 0 0\r\n0 0 0 0 0\r\n0 0 0 0 0\r\n"
+                                     "0 0 0 0 0\r\n0 0 0 0 0\r\n");
+        const Outcome o = runProgram(folder, "--batch malo.dat --method 1");
+        EXPECT_EQ(o.code, 7) << r.soil;
+        EXPECT_EQ(o.err, std::string("ERROR: ") + r.message + "\n");
+        EXPECT_FALSE(std::filesystem::exists(folder.file("terza.out")));
+    }
 }

@@ -82,7 +82,7 @@ TEST(Driver, ValidationNeutralisesTheRun) {
         EXPECT_EQ(w.driver.labels().text[state][1], "0.0");
         EXPECT_EQ(w.driver.labels().text[state][3], "100000.000");
     }
-    EXPECT_EQ(w.fields.text(soilField(kFieldFi)), "1");
+    EXPECT_EQ(w.fields.text(soilField(kFieldFi)), "0");  // as the user typed it
 }
 
 TEST(Driver, CalcTodoValidatesBeforeEveryMethod) {
@@ -98,9 +98,10 @@ TEST(Driver, CalcTodoValidatesBeforeEveryMethod) {
 
 TEST(Driver, ResultadosShowsTheLastRunWhateverIsSelected) {
     Window w;
-    EXPECT_FALSE(w.driver.resultados());  // no "res.sal" yet: nothing, silently
+    EXPECT_FALSE(w.driver.resultados());  // nothing calculated in this run
     EXPECT_EQ(w.partial.opened, 0);
-    EXPECT_TRUE(w.messages.shown.empty());
+    EXPECT_EQ(w.count(kNothingToShowMessage), 1);
+    w.messages.shown.clear();
 
     w.driver.setSelectedMethod(kTerzaghi);
     w.driver.calcular(CoefficientTexts{});
@@ -143,4 +144,50 @@ TEST(Driver, CompararNeedsAllFiveFiles) {
     EXPECT_EQ(w.comparison.opened, 1);
     EXPECT_NEAR(w.comparison.data.quTable[kTerzaghi][1], 1242.382, 0.001);
     EXPECT_NEAR(w.comparison.data.maxNu, 7454.292, 0.001);
+}
+
+TEST(Driver, RefusedFieldsOrCoefficientsComputeNothingAndKeepTheText) {
+    const struct {
+        const char* field;
+        const char* text;
+        int method;
+        CoefficientTexts coefficients;
+        const char* message;
+    } refused[] = {
+        {"Text7", "-5", kMeyerhof, {}, "El campo \"Cohesion c\" no puede ser negativo."},
+        {"Text1_0",
+         "1OO",
+         kMeyerhof,
+         {},
+         "El campo \"Carga vertical V del estado 1\" no contiene un numero: \"1OO\"."},
+        {"Text6",
+         "30",
+         kBrinchHansen,
+         {"2,5 x", "3.5", "0.6", "0.6"},
+         "El campo \"Coeficiente alfa1\" no contiene un numero: \"2,5 x\"."},
+        {"Text6",
+         "30",
+         kVesic,
+         {"2.5", "3.5", "0.6", "-0.6"},
+         "El campo \"Coeficiente usado por Vesic cc\" no puede ser negativo."},
+    };
+    for (const auto& r : refused) {
+        Window w;
+        w.driver.setSelectedMethod(kTerzaghi);
+        w.driver.calcular(CoefficientTexts{});
+        ASSERT_FALSE(w.driver.labels().text[0][0].empty());
+        w.fields.setText(r.field, r.text);
+        w.driver.setSelectedMethod(r.method);
+        w.driver.calcular(r.coefficients);
+        EXPECT_TRUE(w.driver.fieldsRefused()) << r.message;
+        EXPECT_EQ(w.messages.shown.back().text, r.message);
+        EXPECT_TRUE(w.driver.labels().text[0][0].empty()) << r.message;  // no stale figure
+        EXPECT_EQ(w.fields.text(r.field), r.text);
+    }
+    Window w;
+    w.fields.setText("Text10", "2,5");  // the decimal comma
+    w.driver.setSelectedMethod(kTerzaghi);
+    w.driver.calcular(CoefficientTexts{});
+    EXPECT_FALSE(w.driver.fieldsRefused());
+    EXPECT_EQ(w.driver.calculatedFields().text("Text10"), "2,5");
 }

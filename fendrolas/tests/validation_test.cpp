@@ -61,7 +61,7 @@ TEST_F(ValidationTest, MoistUnitWeightUsesSinglePrecisionFactor) {
     EXPECT_FLOAT_EQ(in.gamma, 19.8f);
 }
 
-TEST_F(ValidationTest, FiAndCBothZeroNeutralisesAndSetsFiToOne) {
+TEST_F(ValidationTest, FiAndCBothZeroNeutralisesAndKeepsTheText) {
     fields.setText("Text6", "0");
     fields.setText("Text7", "0");
     fields.setText("Text10", "0");
@@ -70,12 +70,13 @@ TEST_F(ValidationTest, FiAndCBothZeroNeutralisesAndSetsFiToOne) {
     EXPECT_EQ(messages.shown[0],
               (Message{"El angulo fi y la cohesion c no pueden ser nulos simultaneamente.", "ERROR",
                        MessageIcon::Critical}));
-    EXPECT_EQ(fields.text("Text6"), "1");
+    EXPECT_EQ(fields.text("Text6"), "0");  // the message never changes what the user typed
     EXPECT_EQ(fi, 1);
     EXPECT_EQ(g, 0);
     EXPECT_TRUE(neutralised());
 
-    // The next calculation runs with fi = 1 and nothing neutralised.
+    // The next calculation, with fi = 1 typed, runs with nothing neutralised.
+    fields.setText("Text6", "1");
     fields.setText("Text10", "2");
     messages.shown.clear();
     run();
@@ -84,13 +85,13 @@ TEST_F(ValidationTest, FiAndCBothZeroNeutralisesAndSetsFiToOne) {
     EXPECT_EQ(data.V[1], 1000);
 }
 
-TEST_F(ValidationTest, ZeroUnitWeightIsRewrittenToOne) {
+TEST_F(ValidationTest, ZeroUnitWeightNeutralisesAndKeepsTheText) {
     fields.setText("Text8", "0");
     run();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0],
               (Message{"El peso especifico no puede ser nulo.", "ERROR", MessageIcon::Critical}));
-    EXPECT_EQ(fields.text("Text8"), "1");
+    EXPECT_EQ(fields.text("Text8"), "0");
     EXPECT_EQ(g, 1);
     EXPECT_TRUE(neutralised());
 }

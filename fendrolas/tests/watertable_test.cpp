@@ -130,7 +130,7 @@ TEST(WaterTable, RefusedWaterTablesComputeNothing) {
         {"1", "19",
          "El peso especifico saturado gsat no puede ser menor que el peso especifico "
          "humedo del suelo g(1+w/100) = 19.04 kN/m3."},
-        {"1,5", "21", "La profundidad de la napa dw debe ser un numero."},
+        {"1.5 m", "21", "La profundidad de la napa dw debe ser un numero."},
         {"1", "abc", "El peso especifico saturado gsat debe ser un numero."},
     };
     for (const auto& r : refused) {

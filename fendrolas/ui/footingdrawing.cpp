@@ -2,11 +2,15 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace fendrolas {
 
 namespace {
+
+constexpr double kDesignedWidth = 354;
+constexpr double kDesignedHeight = 160;
 
 void arrowHead(QPainter& p, QPointF tip, QPointF from) {
     const QPointF d = tip - from;
@@ -105,6 +109,10 @@ void FootingDrawing::paintEvent(QPaintEvent*) {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(0.5, 0.5, width() - 1, height() - 1));
+    // Drawn for the designed size; a larger window draws it larger, centred.
+    const double scale = std::min(width() / kDesignedWidth, height() / kDesignedHeight);
+    p.translate((width() - scale * kDesignedWidth) / 2, (height() - scale * kDesignedHeight) / 2);
+    p.scale(scale, scale);
     drawPlan(p);
     drawSection(p);
 }

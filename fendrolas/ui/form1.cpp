@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -13,9 +14,11 @@
 
 #include "common/ui/about.h"
 #include "common/ui/figurepicture.h"
+#include "common/ui/mainwindowparts.h"
 #include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
 #include "common/ui/startup.h"
+#include "fendrolas/fieldchecks.h"
 #include "fendrolas/footingfigures.h"
 #include "fendrolas/module1.h"
 #include "fendrolas/ui/coefficientdialogs.h"
@@ -78,25 +81,15 @@ void fieldRows(QGroupBox* group, const std::vector<FieldRow>& rows, int captionW
 }  // namespace
 
 Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
-    : messages_(messages), dialogs_(std::move(dialogs)), fields_(this) {
-    if (messages_ == nullptr) {
-        ownMessages_ = std::make_unique<common::QtMessageBoxes>(this, kProgramTitle);
-        messages_ = ownMessages_.get();
-    }
+    : dialogs_(std::move(dialogs)), fields_(this) {
+    messages_ = common::messagesOrBoxes(messages, ownMessages_, *this, kProgramTitle);
     setObjectName("Form1");
     setWindowTitle(kProgramTitle);
     setWindowIcon(QApplication::windowIcon());
 
-    auto* central = new QWidget(this);
-    central->setFixedSize(px(11910), px(8340 + kWaterRows));
-    // The captions were laid out for a small dialog font.
-    QFont small = central->font();
-    small.setPointSize(8);
-    central->setFont(small);
-    setCentralWidget(central);
-
-    common::windowHeading(central, "CAPACIDAD DE CARGA EN FENDROLAS SUPERFICIALES",
-                          QRect(0, 8, central->width(), 26));
+    QWidget* central =
+        common::centralArea(*this, px(11910), px(8340 + kWaterRows),
+                            "CAPACIDAD DE CARGA EN FENDROLAS SUPERFICIALES", 26, 8, 13);
 
     buildMenus();
     buildSoilFrame(central);
@@ -109,10 +102,11 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
         drawing, [this] { return footingSketchOf(fields_); }, dialogs_, *messages_);
     buildResultFrames(central);
     buildButtons(central);
+    layOut(central, drawing);
 
-    // Ctrl+A and Ctrl+C belong to the menus, also while the cursor is in a field.
+    // A figure on screen belongs to the data that produced it: an edit takes it away.
     for (QLineEdit* edit : central->findChildren<QLineEdit*>()) {
-        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textEdited, this, &Form1::clearResults);
     }
 
     form2_ = std::make_unique<Form2>(fields_, *messages_, dialogs_, this);
@@ -127,19 +121,61 @@ bool Form1::writePdf(const std::string& path, std::string* error) const {
 
 Form1::~Form1() = default;
 
+// The frames keep their designed sizes and order in rows; the drawing takes what the window grows
+// by, so the window can be enlarged and never cuts a frame.
+void Form1::layOut(QWidget* central, QWidget* drawing) {
+    const QSize designed = central->size();
+    central->setMinimumSize(designed);
+    central->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const auto fixed = [central](const char* name) {
+        auto* w = central->findChild<QWidget*>(name);
+        w->setFixedSize(w->size());
+        return w;
+    };
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(px(120), 6, px(120), 6);
+    grid->setHorizontalSpacing(px(240));
+    grid->addWidget(fixed("Label1"), 0, 0, 1, 2, Qt::AlignHCenter);
+    central->findChild<QWidget*>("Label1")->setFixedWidth(designed.width() - 2 * px(120));
+
+    auto* data = new QHBoxLayout;
+    data->setSpacing(px(240));
+    data->addWidget(fixed("Frame1"));
+    data->addWidget(fixed("Frame2"));
+    data->addWidget(fixed("Frame3"));
+    data->addStretch();
+    grid->addLayout(data, 1, 0, 1, 2);
+    grid->addWidget(fixed("Frame4"), 2, 0, Qt::AlignTop);
+    drawing->setMinimumSize(drawing->size());
+    drawing->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    grid->addWidget(drawing, 2, 1);
+    grid->addWidget(fixed("Frame5"), 3, 0);
+    grid->addWidget(fixed("Frame6"), 3, 1, Qt::AlignLeft);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(px(280));
+    for (int k = 1; k <= 7; ++k) {
+        buttons->addWidget(fixed(QString("Command%1").arg(k).toLatin1().constData()));
+    }
+    buttons->addStretch();
+    grid->addLayout(buttons, 4, 0, 1, 2);
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(1, 1);
+}
+
 void Form1::buildMenus() {
-    menuShortcuts_ = {QKeySequence("Ctrl+A"), QKeySequence("Ctrl+G"), QKeySequence("Ctrl+F4"),
-                      QKeySequence("Ctrl+C"), QKeySequence("Ctrl+R"), QKeySequence("Ctrl+M")};
+    // The desktop's keys for files; the calculations on F-keys, so that a field keeps Ctrl+A,
+    // Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z for its own editing.
     QMenu* file = menuBar()->addMenu("Archivo");
-    file->addAction("Abrir", QKeySequence("Ctrl+A"), this, &Form1::abrirArchivo);
-    file->addAction("Guardar datos", QKeySequence("Ctrl+G"), this, &Form1::guardarDatos);
+    file->addAction("Abrir", QKeySequence::Open, this, &Form1::abrirArchivo);
+    file->addAction("Guardar datos", QKeySequence::Save, this, &Form1::guardarDatos);
     file->addSeparator();
-    file->addAction("Salir", QKeySequence("Ctrl+F4"), this, &Form1::salir);
+    file->addAction("Salir", QKeySequence("Ctrl+Q"), this, &Form1::salir);
 
     QMenu* analysis = menuBar()->addMenu("Analisis");
-    analysis->addAction("Calcular", QKeySequence("Ctrl+C"), this, &Form1::calcular);
-    analysis->addAction("Resultados parciales", QKeySequence("Ctrl+R"), this, &Form1::resultados);
-    analysis->addAction("Comparar metodos", QKeySequence("Ctrl+M"), this, &Form1::comparar);
+    analysis->addAction("Calcular", QKeySequence("F5"), this, &Form1::calcular);
+    analysis->addAction("Resultados parciales", QKeySequence("F6"), this, &Form1::resultados);
+    analysis->addAction("Comparar metodos", QKeySequence("F7"), this, &Form1::comparar);
 
     menuBar()->addAction("Acerca de...", this, &Form1::acercaDe);
 }
@@ -214,6 +250,7 @@ void Form1::buildLoadFrame(QWidget* central) {
 
 void Form1::buildResultFrames(QWidget* central) {
     QGroupBox* results = frame(central, "Frame5", "Resultados", 120, 5175 + kWaterRows, 6062, 2408);
+    resultsFrame_ = results;
     QGroupBox* area =
         frame(central, "Frame6", "Area efectiva", 6420, 5175 + kWaterRows, 5306, 2408);
     const char* resultHeadings[] = {"Presion actuante\n[kN/m2]", "Presion de\nhudimiento [kN/m2]",
@@ -274,14 +311,12 @@ void Form1::selectMethod(int method) {
         if (form4_ == nullptr) {
             form4_ = new Form4(this);
         }
-        form4_->show();
-        form4_->raise();
+        common::showInFront(*form4_);
     } else if (method == kVesic) {
         if (form5_ == nullptr) {
             form5_ = new Form5(this);
         }
-        form5_->show();
-        form5_->raise();
+        common::showInFront(*form5_);
     }
 }
 
@@ -301,6 +336,13 @@ CoefficientTexts Form1::coefficientTexts() const {
 
 void Form1::showResultLabels() {
     const ResultLabels& labels = driver_->labels();
+    // After "Calc. todo" the figures are the last method's, whichever option is selected.
+    const bool computed =
+        !driver_->fieldsRefused() && !driver_->waterRefused() && driver_->labelsMethod() != 0;
+    resultsFrame_->setTitle(
+        !computed ? QString("Resultados")
+                  : "Resultados - " +
+                        QString::fromStdString(methodCaptionSuffix(driver_->labelsMethod())));
     for (int i = 0; i < kStates; ++i) {
         for (int k = 0; k < ResultLabels::kColumns; ++k) {
             resultLabels_[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]->setText(
@@ -320,7 +362,25 @@ void Form1::calcTodo() {
     showResultLabels();
 }
 
+// The partial results, their drawing and report describe the data of this calculation, whatever
+// the fields say later.
+void Form1::keepCalculatedData() {
+    if (driver_->labelsMethod() != 0) {
+        form2_->setCalculatedFields(driver_->calculatedFields());
+    }
+}
+
+void Form1::clearResults() {
+    for (auto& row : resultLabels_) {
+        for (QLabel* value : row) {
+            value->clear();
+        }
+    }
+    resultsFrame_->setTitle("Resultados");
+}
+
 void Form1::resultados() {
+    keepCalculatedData();
     driver_->resultados();
 }
 
@@ -335,8 +395,7 @@ void Form1::showComparison(const ComparisonData& data) {
             dialogs_, *messages_,
             [this](const std::string& path, std::string* error) { return writePdf(path, error); });
     }
-    form3_->show();
-    form3_->raise();
+    common::showInFront(*form3_);
     form3_->grafico(data);
 }
 
@@ -351,6 +410,10 @@ void Form1::abrirArchivo() {
 }
 
 void Form1::guardarDatos() {
+    // A file holds numbers: a text that is none is refused before the name is asked.
+    if (!checkMainWindowFields(fields_, *messages_)) {
+        return;
+    }
     const QString fileName = dialogs_.saveFile(this, common::kDataFilter);
     if (fileName.isEmpty()) {
         return;
@@ -364,31 +427,11 @@ void Form1::acercaDe() {
     if (about_ == nullptr) {
         about_ = new common::frmAbout(fendrolasIdentity(), *messages_, this);
     }
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    common::showInFront(*about_);
 }
 
 void Form1::salir() {
-    // Closing the main window comes back here through closeEvent.
-    if (leaving_) {
-        return;
-    }
-    leaving_ = true;
-    common::closeEveryWindow(*this);
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->modifiers() | key->key());
-        if (menuShortcuts_.contains(pressed)) {
-            // Not taken by the field, so the menu entry's shortcut fires.
-            event->ignore();
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+    common::leaveOnce(leaving_, *this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

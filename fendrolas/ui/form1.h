@@ -10,6 +10,7 @@
 #include "fendrolas/driver.h"
 
 class QButtonGroup;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 
@@ -58,7 +59,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -68,9 +68,12 @@ private:
     void buildLoadFrame(QWidget* central);
     void buildResultFrames(QWidget* central);
     void buildButtons(QWidget* central);
+    void layOut(QWidget* central, QWidget* drawing);
     CoefficientTexts coefficientTexts() const;
     void showResultLabels();
     bool writePdf(const std::string& path, std::string* error) const;
+    void clearResults();
+    void keepCalculatedData();
 
     std::unique_ptr<common::MessageSink> ownMessages_;
     common::MessageSink* messages_;
@@ -84,7 +87,7 @@ private:
     common::frmAbout* about_ = nullptr;
     QButtonGroup* methods_ = nullptr;
     std::array<std::array<QLabel*, ResultLabels::kColumns>, kStates> resultLabels_{};
-    QList<QKeySequence> menuShortcuts_;
+    QGroupBox* resultsFrame_ = nullptr;
     bool leaving_ = false;
     // The data file last opened or saved, named in the PDF report's page heads.
     std::string dataFile_;

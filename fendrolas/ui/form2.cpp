@@ -1,12 +1,14 @@
 #include "fendrolas/ui/form2.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "common/fieldvalue.h"
 #include "common/patterntext.h"
@@ -16,6 +18,7 @@
 #include "common/ui/figurepicture.h"
 #include "common/ui/palette.h"
 #include "common/ui/printreport.h"
+#include "fendrolas/fieldchecks.h"
 #include "fendrolas/footingfigures.h"
 #include "fendrolas/methods/readers.h"
 #include "fendrolas/ui/effectiveareas.h"
@@ -147,7 +150,8 @@ Form2::Form2(common::FieldTexts& fields, common::MessageSink& messages, common::
       directory_(std::move(directory)) {
     setObjectName("Form2");
     setWindowTitle("Resultados parciales");
-    setFixedSize(790, 596);
+    setMinimumSize(kDesignedSize);
+    resize(kDesignedSize);
 
     label4_ = new QLabel("0", this);
     label4_->setObjectName("Label4");
@@ -216,17 +220,49 @@ void Form2::buildAreas() {
     caption->setFont(bold);
     caption->setGeometry(130, 8, 140, 40);
 
-    constexpr int side = 124;
-    const QPoint places[kStates] = {{8, 56}, {138, 56}, {268, 56}, {73, 200}, {203, 200}};
     for (int i = 0; i < kStates; ++i) {
         auto* area = new common::Canvas(common::classicColor(0), common::classicColor(15), group);
         area->setObjectName(QString("Picture1_%1").arg(i));
-        area->setGeometry(QRect(places[i], QSize(side, side)));
         area->clear();
         areas_[static_cast<std::size_t>(i)] = area;
         common::offerPictureSave(
             area, [this] { return effectiveAreasOf(fields_); }, dialogs_, messages_);
     }
+    placeAreas(1.0, 0);
+}
+
+// The five areas in two rows, `scale` times their designed size, centred `shift` pixels right.
+void Form2::placeAreas(double scale, int shift) {
+    constexpr int side = 124;
+    const QPoint places[kStates] = {{8, 56}, {138, 56}, {268, 56}, {73, 200}, {203, 200}};
+    for (int i = 0; i < kStates; ++i) {
+        const int s = static_cast<int>(side * scale);
+        areas_[static_cast<std::size_t>(i)]->setGeometry(
+            QRect(static_cast<int>(places[i].x() * scale) + shift,
+                  static_cast<int>((places[i].y() - 56) * scale) + 56, s, s));
+    }
+}
+
+// The grids keep their size; what the window grows by goes to the drawings of the areas, the
+// water-table frame and the buttons following below and to the right of them.
+void Form2::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (waterFrame_ == nullptr) {
+        return;  // not built yet
+    }
+    const int dw = width() - kDesignedSize.width();
+    const int dh = height() - kDesignedSize.height();
+    auto* areas = findChild<QWidget*>("Frame5");
+    areas->setGeometry(380, 4, 402 + dw, 340 + dh);
+    areas->findChild<QWidget*>("Label5")->move(130 + dw / 2, 8);
+    const double scale = std::min((402.0 + dw) / 402.0, (340.0 + dh - 56) / (340.0 - 56));
+    placeAreas(scale, static_cast<int>((402 + dw - 402 * scale) / 2));
+    waterFrame_->move(380, 350 + dh);
+    for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5"}) {
+        auto* b = findChild<QWidget*>(name);
+        b->move(b->x() - lastShift_.width() + dw, b->y() - lastShift_.height() + dh);
+    }
+    lastShift_ = QSize(dw, dh);
 }
 
 void Form2::buildWaterFrame() {
@@ -364,11 +400,28 @@ void Form2::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void Form2::setCalculatedFields(const common::FieldTexts& calculated) {
+    calculated_ = common::MemoryFields{};
+    for (const std::string& name : everyFieldName()) {
+        calculated_.setText(name, calculated.text(name));
+    }
+    source_ = &calculated_;
+}
+
 void Form2::graficar() {
+    if (!drawAreas()) {
+        messages_.show("No hay cargas que graficar: todos los estados tienen carga vertical nula.",
+                       "Graficar", common::MessageIcon::Information);
+    }
+    update();
+}
+
+bool Form2::drawAreas() {
     // The drawing is the same whatever method Label4 names: it shows the base and the loads.
     const auto value = [&](const std::string& name) {
-        return common::toSingle(common::fieldValue(fields_.text(name)));
+        return common::toSingle(common::fieldValue(source_->text(name)));
     };
+    bool anyLoad = false;
     for (int i = 1; i <= kStates; ++i) {
         AreaInput input;
         input.Lx = value(soilField(kFieldLx));
@@ -376,12 +429,14 @@ void Form2::graficar() {
         input.V = value(loadField(kColumnV, i));
         input.Mxz = value(loadField(kColumnMxz, i));
         input.Myz = value(loadField(kColumnMyz, i));
+        anyLoad = anyLoad || input.V != 0;
         drawEffectiveArea(*area(i), i, input, eccentricities_);
     }
+    return anyLoad;
 }
 
 void Form2::paintEvent(QPaintEvent* event) {
-    graficar();
+    drawAreas();
     QWidget::paintEvent(event);
 }
 
@@ -390,12 +445,34 @@ std::vector<std::string> Form2::currentReport() {
     if (!readSummaryFile(directory_, results)) {
         return {};
     }
-    return reportLines(results, fields_, eccentricities_);
+    return reportLines(results, *source_, eccentricities_);
 }
+
+namespace {
+
+// The files each calculation rewrites and "Comparar" reads.
+bool isResultFileName(const QString& path) {
+    const std::string name = QFileInfo(path).fileName().toLower().toStdString();
+    for (int method = 1; method <= kMethods; ++method) {
+        if (name == methodFileName(method)) {
+            return true;
+        }
+    }
+    return name == kSummaryFileName;
+}
+
+}  // namespace
 
 void Form2::guardarComo() {
     const QString fileName = dialogs_.saveFile(this, common::kReportFilter);
     if (fileName.isEmpty()) {
+        return;
+    }
+    if (isResultFileName(fileName) &&
+        !dialogs_.ask(this, "El archivo " + QFileInfo(fileName).fileName() +
+                                " es un archivo de resultados del programa: el proximo calculo "
+                                "lo reemplazara y \"Comparar\" dejara de funcionar. Desea "
+                                "guardar el informe con ese nombre de todos modos?")) {
         return;
     }
     const std::vector<std::string> lines = currentReport();

@@ -48,6 +48,9 @@ public:
     // How the PDF report is written; the main window gives it once its driver exists.
     void setPdfReport(common::PdfReportWriter write) { writePdf_ = std::move(write); }
 
+    // The fields as the calculation shown here read them; until set, the main window's.
+    void setCalculatedFields(const common::FieldTexts& calculated);
+
     // The report as it would be written now; empty when "res.sal" cannot be read.
     std::vector<std::string> currentReport();
 
@@ -62,6 +65,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -72,14 +76,22 @@ private:
     void fillWaterFrame(const WaterUsed& water);
     void buildButtons();
     void prepareGrids();
+    void placeAreas(double scale, int shift);
+    // Draws the effective areas; false when no load state has a load to draw.
+    bool drawAreas();
 
     common::FieldTexts& fields_;
+    common::MemoryFields calculated_;
+    const common::FieldTexts* source_ = &fields_;
     common::MessageSink& messages_;
     common::FileDialogs dialogs_;
     QWidget* mainWindow_;
     std::string directory_;
     Eccentricities eccentricities_;
     common::PdfReportWriter writePdf_;
+    // How far the buttons have moved from their designed places.
+    QSize lastShift_{0, 0};
+    static constexpr QSize kDesignedSize{790, 596};
 
     QLabel* label4_ = nullptr;
     std::array<QLabel*, 3> factorLabels_{};

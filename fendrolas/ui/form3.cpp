@@ -1,5 +1,7 @@
 #include "fendrolas/ui/form3.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -23,6 +25,7 @@ QLabel* chartHeading(QWidget* parent, const QString& name, const QString& text, 
     font.setBold(true);
     label->setFont(font);
     label->setGeometry(x, 8, kChartWidth, 20);
+    label->setMinimumWidth(kChartWidth);
     return label;
 }
 
@@ -30,6 +33,8 @@ common::Canvas* chartArea(QWidget* parent, const QString& name, int x) {
     auto* area = new common::Canvas(Qt::white, Qt::black, parent);
     area->setObjectName(name);
     area->setGeometry(x, 32, kChartWidth, kChartHeight);
+    area->setMinimumSize(kChartWidth, kChartHeight);
+    area->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // Small enough for the legend lines, three units apart, not to run into each other.
     QFont small = area->font();
     small.setPointSize(7);
@@ -43,7 +48,7 @@ common::Canvas* chartArea(QWidget* parent, const QString& name, int x) {
 Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form3");
     setWindowTitle("Comparacion de resultados");
-    setFixedSize(2 * kChartWidth + 36, kChartHeight + 84);
+    resize(2 * kChartWidth + 36, kChartHeight + 84);
 
     chartHeading(this, "Label1", "PRESION DE HUNDIMIENTO ", 12);
     chartHeading(this, "Label2", "CARGA DE HUNDIMIENTO", kChartWidth + 24);
@@ -53,11 +58,41 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* close = new QPushButton("Cerrar", this);
     close->setObjectName("Command1");
     close->setGeometry(width() / 2 - 50, kChartHeight + 44, 100, 28);
+    close->setFixedSize(100, 28);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* pdf = new QPushButton("Exportar PDF...", this);
     pdf->setObjectName("Command2");
-    pdf->setGeometry(width() - 150, kChartHeight + 44, 138, 28);
+    pdf->setFixedSize(138, 28);
     connect(pdf, &QPushButton::clicked, this, &Form3::exportarPdf);
+
+    // The two charts share what the window grows by.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(12, 8, 12, 12);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(findChild<QWidget*>("Label1"), 0, 0);
+    grid->addWidget(findChild<QWidget*>("Label2"), 0, 1);
+    grid->addWidget(quChart_, 1, 0);
+    grid->addWidget(nuChart_, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close);
+    buttons->addWidget(pdf);
+    buttons->addStretch();
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->setRowStretch(1, 1);
+}
+
+// A chart is drawn for the size of its area: a larger window draws it again.
+void Form3::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (shown_) {
+        grafico(*shown_);
+    }
+}
+
+// The figures last charted, or none yet.
+ComparisonData Form3::shownData() const {
+    return shown_.value_or(ComparisonData{});
 }
 
 void Form3::setReportTools(common::FileDialogs dialogs, common::MessageSink& messages,
@@ -69,10 +104,13 @@ void Form3::setReportTools(common::FileDialogs dialogs, common::MessageSink& mes
     if (first) {
         common::offerPictureSave(
             quChart_,
-            [this] { return comparisonFigure(shown_.quTable, shown_.maxQu, "qu [kN/m2]"); },
+            [this] {
+                return comparisonFigure(shownData().quTable, shownData().maxQu, "qu [kN/m2]");
+            },
             dialogs_, messages);
         common::offerPictureSave(
-            nuChart_, [this] { return comparisonFigure(shown_.NuTable, shown_.maxNu, "Nu [kN]"); },
+            nuChart_,
+            [this] { return comparisonFigure(shownData().NuTable, shownData().maxNu, "Nu [kN]"); },
             dialogs_, messages);
     }
 }

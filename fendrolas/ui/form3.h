@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "common/messages.h"
 #include "common/ui/filedialogs.h"
@@ -34,10 +35,14 @@ public:
     common::Canvas* quChart() const { return quChart_; }
     common::Canvas* nuChart() const { return nuChart_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    ComparisonData shownData() const;
+    std::optional<ComparisonData> shown_;
     common::Canvas* quChart_;
     common::Canvas* nuChart_;
-    ComparisonData shown_;
     common::FileDialogs dialogs_;
     common::MessageSink* messages_ = nullptr;
     common::PdfReportWriter writePdf_;

@@ -50,6 +50,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication app(argc, argv);
+    common::installSpanishTranslations(app);
     app.setApplicationName("FENDROLAS");
     app.setWindowIcon(common::drawProgramIcon());
 

@@ -154,9 +154,10 @@ TEST(Dialogue, SecondThetaFollowsTheLargerFactor) {
     EXPECT_EQ(up.count("NO HAY CONVERGENCIA"), 0);
 }
 
-TEST(Dialogue, FactorsOfAHundredOrMoreDoNotFitTheResultField) {
+TEST(Dialogue, FactorsOfAHundredOrMoreGiveNoResult) {
     const Conversation s = run(kHugeCohesion + "\n0\n");
-    EXPECT_NE(s.out.find(" TASLACION FST=******\n"), std::string::npos);
+    EXPECT_EQ(s.count("*****"), 0);
+    EXPECT_EQ(s.count("RESULTADOS"), 0);
     EXPECT_NE(s.out.find(" NO HAY CONVERGENCIA PARA ESTOS VALORES.\n"), std::string::npos);
     EXPECT_EQ(s.count("nan"), 0);
     EXPECT_EQ(s.count("inf"), 0);
@@ -194,16 +195,17 @@ TEST(Dialogue, ForceSearchThatNeverConvergesEndsTheCalculation) {
     EXPECT_EQ(s.count(" No hay convergencia en traslaciones...\n"), 3);
     ASSERT_EQ(s.traceLines().size(), 1u);
     const std::string expected =
-        s.traceLines()[0] + "\n NO HAY CONVERGENCIA PARA ESTOS VALORES.\n\n\n RESULTADOS\n";
+        s.traceLines()[0] + "\n NO HAY CONVERGENCIA PARA ESTOS VALORES.\n" + kOtro;
     EXPECT_NE(s.out.find(expected), std::string::npos);
+    EXPECT_EQ(s.count("RESULTADOS"), 0);
     EXPECT_TRUE(s.out.ends_with(kOtro));
 }
 
 TEST(Dialogue, SlicesForcesThatCannotBeComputedEndTheCalculation) {
     const Conversation s = run("0\n0\n18\n10\n20\n8\n22\n23\n20\n\n0\n");
-    EXPECT_NE(s.out.find(" id=1\n NO HAY CONVERGENCIA PARA ESTOS VALORES.\n\n\n RESULTADOS\n"
-                         " TASLACION FST= 0.000\n MOMENTOS  FSM= 0.000\n ANGULO  THETA= 0.000\n"),
+    EXPECT_NE(s.out.find(" id=1\n NO HAY CONVERGENCIA PARA ESTOS VALORES.\n" + kOtro),
               std::string::npos);
+    EXPECT_EQ(s.count("RESULTADOS"), 0);
     EXPECT_TRUE(s.traceLines().empty());
 }
 
@@ -233,6 +235,20 @@ TEST(Dialogue, BadDataWaitsForALineThenOffersAnotherCalculation) {
         EXPECT_NE(bad.out.find(" *** ERROR DE DATOS ***\n"), std::string::npos) << slices;
         EXPECT_EQ(bad.count(" id="), 0) << slices;
     }
+}
+
+TEST(Dialogue, NegativeCohesionUnitWeightOrHeightIsBadData) {
+    const std::string kOk = "20\n10\n18\n10\n20\n8\n22\n23\n20\n";
+    for (const std::string answers :
+         {"20\n-10\n18\n10\n20\n8\n22\n23\n20\n", "20\n10\n-18\n10\n20\n8\n22\n23\n20\n",
+          "20\n10\n18\n-10\n20\n8\n22\n23\n20\n"}) {
+        const Conversation s = run(answers + "\n0\n");
+        EXPECT_NE(s.out.find(" COMIENZO DEL ANALISIS.\n *** ERROR DE DATOS ***\n" + kOtro),
+                  std::string::npos)
+            << answers;
+        EXPECT_EQ(s.count("FST="), 0) << answers;
+    }
+    EXPECT_EQ(run(kOk + "0\n").count(" id="), 1);
 }
 
 TEST(Dialogue, ACircleThatWouldNotSlideTowardTheToeIsBadData) {
@@ -311,8 +327,9 @@ TEST(Dialogue, AverOutThatCannotBeCreatedIsReportedAndTheCalculationGoesOn) {
     const std::string path = tempFolder() + "/no/such/folder/aver.out";
     const Conversation s = run(kFirstTheta + "0\n", path);
     EXPECT_EQ(s.err.rfind("No se pudo crear el archivo " + path, 0), 0u) << s.err;
+    EXPECT_EQ(s.err.find(".aver.out."), std::string::npos) << s.err;  // no temporary name
     EXPECT_NE(s.out.find(" RESULTADOS\n"), std::string::npos);
-    EXPECT_EQ(s.code, 0);
+    EXPECT_EQ(s.code, kExitAverNotWritten);
     fs::remove_all(tempFolder());
 }
 

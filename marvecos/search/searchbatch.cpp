@@ -5,6 +5,7 @@
 #include "common/patterntext.h"
 #include "marvecos/checks.h"
 #include "marvecos/coords.h"
+#include "marvecos/fieldchecks.h"
 #include "marvecos/methods/modelmethods.h"
 #include "marvecos/program.h"
 #include "marvecos/search/circlesearch.h"
@@ -58,6 +59,9 @@ BatchSearchStep searchIntoFields(common::FieldTexts& fields, const MethodButtons
                                  common::MessageSink& messages) {
     BatchSearchStep step;
     step.exitCode = kBatchNoResult;
+    if (!checkSoilAndSlopeFields(fields, messages)) {
+        return step;
+    }
     const SlopeProblem p = readSlopeInput(fields, buttons);
     if (!checkSoilAndSlope(p, messages)) {
         return step;

@@ -38,7 +38,7 @@ TEST(ReadSlopeInput, FieldsReadByTheFieldValueRule) {
     fill(fields, {"2.5 grados", "1,5", "abc", "", "-4", "1E1", " 3", "7", "12"});
     const SlopeProblem p = readSlopeInput(fields, {});
     EXPECT_EQ(p.fi, 2.5);
-    EXPECT_EQ(p.c, 1);
+    EXPECT_EQ(p.c, 1.5);  // the decimal comma
     EXPECT_EQ(p.gam, 0);
     EXPECT_EQ(p.H, 0);
     EXPECT_EQ(p.L, -4);

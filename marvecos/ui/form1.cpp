@@ -12,13 +12,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <algorithm>
 
+#include "common/ui/mainwindowparts.h"
 #include "common/ui/placedwidgets.h"
 #include "common/ui/qtmessages.h"
 #include "common/ui/startup.h"
 #include "marvecos/calcular.h"
 #include "marvecos/checks.h"
 #include "marvecos/coords.h"
+#include "marvecos/fieldchecks.h"
 #include "marvecos/model/modelslices.h"
 #include "marvecos/modelfigure.h"
 #include "marvecos/program.h"
@@ -61,24 +64,14 @@ void fieldRows(QGroupBox* box, const std::vector<FieldRow>& rows, int firstTop) 
 }  // namespace
 
 Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
-    : folders_(std::move(folders)), messages_(messages), fields_(this) {
-    if (messages_ == nullptr) {
-        ownMessages_ = std::make_unique<common::QtMessageBoxes>(this, kProgramTitle);
-        messages_ = ownMessages_.get();
-    }
+    : folders_(std::move(folders)), fields_(this) {
+    messages_ = common::messagesOrBoxes(messages, ownMessages_, *this, kProgramTitle);
     setObjectName("Form1");
     setWindowTitle(kProgramTitle);
     setWindowIcon(QApplication::windowIcon());
 
-    auto* central = new QWidget(this);
-    central->setFixedSize(800, 536);
-    QFont small = central->font();
-    small.setPointSize(8);
-    central->setFont(small);
-    setCentralWidget(central);
-
-    common::windowHeading(central, "ESTABILIDAD DE MARVECOS DE TIERRA",
-                          QRect(0, 8, central->width(), 28));
+    QWidget* central =
+        common::centralArea(*this, 800, 536, "ESTABILIDAD DE MARVECOS DE TIERRA", 28, 8, 13);
 
     buildSoilGroup(central);
     buildSlopeGroup(central);
@@ -119,7 +112,7 @@ void Form1::buildMenus() {
     pdf->setObjectName("mnuExportarPdf");
     connect(pdf, &QAction::triggered, this, &Form1::exportarPdf);
     file->insertAction(file->actions().at(file->actions().size() - 2), pdf);
-    menuBar()->addAction("Calcular", this, &Form1::calcular);
+    menuBar()->addAction("Calcular", QKeySequence("F5"), this, &Form1::calcular);
     buildMethodMenu(menuBar()->addMenu("Metodo"));
     menuBar()->addAction("Resultados", this, &Form1::resultados);
 }
@@ -277,6 +270,12 @@ void Form1::calcular() {
     WriteFailureWatch watched(*messages_);
     const MethodOutcome outcome =
         marvecos::calcular(fields_, methodButtons(), model, folders_, watched);
+    calculated_ = outcome.computed && !watched.failedWrite;
+    if (!outcome.computed) {
+        // The factor and the tables on screen belong to other data.
+        fsLabel_->clear();
+        form2_->volver();
+    }
     if (outcome.computed) {
         keepReport(model, outcome);
         fsLabel_->setText(QString::fromStdString(outcome.valueLabel));
@@ -293,10 +292,27 @@ void Form1::calcular() {
 
 void Form1::drawSlope() {
     const SlopeProblem p = readSlopeInput(fields_, methodButtons());
+    if (!slopeFieldsAccepted(fields_)) {
+        showRefusedSlope(p);
+        return;
+    }
     showSlope(p, prepareSliceGeometry(p, folders_.temp, *messages_, false));
 }
 
+// A slope the calculation refuses is not drawn as if it meant something else: no circle, and a
+// negative height not turned upside down.
+void Form1::showRefusedSlope(SlopeProblem p) {
+    p.H = std::max(p.H, 0.0);
+    showSlope(p, std::nullopt);
+}
+
 void Form1::resultados() {
+    if (!calculated_) {
+        // Result files of an earlier run belong to data this run does not know.
+        messages_->show("No hay resultados para mostrar: por favor corra un metodo de calculo.",
+                        "Resultados", common::MessageIcon::Information);
+        return;
+    }
     form2_->resultados();
 }
 

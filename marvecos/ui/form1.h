@@ -56,6 +56,8 @@ public:
     void drawSlope();
     // The same while the fields are typed: no file is written and no message shown.
     void previewSlope();
+    void showRefusedSlope(SlopeProblem p);
+    void forgetResults();
     // "Ajustar": the zoom that shows the whole problem.
     void ajustar();
     // "Terreno...": the editor of the ground below the soil of the fields.
@@ -149,6 +151,8 @@ private:
     QString fileName_;
     bool dirty_ = false;
     bool filling_ = false;
+    // True once a calculation of this run left its factor and tables, until the data change.
+    bool calculated_ = false;
     std::optional<SearchResult> lastSearch_;
     bool searchCsvReady_ = false;  // "busqueda.csv" of the last search is in the temp folder
     bool leaving_ = false;

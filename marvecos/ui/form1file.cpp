@@ -9,6 +9,7 @@
 #include "common/fieldvalue.h"
 #include "common/numbertext.h"
 #include "common/safefile.h"
+#include "marvecos/fieldchecks.h"
 #include "marvecos/model/groundtables.h"
 #include "marvecos/program.h"
 #include "marvecos/search/searchcsv.h"
@@ -84,6 +85,10 @@ bool Form1::mayDropChanges() {
 }
 
 std::optional<SlopeData> Form1::slopeData() {
+    // A file holds numbers: a text that is none is refused naming its field.
+    if (!checkSlopeFields(fields_, *messages_)) {
+        return std::nullopt;
+    }
     SlopeData data;
     if (!readGround(data.ground, true)) {
         return std::nullopt;

@@ -1,11 +1,14 @@
 // The main window's ground: the editor, the drawing of the whole model and its zoom.
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSlider>
 #include <cmath>
 
+#include "common/ui/mainwindowparts.h"
+#include "marvecos/fieldchecks.h"
 #include "marvecos/modelfigure.h"
 #include "marvecos/program.h"
 #include "marvecos/ui/form1.h"
@@ -17,9 +20,7 @@ void Form1::terreno() {
     if (!editor_->isVisible()) {
         editor_->move(geometry().topLeft() + QPoint(40, 40));
     }
-    editor_->show();
-    editor_->raise();
-    editor_->activateWindow();
+    common::showInFront(*editor_);
 }
 
 // The problem changes as it is typed: the drawing follows, and the file is marked unsaved.
@@ -27,6 +28,7 @@ void Form1::watchChanges() {
     for (const char* name : kSlopeFieldNames) {
         if (auto* field = findChild<QLineEdit*>(name)) {
             connect(field, &QLineEdit::textChanged, this, [this] {
+                forgetResults();
                 if (!filling_) {
                     setUnsaved(true);
                     previewSlope();
@@ -43,7 +45,14 @@ void Form1::watchChanges() {
     }
 }
 
+// A factor on screen belongs to the data that produced it: any change takes it away.
+void Form1::forgetResults() {
+    fsLabel_->clear();
+    calculated_ = false;
+}
+
 void Form1::groundChanged() {
+    forgetResults();
     GroundModel model;
     if (readGround(model, false)) {
         model_ = model;
@@ -72,6 +81,10 @@ bool Form1::readGround(GroundModel& model, bool report) {
 
 void Form1::previewSlope() {
     const SlopeProblem p = readSlopeInput(fields_, methodButtons());
+    if (!slopeFieldsAccepted(fields_)) {
+        showRefusedSlope(p);
+        return;
+    }
     std::optional<SliceGeometry> g;
     SliceGeometry geometry = computeSliceGeometry(geometryInput(p));
     if (geometry.status == GeometryStatus::Ok) {

@@ -6,6 +6,7 @@
 
 #include "common/patterntext.h"
 #include "marvecos/checks.h"
+#include "marvecos/fieldchecks.h"
 #include "marvecos/methods/modelmethods.h"
 #include "marvecos/program.h"
 #include "marvecos/search/searchcsv.h"
@@ -39,6 +40,9 @@ std::string Form1::searchCsvPath() const {
 }
 
 void Form1::buscarCirculoCritico() {
+    if (!checkSoilAndSlopeFields(fields_, *messages_)) {
+        return;
+    }
     const SlopeProblem p = readSlopeInput(fields_, methodButtons());
     GroundModel model;
     if (!checkSoilAndSlope(p, *messages_) || !readGround(model, true)) {

@@ -101,6 +101,9 @@ QTableWidget* makeGrid(QGroupBox* parent, const char* name, int dataColumns) {
     return grid;
 }
 
+// The frame of the slices on the ground model, under the three grids.
+constexpr int kModelBoxHeight = 140;
+
 }  // namespace
 
 Form2::Form2(std::string tempFolder, common::MessageSink& messages, QWidget* mainWindow)
@@ -172,10 +175,11 @@ Form2::Form2(std::string tempFolder, common::MessageSink& messages, QWidget* mai
 
     modelBox_ = new QGroupBox("Dovelas sobre el terreno: capa de la base, u, carga y sismo", this);
     modelBox_->setObjectName("Frame4");
-    modelBox_->setGeometry(8, 500, 1032, 230);
+    // Low enough for the window to fit a 1366 x 768 screen; the grid scrolls through the slices.
+    modelBox_->setGeometry(8, 500, 1032, kModelBoxHeight);
     modelGrid_ = new QTableWidget(2, static_cast<int>(kModelSliceHeadings.size()) + 1, modelBox_);
     modelGrid_->setObjectName("Grid4");
-    modelGrid_->setGeometry(10, 22, 1012, 198);
+    modelGrid_->setGeometry(10, 22, 1012, kModelBoxHeight - 32);
     modelGrid_->horizontalHeader()->hide();
     modelGrid_->verticalHeader()->hide();
     modelGrid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
@@ -202,14 +206,14 @@ Form2::Form2(std::string tempFolder, common::MessageSink& messages, QWidget* mai
 void Form2::setModelSlices(std::optional<ModelSlices> slices) {
     modelSlices_ = std::move(slices);
     modelBox_->setVisible(modelSlices_.has_value());
-    setFixedSize(1048, modelSlices_ ? 780 : 548);
+    setFixedSize(1048, modelSlices_ ? 548 + kModelBoxHeight + 2 : 548);
     placeBottomRow();
     fillModelGrid();
 }
 
 // The factor of safety and the buttons stay under the last grid.
 void Form2::placeBottomRow() {
-    const int top = modelSlices_ ? 736 : 504;
+    const int top = modelSlices_ ? 506 + kModelBoxHeight : 504;
     for (QWidget* w : bottomRow_) {
         w->move(w->x(), top + (qobject_cast<QLabel*>(w) ? 2 : 0));
     }

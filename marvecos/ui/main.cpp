@@ -21,6 +21,7 @@ namespace {
 
 int openWindows(int argc, char** argv, const marvecos::SlopeFolders& folders) {
     QApplication app(argc, argv);
+    common::installSpanishTranslations(app);
     app.setApplicationName("Marvecos");
     app.setWindowIcon(common::drawProgramIcon());
     if (argc > 2 && std::string(argv[1]) == "--screenshots") {

@@ -38,7 +38,8 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
 # The package names alone, one a line.
 declared="$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }')"
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libstdc++6 libc6; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libstdc++6 libc6 \
+    qt6-translations-l10n; do
     grep -Fxq "$package" <<<"$declared" || fail "Depends no incluye $package"
 done
 description="$(dpkg-deb -f "$deb" Description)"

@@ -9,6 +9,7 @@
 #include "common/ui/canvas.h"
 #include "common/ui/palette.h"
 #include "common/ui/splash.h"
+#include "drovines/calcular.h"
 #include "drovines/ui/identity.h"
 #include "drovines/ui/notes.h"
 #include "drovinestesting.h"
@@ -100,11 +101,12 @@ private slots:
                  (QStringList{"Rankine", "Coulomb", "Mononobe-Okabe", "-", "Calcular"}));
         QCOMPARE(menuEntries(bar, "Ayuda"), (QStringList{"Acerca de...", "Notas"}));
 
-        // "Calcular" does nothing until a method is chosen.
+        // "Calcular" asks for a method until one is chosen.
         enterPlainWall(&d.form);
         d.press("Command1");
         QVERIFY(!d.results().isVisible());
-        QVERIFY(d.messages.shown.empty());
+        QCOMPARE(d.messages.shown.size(), std::size_t(1));
+        QCOMPARE(d.messages.shown[0].text, std::string(drovines::kNoMethodMessage));
     }
 
     void optionsAndMenuEntriesChooseTheMethod() {
@@ -170,8 +172,12 @@ private slots:
         QCOMPARE(d.resultText("Text2_12"), QString("1.390"));    // overturning
         QCOMPARE(d.resultText("Text4_6"), QString("0.845"));     // sliding
 
-        // The menu's "Calcular" is always Rankine, without the seismic frame.
+        // The menu's "Calcular" computes the method chosen, as the button does.
         d.results().volver();
+        d.trigger("mnuCalcular");
+        QCOMPARE(d.results().windowTitle(), QString("Resultados: MONONOBE-OKABE"));
+        d.results().volver();
+        d.trigger("mnuRankine");
         d.trigger("mnuCalcular");
         QCOMPARE(d.results().windowTitle(), QString("Resultados: RANKINE"));
         QCOMPARE(d.resultText("Text1_1"), QString("0.333"));
@@ -189,7 +195,7 @@ private slots:
                              "la base."));
     }
 
-    void aFailedCheckRewritesTheFieldAndComputesNothing() {
+    void aFailedCheckKeepsTheFieldAndComputesNothing() {
         Drovines d;
         enterPlainWall(&d.form);
         d.trigger("mnuRankine");
@@ -198,22 +204,24 @@ private slots:
         QCOMPARE(d.messages.shown.size(), std::size_t(1));
         QCOMPARE(d.messages.shown[0].text,
                  std::string("El angulo delta no puede ser mayor que fi"));
-        QCOMPARE(fieldText(&d.form, "delta"), QString("30"));
+        QCOMPARE(fieldText(&d.form, "delta"), QString("40"));
         QVERIFY(!d.results().isVisible());
 
         // Corrected, the next press computes.
+        setFields(&d.form, {{"delta", "30"}});
         d.press("Command1");
         QVERIFY(d.results().isVisible());
     }
 
-    void aWallWithoutSoilWeightIsSkippedSilently() {
+    void aWallWithoutSoilWeightSaysWhyNothingIsComputed() {
         Drovines d;
         enterPlainWall(&d.form);
         d.trigger("mnuCoulomb");
         setFields(&d.form, {{"gam", "0"}});
         d.press("Command1");
         d.trigger("mnuCalcular");
-        QVERIFY(d.messages.shown.empty());
+        QCOMPARE(d.messages.shown.size(), std::size_t(2));
+        QCOMPARE(d.messages.shown[1].text, std::string(drovines::kNothingToDoMessage));
         QVERIFY(!d.results().isVisible());
     }
 
@@ -278,6 +286,7 @@ private slots:
 
         // The notice rewrites the field, which clears the flag; the calculation goes on.
         setFields(&d.form, {{"hn", "-2"}});
+        d.trigger("mnuRankine");
         d.trigger("mnuCalcular");
         QCOMPARE(d.messages.shown.size(), std::size_t(1));
         QCOMPARE(d.messages.shown[0].text,

@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QPrinter>
+#include <QScrollArea>
 #include <QtTest>
 #include <sstream>
 
@@ -26,6 +27,25 @@ class ResultsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // 1366 x 768 less a panel and the title bar: the windows, their frames whole and their
+    // buttons, must fit in it whatever screen the test runs on.
+    void everyWindowFitsASmallScreen() {
+        const QSize room(1366 - 8, 768 - 36 - 34);
+        Drovines d;
+        QVERIFY(d.form.sizeHint().boundedTo(room) == d.form.sizeHint());
+        enterPlainWall(&d.form);
+        setFields(&d.form, {{"kh", "0.2"}});
+        d.trigger("mnuMononobe");
+        d.press("Command1");
+        QVERIFY(d.results().isVisible());
+        QWidget* frames = d.results().findChild<QScrollArea*>()->widget();
+        const QSize wanted = frames->sizeHint() + QSize(0, 60);  // the row of buttons
+        QVERIFY2(wanted.width() <= room.width() && wanted.height() <= room.height(),
+                 qPrintable(QString("%1 x %2").arg(wanted.width()).arg(wanted.height())));
+        // The window can be enlarged.
+        QVERIFY(d.results().maximumSize().width() > room.width());
+    }
+
     void rankineFiguresAgainstTheHandCalculation() {
         Drovines d;
         enterPlainWall(&d.form);
@@ -121,24 +141,24 @@ private slots:
         QCOMPARE(folder.read("ventana.out"), folder.read("lotes.out"));
         QVERIFY(folder.read("ventana.out").contains("\r\n"));
 
-        // The data block is read from the main window as it is now; the results stay.
+        // The report describes the data of its figures, not the fields as they are later.
+        const auto calculated = d.results().currentReport();
         d.results().findChild<QPushButton*>("Command1")->click();
         setFields(&d.form, {{"gam", "20.5"}});
         d.form.findChild<QRadioButton*>("Option3")->click();
         const auto lines = d.results().currentReport();
-        const auto batchLines = QString(folder.read("lotes.out")).split("\r\n");
+        QVERIFY(lines == calculated);
         QVERIFY(std::find(lines.begin(), lines.end(),
-                          "                Peso especifico suelo g= 20.500 kN/m3") != lines.end());
-        QVERIFY(std::find(lines.begin(), lines.end(), "Metodo de calculo: Mononobe-Okabe") !=
+                          "                Peso especifico suelo g= 20.500 kN/m3") == lines.end());
+        QVERIFY(std::find(lines.begin(), lines.end(), "Metodo de calculo: Mononobe-Okabe") ==
                 lines.end());
-        QCOMPARE(lines.back().empty(), true);
-        QVERIFY(lines.size() + 1 == static_cast<std::size_t>(batchLines.size()));
     }
 
     void aReportThatCannotBeWrittenIsReported() {
         WorkFolder folder;
         Drovines d;
         enterPlainWall(&d.form);
+        d.trigger("mnuRankine");
         d.trigger("mnuCalcular");
         d.stub.saveName = folder.file("falta/informe.out");
         d.results().findChild<QPushButton*>("Command2")->click();
@@ -152,6 +172,7 @@ private slots:
         WorkFolder folder;
         Drovines d;
         enterPlainWall(&d.form);
+        d.trigger("mnuRankine");
         d.trigger("mnuCalcular");
         const QString pdf = folder.file("informe.pdf");
         int asked = 0;
@@ -190,6 +211,7 @@ private slots:
         WorkFolder folder;
         Drovines d;
         enterPlainWall(&d.form);
+        d.trigger("mnuRankine");
         d.trigger("mnuCalcular");
         QCOMPARE(d.results().verdictLabel(1)->text(), QString("no cumple"));
         d.results().minimumField(1)->setText("1.4");
@@ -211,6 +233,7 @@ private slots:
         Drovines d;
         enterPlainWall(&d.form);
         d.form.show();
+        d.trigger("mnuRankine");
         d.trigger("mnuCalcular");
         QVERIFY(!d.form.isVisible());
         d.results().close();

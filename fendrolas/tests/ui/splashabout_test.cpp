@@ -1,10 +1,12 @@
 #include <QLabel>
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include "common/messages.h"
 #include "common/ui/about.h"
+#include "common/ui/startup.h"
 #include "common/ui/splash.h"
 #include "fendrolas/ui/identity.h"
 
@@ -12,6 +14,13 @@ class SplashAboutTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theToolkitsOwnButtonsSpeakSpanish() {
+        common::installSpanishTranslations(*qApp);
+        QDialogButtonBox box(QDialogButtonBox::Cancel | QDialogButtonBox::Yes);
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QString("Cancelar"));
+        QCOMPARE(box.button(QDialogButtonBox::Yes)->text(), QString("&Sí"));
+    }
+
     void splashShowsTheProgram() {
         common::frmSplash splash(fendrolas::fendrolasIdentity());
         QStringList texts;
@@ -61,9 +70,10 @@ private slots:
         about.show();
         about.findChild<QPushButton*>("cmdSysInfo")->click();
         QCOMPARE(messages.shown.size(), std::size_t(1));
-        QCOMPARE(messages.shown[0],
-                 (common::Message{"System Information Is Unavailable At This Time", "",
-                                  common::MessageIcon::None}));
+        QCOMPARE(messages.shown[0].title, std::string("Informacion del sistema"));
+        const QString summary = QString::fromStdString(messages.shown[0].text);
+        QVERIFY(summary.contains("Sistema operativo: "));
+        QVERIFY(summary.contains("Version de Qt: " + QString(qVersion())));
         QVERIFY(about.isVisible());
         about.findChild<QPushButton*>("cmdOK")->click();
         QVERIFY(!about.isVisible());

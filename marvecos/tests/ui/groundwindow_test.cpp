@@ -108,8 +108,8 @@ private slots:
         menuEntry(again, "Archivo", "Guardar")->trigger();
         QCOMPARE(messages.shown.size(), std::size_t(1));
         QCOMPARE(messages.shown[0].text,
-                 std::string("No se puede guardar el talud: el angulo de friccion debe estar "
-                             "entre 0 y 89 grados."));
+                 std::string("El campo \"Angulo de friccion interna fi\" debe estar entre 0 "
+                             "y 89 grados."));
         QCOMPARE(folder.read("copia.tal"), saved);
         QVERIFY(again.unsavedChanges());
     }

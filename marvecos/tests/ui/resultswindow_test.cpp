@@ -59,12 +59,31 @@ class ResultsWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // 1366 x 768 less a panel and the title bar.
+    void theWindowsFitASmallScreen() {
+        TestFolder folder;
+        common::RecordingMessages messages;
+        Form1 form(folder.folders(), &messages);
+        const QSize room(1366 - 8, 768 - 36 - 34);
+        QVERIFY(form.sizeHint().boundedTo(room) == form.sizeHint());
+        form.resultsWindow()->setModelSlices(marvecos::ModelSlices{});
+        const QSize results = form.resultsWindow()->size();
+        QVERIFY2(results.boundedTo(room) == results,
+                 qPrintable(QString("%1 x %2").arg(results.width()).arg(results.height())));
+    }
+
     void beforeAnyCalculationThereIsNoWindow() {
         TestFolder folder;
         common::RecordingMessages messages;
         Form1 form(folder.folders(), &messages);
+        // Files an earlier run left are not read: they belong to other data.
+        QVERIFY(folder.write("coords.tmp", kCoordsOneSlice));
+        QVERIFY(folder.write("results.tmp", kResultsAtOnce));
         form.findChild<QPushButton*>("Command3")->click();
-        QCOMPARE(messages.shown, std::vector<common::Message>{kNoFiles});
+        QCOMPARE(messages.shown.size(), std::size_t(1));
+        QCOMPARE(messages.shown[0].text,
+                 std::string("No hay resultados para mostrar: por favor corra un metodo de "
+                             "calculo."));
         QVERIFY(!form.resultsWindow()->isVisible());
         QVERIFY(!form.resultsWindow()->isLoaded());
     }
@@ -86,7 +105,7 @@ private slots:
             QVERIFY(folder.write("results.tmp", results));
             common::RecordingMessages messages;
             Form1 form(folder.folders(), &messages);
-            form.resultados();
+            form.resultsWindow()->resultados();  // the reader itself
             QCOMPARE(messages.shown, std::vector<common::Message>{kNoFiles});
             QVERIFY(!form.resultsWindow()->isVisible());
         }
@@ -94,7 +113,7 @@ private slots:
         QVERIFY(onlyCoords.write("coords.tmp", kCoordsOneSlice));
         common::RecordingMessages messages;
         Form1 form(onlyCoords.folders(), &messages);
-        form.resultados();
+        form.resultsWindow()->resultados();  // the reader itself
         QCOMPARE(messages.shown, std::vector<common::Message>{kNoFiles});
         QVERIFY(!form.resultsWindow()->isVisible());
     }
@@ -105,7 +124,7 @@ private slots:
         QVERIFY(folder.write("results.tmp", kResultsAtOnce));
         common::RecordingMessages messages;
         Form1 form(folder.folders(), &messages);
-        form.resultados();
+        form.resultsWindow()->resultados();  // the reader itself
         QVERIFY(messages.shown.empty());
         Form2* results = form.resultsWindow();
         QVERIFY(results->isVisible());
