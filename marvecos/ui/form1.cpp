@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "common/ui/mainwindowparts.h"
@@ -77,13 +80,14 @@ Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
     buildSlopeGroup(central);
     buildCircleGroup(central);
     buildMethodGroup(central);
-    buildDrawing(central);
+    QLayout* drawing = buildDrawing(central);
     buildButtons(central);
     buildSearch(central);
     buildMenus();
 
     form2_ = std::make_unique<Form2>(folders_.temp, *messages_, this);
     buildReportEntries(central);
+    layOut(central, drawing);
     editor_ = std::make_unique<GroundEditor>();
     connect(editor_.get(), &GroundEditor::changed, this, &Form1::groundChanged);
     connect(editor_.get(), &GroundEditor::accepted, this, [this] {
@@ -97,6 +101,50 @@ Form1::Form1(SlopeFolders folders, common::MessageSink* messages)
 }
 
 Form1::~Form1() = default;
+
+// The frames and buttons keep their designed sizes, order and places; the drawing takes what the
+// window grows by, so the window can be enlarged and never cuts a frame.
+void Form1::layOut(QWidget* central, QLayout* drawing) {
+    const QSize designed = central->size();
+    central->setMinimumSize(designed);
+    central->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const auto fixed = [central](const char* name) {
+        auto* w = central->findChild<QWidget*>(name);
+        w->setFixedSize(w->size());
+        return w;
+    };
+    const auto row = [&fixed](std::initializer_list<const char*> names, int spacing) {
+        auto* buttons = new QHBoxLayout;
+        buttons->setSpacing(spacing);
+        for (const char* name : names) {
+            buttons->addWidget(fixed(name));
+        }
+        buttons->addStretch();
+        return buttons;
+    };
+    auto* grid = new QGridLayout(central);
+    grid->setContentsMargins(10, 8, 10, 8);
+    grid->setHorizontalSpacing(12);
+    grid->setVerticalSpacing(8);
+    grid->addWidget(fixed("Label1"), 0, 0, 1, 2, Qt::AlignHCenter);
+    central->findChild<QWidget*>("Label1")->setFixedWidth(designed.width() - 2 * 10);
+
+    auto* frames = new QVBoxLayout;
+    frames->setSpacing(6);
+    for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame4"}) {
+        frames->addWidget(fixed(name));
+    }
+    frames->addStretch();
+    grid->addLayout(frames, 1, 0);
+    grid->addLayout(drawing, 1, 1);
+
+    grid->addWidget(fixed("Command4"), 2, 0);
+    grid->addLayout(row({"Command1", "Command3", "Command2"}, 12), 2, 1);
+    grid->addLayout(row({"Terreno", "GuardarBusqueda"}, 10), 3, 0);
+    grid->addLayout(row({"ExportarPdf"}, 0), 3, 1);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(1, 1);
+}
 
 // Standard keys for the file entries; Ctrl+A, C, V, X and Z stay with the text fields.
 void Form1::buildMenus() {
@@ -182,23 +230,27 @@ void Form1::buildMethodGroup(QWidget* central) {
     function_->setToolTip("Funcion f(x) de Morgenstern-Price");
 }
 
-void Form1::buildDrawing(QWidget* central) {
+// The drawing over its factor of safety and its scale: the drawing grows, the rest keeps its size.
+QLayout* Form1::buildDrawing(QWidget* central) {
     canvas_ = new SlopeCanvas(central);
     canvas_->setObjectName("Picture1");
     canvas_->setGeometry(352, 44, 438, 330);
+    canvas_->setMinimumSize(canvas_->size());
+    canvas_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     canvas_->addLayer(&modelLayer_);
     canvas_->addLayer(&mapLayer_);
     canvas_->addLayer(&slopeLayer_);
     canvas_->addLayer(&modelLayer_.legend());
     mapLayer_.avoidLegendOf(&modelLayer_);
     connect(canvas_, &SlopeCanvas::clicked, this, &Form1::drawSlope);
+    connect(canvas_, &SlopeCanvas::resized, this, &Form1::fitGroundToCanvas);
 
-    label(central, "Factor de seguridad calculado:", QRect(352, 384, 180, 22));
+    QLabel* fsCaption = label(central, "Factor de seguridad calculado:", QRect(352, 384, 180, 22));
     fsLabel_ = label(central, QString(), QRect(536, 384, 96, 22), Qt::AlignCenter);
     fsLabel_->setObjectName("Label2");
     fsLabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    label(central, "Escala grafica:", QRect(352, 416, 100, 22));
+    QLabel* scaleCaption = label(central, "Escala grafica:", QRect(352, 416, 100, 22));
     scale_ = new QSlider(Qt::Horizontal, central);
     scale_->setObjectName("scale");
     scale_->setGeometry(456, 412, 230, 30);
@@ -221,6 +273,30 @@ void Form1::buildDrawing(QWidget* central) {
     fit->setToolTip("Muestra todo el problema");
     fit->setGeometry(692, 412, 98, 28);
     connect(fit, &QPushButton::clicked, this, &Form1::ajustar);
+
+    auto* column = new QVBoxLayout;
+    column->setSpacing(6);
+    column->addWidget(canvas_, 1);
+    auto* factor = new QHBoxLayout;
+    auto* scale = new QHBoxLayout;
+    factor->setSpacing(4);
+    scale->setSpacing(4);
+    for (QWidget* w : {static_cast<QWidget*>(fsCaption), static_cast<QWidget*>(fsLabel_)}) {
+        w->setFixedSize(w->size());
+        factor->addWidget(w);
+    }
+    factor->addStretch();
+    for (QWidget* w : {static_cast<QWidget*>(scaleCaption), static_cast<QWidget*>(scale_),
+                       static_cast<QWidget*>(fit)}) {
+        w->setFixedHeight(w->height());
+        scale->addWidget(w, w == scale_ ? 1 : 0);
+    }
+    scaleCaption->setFixedWidth(scaleCaption->width());
+    fit->setFixedWidth(fit->width());
+    scale_->setMinimumWidth(scale_->width());
+    column->addLayout(factor);
+    column->addLayout(scale);
+    return column;
 }
 
 void Form1::buildButtons(QWidget* central) {

@@ -21,6 +21,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QRadioButton;
 class QMenu;
 class QSlider;
@@ -111,7 +112,9 @@ private:
     void buildSlopeGroup(QWidget* central);
     void buildCircleGroup(QWidget* central);
     void buildMethodGroup(QWidget* central);
-    void buildDrawing(QWidget* central);
+    QLayout* buildDrawing(QWidget* central);
+    void layOut(QWidget* central, QLayout* drawing);
+    void fitGroundToCanvas();
     void buildButtons(QWidget* central);
     void buildSearch(QWidget* central);
     void buildMethodMenu(QMenu* menu);
@@ -158,6 +161,9 @@ private:
     bool leaving_ = false;
     std::optional<SlopeReport> lastReport_;
     bool searching_ = false;  // the calculation of a search's critical circle
+    // What the drawing shows, so that a resized drawing can lay the ground over its new window.
+    std::optional<SlopeProblem> shownProblem_;
+    std::optional<SliceGeometry> shownGeometry_;
 
     void keepReport(const GroundModel& model, const struct MethodOutcome& outcome);
     void buildReportEntries(QWidget* central);

@@ -112,7 +112,17 @@ double Form1::drawingScale(const SlopeProblem& p, const std::optional<SliceGeome
 void Form1::showSlope(const SlopeProblem& p, const std::optional<SliceGeometry>& g) {
     slopeLayer_.setFigure(slopeFigure(p, drawingScale(p, g), g));
     canvas_->redraw(slopeLayer_.figure().window);
-    modelLayer_.setFigure(modelFigure(p, model_, g, canvas_->shownWindow()));
+    shownProblem_ = p;
+    shownGeometry_ = g;
+    fitGroundToCanvas();
+}
+
+// The soils reach the edges of the window the drawing shows, which widens with the drawing.
+void Form1::fitGroundToCanvas() {
+    if (shownProblem_) {
+        modelLayer_.setFigure(
+            modelFigure(*shownProblem_, model_, shownGeometry_, canvas_->shownWindow()));
+    }
 }
 
 void Form1::ajustar() {

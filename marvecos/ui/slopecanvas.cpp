@@ -199,6 +199,10 @@ void SlopeCanvas::paintEvent(QPaintEvent*) {
     paintLayers(painter, size());
 }
 
+void SlopeCanvas::resizeEvent(QResizeEvent*) {
+    emit resized();
+}
+
 void SlopeCanvas::mousePressEvent(QMouseEvent* event) {
     event->accept();
     emit clicked();

@@ -78,9 +78,12 @@ public:
 
 signals:
     void clicked();
+    // The area changed size: what it shows widened or narrowed with it.
+    void resized();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

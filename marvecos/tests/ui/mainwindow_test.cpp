@@ -366,6 +366,37 @@ private slots:
         QVERIFY(messages.shown.empty());
     }
 
+    void theWindowFitsASmallScreenAndGrowsWithItsDrawing() {
+        TestFolder folder;
+        common::RecordingMessages messages;
+        Form1 form(folder.folders(), &messages);
+        form.show();
+        const QSize room(1366 - 8, 768 - 36 - 34);
+        QVERIFY(form.sizeHint().boundedTo(room) == form.sizeHint());
+        setFields(&form, kSampleSlope);
+        click(form, "Ajustar");
+        const int fitted = form.scaleSlider()->value();
+        QWidget* drawing = form.findChild<QWidget*>("Picture1");
+        const QSize designed = drawing->size();
+        const QSize frame = form.findChild<QWidget*>("Frame1")->size();
+        form.resize(form.size() + QSize(300, 120));
+        QApplication::processEvents();
+        QCOMPARE(drawing->size(), designed + QSize(300, 120));
+        QCOMPARE(form.findChild<QWidget*>("Frame1")->size(), frame);
+
+        // Equal scales in x and y over the larger area, and the ground reaches its edges.
+        const marvecos::UserWindow shown = form.canvas()->shownWindow();
+        QCOMPARE((shown.right - shown.left) / (shown.top - shown.bottom),
+                 double(drawing->width()) / drawing->height());
+        const std::vector<double>& soilX = form.modelLayer().figure().soils.at(0).x;
+        QCOMPARE(*std::min_element(soilX.begin(), soilX.end()), shown.left);
+        QCOMPARE(*std::max_element(soilX.begin(), soilX.end()), shown.right);
+        // A larger area never needs a farther view to show the whole problem.
+        click(form, "Ajustar");
+        QVERIFY(form.scaleSlider()->value() <= fitted);
+        QVERIFY(messages.shown.empty());
+    }
+
     void brokenCircleIsReportedAndNotDrawn() {
         TestFolder folder;
         common::RecordingMessages messages;
