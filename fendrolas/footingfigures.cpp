@@ -102,6 +102,28 @@ double effectivePlanGap(double Lx) {
     return 0.25 * Lx;
 }
 
+namespace {
+
+// Plan i of the effective areas with its left edge at x0.
+void effectivePlan(Figure& f, double x0, double Lx, double Ly, int i, double V, double Mxz,
+                   double Myz) {
+    if (V != 0) {
+        const double ex = std::abs(Mxz / V);
+        const double ey = std::abs(Myz / V);
+        const EffectiveRectangle r = effectiveRectangle(Lx, Ly, ex, ey);
+        rectangle(f, x0 + r.x1, r.y1, x0 + r.x2, r.y2, kEffectiveGreen, true, kEffectiveGreen);
+        f.circle({x0 + Lx / 2 + std::min(ex, Lx / 2), Ly / 2 + std::min(ey, Ly / 2)}, 0.03 * Lx,
+                 kLoadRed, true);
+    }
+    rectangle(f, x0, 0, x0 + Lx, Ly, common::kBlack);
+    f.line({x0, Ly / 2}, {x0 + Lx, Ly / 2}, common::kGrey, true);
+    f.line({x0 + Lx / 2, 0}, {x0 + Lx / 2, Ly}, common::kGrey, true);
+    f.text({x0 + Lx / 2, -0.12 * Ly}, "Estado " + std::to_string(i), common::kBlack,
+           TextAnchor::Centre);
+}
+
+}  // namespace
+
 common::Figure effectiveAreasFigure(double Lx, double Ly, const StateLoads& loads) {
     if (!usable(Lx) || !usable(Ly)) {
         return Figure();
@@ -109,22 +131,18 @@ common::Figure effectiveAreasFigure(double Lx, double Ly, const StateLoads& load
     const double step = Lx + effectivePlanGap(Lx);
     Figure f(-0.05 * Lx, -0.25 * Ly, kStates * step, 1.05 * Ly, true);
     for (int i = 1; i <= kStates; ++i) {
-        const double x0 = (i - 1) * step;
-        const double V = loads.V[i];
-        if (V != 0) {
-            const double ex = std::abs(loads.Mxz[i] / V);
-            const double ey = std::abs(loads.Myz[i] / V);
-            const EffectiveRectangle r = effectiveRectangle(Lx, Ly, ex, ey);
-            rectangle(f, x0 + r.x1, r.y1, x0 + r.x2, r.y2, kEffectiveGreen, true, kEffectiveGreen);
-            f.circle({x0 + Lx / 2 + std::min(ex, Lx / 2), Ly / 2 + std::min(ey, Ly / 2)}, 0.03 * Lx,
-                     kLoadRed, true);
-        }
-        rectangle(f, x0, 0, x0 + Lx, Ly, common::kBlack);
-        f.line({x0, Ly / 2}, {x0 + Lx, Ly / 2}, common::kGrey, true);
-        f.line({x0 + Lx / 2, 0}, {x0 + Lx / 2, Ly}, common::kGrey, true);
-        f.text({x0 + Lx / 2, -0.12 * Ly}, "Estado " + std::to_string(i), common::kBlack,
-               TextAnchor::Centre);
+        effectivePlan(f, (i - 1) * step, Lx, Ly, i, loads.V[i], loads.Mxz[i], loads.Myz[i]);
     }
+    return f;
+}
+
+common::Figure effectivePlanFigure(double Lx, double Ly, int state, double V, double Mxz,
+                                   double Myz) {
+    if (!usable(Lx) || !usable(Ly)) {
+        return Figure();
+    }
+    Figure f(-0.05 * Lx, -0.25 * Ly, 1.05 * Lx, 1.05 * Ly, true);
+    effectivePlan(f, 0, Lx, Ly, state, V, Mxz, Myz);
     return f;
 }
 

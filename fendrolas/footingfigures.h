@@ -38,6 +38,9 @@ struct StateLoads {
 // point; a state without vertical load shows the bare base. Plan i starts at x = (i - 1)(Lx + gap).
 common::Figure effectiveAreasFigure(double Lx, double Ly, const StateLoads& loads);
 double effectivePlanGap(double Lx);
+// One of those plans alone, as the partial results window shows each state.
+common::Figure effectivePlanFigure(double Lx, double Ly, int state, double V, double Mxz,
+                                   double Myz);
 
 // The comparison chart: a dot per method (x = 1..5) and state at the height value * 80 / maximum,
 // the value scale in ten steps, the method letters and the state legend.
