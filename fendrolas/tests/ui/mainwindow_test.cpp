@@ -12,7 +12,6 @@
 #include "common/messages.h"
 #include "common/tests/ui/uitesting.h"
 #include "common/ui/about.h"
-#include "common/ui/canvas.h"
 #include "fendrolas/footingfigures.h"
 #include "fendrolas/ui/coefficientdialogs.h"
 #include "fendrolas/ui/footingdrawing.h"
