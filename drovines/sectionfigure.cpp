@@ -42,7 +42,7 @@ void thrustArrow(Figure& f, const WallRecord& r, double y, double angle, double 
 
 common::Figure wallSectionFigure(const WallRecord& r, const Resultados& res, bool seismic) {
     const double size = std::max(r.H, r.B);
-    if (!wallCanBeComputed(r) || !std::isfinite(size) || r.H <= 0 || r.B <= 0) {
+    if (!std::isfinite(size) || r.H <= 0 || r.B <= 0) {
         return Figure();
     }
     const double right = r.B + 1.6 * size;
@@ -65,8 +65,10 @@ common::Figure wallSectionFigure(const WallRecord& r, const Resultados& res, boo
         f.text({crestBack.x + 0.2 * size, crestBack.y + 0.24 * size},
                "q = " + figure(r.q, "###0.00") + " kN/m", kLoad);
     }
-    if (r.hn > 0) {
-        f.line({backFaceX(r, r.hn), r.hn}, {right, r.hn}, common::kWaterBlue, true);
+    // A water table below the base (only the window shows one) starts under the heel.
+    if (r.hn != 0) {
+        f.line({r.hn > 0 ? backFaceX(r, r.hn) : r.B, r.hn}, {right, r.hn}, common::kWaterBlue,
+               true);
         f.text({right, r.hn + 0.06 * size}, "hn = " + figure(r.hn, "##0.00") + " m",
                common::kWaterBlue, TextAnchor::Right);
     }

@@ -10,7 +10,8 @@ namespace drovines {
 // (0, 0), (B, 0), (xf + b1, H), (xf, H); the backfill from the crest's back corner at the slope
 // beta; the ground in front at the height df; the water table at hn above the base; the
 // surcharge q over the backfill; and the thrust Ea on the back face at the angle d, with the
-// seismic increment for Mononobe-Okabe. The thrust arrows show value and direction; they are
+// seismic increment for Mononobe-Okabe. Only the geometry is needed: the window draws the wall
+// before any calculation. The thrust arrows show value and direction; they are
 // drawn at a third of H, not at a computed point of application.
 common::Figure wallSectionFigure(const WallRecord& r, const Resultados& res, bool seismic);
 

@@ -51,7 +51,11 @@ EffectiveRectangle effectiveRectangle(double Lx, double Ly, double ex, double ey
     return {std::min(2 * std::abs(ex), Lx), std::min(2 * std::abs(ey), Ly), Lx, Ly};
 }
 
-common::Figure footingSketchFigure(double Lx, double Ly, double df, const WaterTable& water) {
+common::Figure footingSketchFigure(double Lx, double Ly, double df, const WaterTable& water,
+                                   bool withValues) {
+    const auto named = [withValues](const std::string& name, double value) {
+        return withValues ? name + " = " + metres(value) : name;
+    };
     if (!usable(Lx) || !usable(Ly) || !std::isfinite(df) || df < 0) {
         return Figure();
     }
@@ -59,19 +63,22 @@ common::Figure footingSketchFigure(double Lx, double Ly, double df, const WaterT
     const double gap = 0.6 * size;
     const double depth = std::max(df, 0.2 * size);
     const double top = std::max(Ly, 0.3 * size);
-    const double bottom = -depth - 0.35 * size;
-    Figure f(-0.35 * size, bottom, 2 * Lx + gap + 0.45 * size, top + 0.2 * size, true);
+    // Room below for the water table and its label, on the right for the label of df.
+    const bool showWater = water.present && std::isfinite(water.dw);
+    const double lowest = showWater ? std::max(depth, std::min(double(water.dw), 3 * size)) : depth;
+    const double bottom = -lowest - 0.35 * size;
+    Figure f(-0.35 * size, bottom, 2 * Lx + gap + 0.95 * size, top + 0.2 * size, true);
 
     // Plan: the base with its column in the middle and the sides Lx and Ly.
     const double col = 0.2 * std::min(Lx, Ly);
     rectangle(f, 0, 0, Lx, Ly, common::kBlack);
     rectangle(f, Lx / 2 - col / 2, Ly / 2 - col / 2, Lx / 2 + col / 2, Ly / 2 + col / 2,
               common::kBlack, true, kConcrete);
-    dimension(f, {0, -0.1 * size}, {Lx, -0.1 * size}, "Lx = " + metres(Lx), {Lx / 2, -0.2 * size},
+    dimension(f, {0, -0.1 * size}, {Lx, -0.1 * size}, named("Lx", Lx), {Lx / 2, -0.2 * size},
               TextAnchor::Centre);
     dimension(f, {-0.1 * size, 0}, {-0.1 * size, Ly}, "Ly", {-0.3 * size, Ly / 2},
               TextAnchor::Left);
-    f.text({0, Ly + 0.1 * size}, "Planta  Ly = " + metres(Ly));
+    f.text({0, Ly + 0.1 * size}, withValues ? "Planta  Ly = " + metres(Ly) : "Planta");
 
     // Section: ground surface at y = 0, base at -df, column up past the ground.
     const double x0 = Lx + gap;
@@ -80,14 +87,13 @@ common::Figure footingSketchFigure(double Lx, double Ly, double df, const WaterT
     rectangle(f, x0, -df, x0 + Lx, -df + thick, common::kBlack, true, kConcrete);
     rectangle(f, x0 + Lx / 2 - col / 2, -df + thick, x0 + Lx / 2 + col / 2, 0.15 * size,
               common::kBlack, true, kConcrete);
-    dimension(f, {x0 + Lx + 0.15 * size, 0}, {x0 + Lx + 0.15 * size, -df}, "df = " + metres(df),
+    dimension(f, {x0 + Lx + 0.15 * size, 0}, {x0 + Lx + 0.15 * size, -df}, named("df", df),
               {x0 + Lx + 0.2 * size, -df / 2}, TextAnchor::Left);
     f.text({x0, top + 0.1 * size}, "Corte");
-    if (water.present && std::isfinite(water.dw)) {
+    if (showWater) {
         const double dw = water.dw;
         f.line({x0 - 0.25 * size, -dw}, {x0 + Lx + 0.25 * size, -dw}, common::kWaterBlue, true);
-        f.text({x0 - 0.25 * size, -dw - 0.08 * size}, "napa dw = " + metres(dw),
-               common::kWaterBlue);
+        f.text({x0 - 0.25 * size, -dw - 0.08 * size}, named("napa dw", dw), common::kWaterBlue);
     }
     return f;
 }
@@ -96,6 +102,28 @@ double effectivePlanGap(double Lx) {
     return 0.25 * Lx;
 }
 
+namespace {
+
+// Plan i of the effective areas with its left edge at x0.
+void effectivePlan(Figure& f, double x0, double Lx, double Ly, int i, double V, double Mxz,
+                   double Myz) {
+    if (V != 0) {
+        const double ex = std::abs(Mxz / V);
+        const double ey = std::abs(Myz / V);
+        const EffectiveRectangle r = effectiveRectangle(Lx, Ly, ex, ey);
+        rectangle(f, x0 + r.x1, r.y1, x0 + r.x2, r.y2, kEffectiveGreen, true, kEffectiveGreen);
+        f.circle({x0 + Lx / 2 + std::min(ex, Lx / 2), Ly / 2 + std::min(ey, Ly / 2)}, 0.03 * Lx,
+                 kLoadRed, true);
+    }
+    rectangle(f, x0, 0, x0 + Lx, Ly, common::kBlack);
+    f.line({x0, Ly / 2}, {x0 + Lx, Ly / 2}, common::kGrey, true);
+    f.line({x0 + Lx / 2, 0}, {x0 + Lx / 2, Ly}, common::kGrey, true);
+    f.text({x0 + Lx / 2, -0.12 * Ly}, "Estado " + std::to_string(i), common::kBlack,
+           TextAnchor::Centre);
+}
+
+}  // namespace
+
 common::Figure effectiveAreasFigure(double Lx, double Ly, const StateLoads& loads) {
     if (!usable(Lx) || !usable(Ly)) {
         return Figure();
@@ -103,22 +131,18 @@ common::Figure effectiveAreasFigure(double Lx, double Ly, const StateLoads& load
     const double step = Lx + effectivePlanGap(Lx);
     Figure f(-0.05 * Lx, -0.25 * Ly, kStates * step, 1.05 * Ly, true);
     for (int i = 1; i <= kStates; ++i) {
-        const double x0 = (i - 1) * step;
-        const double V = loads.V[i];
-        if (V != 0) {
-            const double ex = std::abs(loads.Mxz[i] / V);
-            const double ey = std::abs(loads.Myz[i] / V);
-            const EffectiveRectangle r = effectiveRectangle(Lx, Ly, ex, ey);
-            rectangle(f, x0 + r.x1, r.y1, x0 + r.x2, r.y2, kEffectiveGreen, true, kEffectiveGreen);
-            f.circle({x0 + Lx / 2 + std::min(ex, Lx / 2), Ly / 2 + std::min(ey, Ly / 2)}, 0.03 * Lx,
-                     kLoadRed, true);
-        }
-        rectangle(f, x0, 0, x0 + Lx, Ly, common::kBlack);
-        f.line({x0, Ly / 2}, {x0 + Lx, Ly / 2}, common::kGrey, true);
-        f.line({x0 + Lx / 2, 0}, {x0 + Lx / 2, Ly}, common::kGrey, true);
-        f.text({x0 + Lx / 2, -0.12 * Ly}, "Estado " + std::to_string(i), common::kBlack,
-               TextAnchor::Centre);
+        effectivePlan(f, (i - 1) * step, Lx, Ly, i, loads.V[i], loads.Mxz[i], loads.Myz[i]);
     }
+    return f;
+}
+
+common::Figure effectivePlanFigure(double Lx, double Ly, int state, double V, double Mxz,
+                                   double Myz) {
+    if (!usable(Lx) || !usable(Ly)) {
+        return Figure();
+    }
+    Figure f(-0.05 * Lx, -0.25 * Ly, 1.05 * Lx, 1.05 * Ly, true);
+    effectivePlan(f, 0, Lx, Ly, state, V, Mxz, Myz);
     return f;
 }
 
@@ -164,6 +188,12 @@ common::Figure comparisonFigure(
         }
     }
     return f;
+}
+
+common::Figure footingLegendFigure() {
+    constexpr double kLx = 1.4, kLy = 1.0, kDf = 0.8;
+    constexpr float kDw = 1.1F;
+    return footingSketchFigure(kLx, kLy, kDf, WaterTable{true, kDw}, false);
 }
 
 common::Figure footingSketchOf(const common::FieldTexts& fields) {

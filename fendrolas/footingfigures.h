@@ -21,8 +21,13 @@ EffectiveRectangle effectiveRectangle(double Lx, double Ly, double ex, double ey
 
 // The footing's sketch to scale: the plan Lx by Ly with its column on the left, and on the right
 // the section with the ground surface at y = 0, the base at y = -df, and the water table dashed
-// at y = -dw when there is one.
-common::Figure footingSketchFigure(double Lx, double Ly, double df, const WaterTable& water);
+// at y = -dw when there is one. Without values the labels only name the sides and depths.
+common::Figure footingSketchFigure(double Lx, double Ly, double df, const WaterTable& water,
+                                   bool withValues = true);
+
+// The sketch at a sample size that names Lx, Ly, df and dw without values: what the main window
+// shows while its fields do not yet describe a footing.
+common::Figure footingLegendFigure();
 
 // What the effective-area plans need of each state: its loads and moments.
 struct StateLoads {
@@ -33,6 +38,9 @@ struct StateLoads {
 // point; a state without vertical load shows the bare base. Plan i starts at x = (i - 1)(Lx + gap).
 common::Figure effectiveAreasFigure(double Lx, double Ly, const StateLoads& loads);
 double effectivePlanGap(double Lx);
+// One of those plans alone, as the partial results window shows each state.
+common::Figure effectivePlanFigure(double Lx, double Ly, int state, double V, double Mxz,
+                                   double Myz);
 
 // The comparison chart: a dot per method (x = 1..5) and state at the height value * 80 / maximum,
 // the value scale in ten steps, the method letters and the state legend.

@@ -13,11 +13,12 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "common/fieldvalue.h"
 #include "common/ui/about.h"
-#include "common/ui/canvas.h"
 #include "common/ui/figurepicture.h"
+#include "common/ui/figureview.h"
 #include "common/ui/mainwindowparts.h"
 #include "common/ui/palette.h"
 #include "common/ui/placedwidgets.h"
@@ -81,11 +82,9 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     buildLoadFrame(central);
     buildSeismicFrame(central);
 
-    picture_ = new common::Canvas(common::classicColor(15), common::classicColor(0), central);
+    picture_ = new common::FigureView(central);
     picture_->setObjectName("Picture1");
     picture_->setGeometry(450, 38, 462, 330);
-    setSectionScale(*picture_);
-    picture_->clear();
 
     buildChoices(central);
     layOut(central);
@@ -287,7 +286,11 @@ void Form1::redraw() {
     in.q = valueOf(fields_, field::q);
     in.napaBajoBase = napaBajoBase_;
     in.keptHn = keptHn_;
-    grafmuro(*picture_, in);
+    // Fields that give nothing to draw leave the last drawing in place.
+    common::Figure figure = grafmuro(in);
+    if (figure.drawable()) {
+        picture_->setFigure(std::move(figure));
+    }
     ++drawings_;
 }
 

@@ -13,7 +13,7 @@ class QCheckBox;
 class QRadioButton;
 
 namespace common {
-class Canvas;
+class FigureView;
 class frmAbout;
 }  // namespace common
 
@@ -52,7 +52,7 @@ public:
     // The method whose option button is on (the report names it).
     Method selectedOption() const;
 
-    common::Canvas* drawing() const { return picture_; }
+    common::FigureView* drawing() const { return picture_; }
     // How many times the section has been drawn since the window opened.
     int drawings() const { return drawings_; }
     Form2* resultsWindow() const { return form2_.get(); }
@@ -86,7 +86,7 @@ private:
     std::unique_ptr<Form2> form2_;
     frmNotas* notes_ = nullptr;
     common::frmAbout* about_ = nullptr;
-    common::Canvas* picture_ = nullptr;
+    common::FigureView* picture_ = nullptr;
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;
     QRadioButton* option3_ = nullptr;

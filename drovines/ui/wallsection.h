@@ -2,9 +2,7 @@
 
 #include <QString>
 
-namespace common {
-class Canvas;
-}  // namespace common
+#include "common/figure.h"
 
 namespace drovines {
 
@@ -17,14 +15,9 @@ struct SectionInput {
     QString keptHn;             // that number as it was entered
 };
 
-// The user coordinates of the drawing area: x from -30 to 110, y from 110 down to -10.
-void setSectionScale(common::Canvas& area);
-
-// Scale of the drawing: every length L is drawn at L * 100 / s. 0 when nothing can be drawn.
-double sectionScale(const SectionInput& in);
-
-// Draws the wall, the backfill, the ground in front and the water table. When the scale is 0
-// (or not a number) the area keeps what it showed.
-void grafmuro(common::Canvas& area, const SectionInput& in);
+// The wall's section as the fields say it now, drawn by the same figure as the PDF report, with
+// a water table below the base named by the number entered. Empty (nothing to draw) when a
+// number is not finite or the wall has no height or base.
+common::Figure grafmuro(const SectionInput& in);
 
 }  // namespace drovines

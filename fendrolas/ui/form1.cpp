@@ -103,6 +103,11 @@ Form1::Form1(common::MessageSink* messages, common::FileDialogs dialogs)
     buildResultFrames(central);
     buildButtons(central);
     layOut(central, drawing);
+    for (int number : {kFieldLx, kFieldLy, kFieldDf, kFieldDw}) {
+        auto* edit = central->findChild<QLineEdit*>(QString::fromStdString(soilField(number)));
+        connect(edit, &QLineEdit::textChanged, drawing,
+                [this, drawing] { drawing->redraw(fields_); });
+    }
 
     // A figure on screen belongs to the data that produced it: an edit takes it away.
     for (QLineEdit* edit : central->findChildren<QLineEdit*>()) {

@@ -14,8 +14,8 @@
 #include "common/patterntext.h"
 #include "common/printline.h"
 #include "common/safefile.h"
-#include "common/ui/canvas.h"
 #include "common/ui/figurepicture.h"
+#include "common/ui/figureview.h"
 #include "common/ui/palette.h"
 #include "common/ui/printreport.h"
 #include "fendrolas/fieldchecks.h"
@@ -221,9 +221,8 @@ void Form2::buildAreas() {
     caption->setGeometry(130, 8, 140, 40);
 
     for (int i = 0; i < kStates; ++i) {
-        auto* area = new common::Canvas(common::classicColor(0), common::classicColor(15), group);
+        auto* area = new common::FigureView(group);
         area->setObjectName(QString("Picture1_%1").arg(i));
-        area->clear();
         areas_[static_cast<std::size_t>(i)] = area;
         common::offerPictureSave(
             area, [this] { return effectiveAreasOf(fields_); }, dialogs_, messages_);

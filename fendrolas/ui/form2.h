@@ -17,7 +17,7 @@ class QPrinter;
 class QTableWidget;
 
 namespace common {
-class Canvas;
+class FigureView;
 }  // namespace common
 
 namespace fendrolas {
@@ -57,7 +57,9 @@ public:
     QTableWidget* shapeGrid() const { return grids_[0]; }
     QTableWidget* depthGrid() const { return grids_[1]; }
     QTableWidget* inclinationGrid() const { return grids_[2]; }
-    common::Canvas* area(int state) const { return areas_[static_cast<std::size_t>(state - 1)]; }
+    common::FigureView* area(int state) const {
+        return areas_[static_cast<std::size_t>(state - 1)];
+    }
     // The water table of the run: shown only for a run that had one.
     QWidget* waterFrame() const { return waterFrame_; }
     QLabel* waterLabel() const { return waterLabel_; }
@@ -96,7 +98,7 @@ private:
     QLabel* label4_ = nullptr;
     std::array<QLabel*, 3> factorLabels_{};
     std::array<QTableWidget*, 3> grids_{};
-    std::array<common::Canvas*, kStates> areas_{};
+    std::array<common::FigureView*, kStates> areas_{};
     QWidget* waterFrame_ = nullptr;
     QLabel* waterLabel_ = nullptr;
     QTableWidget* waterGrid_ = nullptr;

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "common/ui/canvas.h"
 #include "common/ui/figurepicture.h"
+#include "common/ui/figureview.h"
 #include "fendrolas/footingfigures.h"
 #include "fendrolas/ui/comparisonchart.h"
 
@@ -29,17 +29,16 @@ QLabel* chartHeading(QWidget* parent, const QString& name, const QString& text, 
     return label;
 }
 
-common::Canvas* chartArea(QWidget* parent, const QString& name, int x) {
-    auto* area = new common::Canvas(Qt::white, Qt::black, parent);
+common::FigureView* chartArea(QWidget* parent, const QString& name, int x) {
+    auto* area = new common::FigureView(parent);
     area->setObjectName(name);
     area->setGeometry(x, 32, kChartWidth, kChartHeight);
     area->setMinimumSize(kChartWidth, kChartHeight);
     area->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    // Small enough for the legend lines, three units apart, not to run into each other.
+    // Small enough for the legend lines not to run into each other.
     QFont small = area->font();
     small.setPointSize(7);
     area->setFont(small);
-    area->clear();
     return area;
 }
 
@@ -123,10 +122,8 @@ void Form3::exportarPdf() {
 
 void Form3::grafico(const ComparisonData& data) {
     shown_ = data;
-    drawComparisonChart(*quChart_, data.quTable, data.maxQu, "qu [kN/m2]");
-    drawComparisonChart(*nuChart_, data.NuTable, data.maxNu, "Nu [kN]");
-    drawComparisonLegend(*quChart_);
-    drawComparisonLegend(*nuChart_);
+    quChart_->setFigure(comparisonFigure(data.quTable, data.maxQu, "qu [kN/m2]"));
+    nuChart_->setFigure(comparisonFigure(data.NuTable, data.maxNu, "Nu [kN]"));
 }
 
 }  // namespace fendrolas

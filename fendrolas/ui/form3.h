@@ -11,7 +11,7 @@
 class QLabel;
 
 namespace common {
-class Canvas;
+class FigureView;
 }  // namespace common
 
 namespace fendrolas {
@@ -32,8 +32,8 @@ public:
                         common::PdfReportWriter writePdf);
     void exportarPdf();
 
-    common::Canvas* quChart() const { return quChart_; }
-    common::Canvas* nuChart() const { return nuChart_; }
+    common::FigureView* quChart() const { return quChart_; }
+    common::FigureView* nuChart() const { return nuChart_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -41,8 +41,8 @@ protected:
 private:
     ComparisonData shownData() const;
     std::optional<ComparisonData> shown_;
-    common::Canvas* quChart_;
-    common::Canvas* nuChart_;
+    common::FigureView* quChart_;
+    common::FigureView* nuChart_;
     common::FileDialogs dialogs_;
     common::MessageSink* messages_ = nullptr;
     common::PdfReportWriter writePdf_;

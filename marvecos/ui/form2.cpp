@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "common/patterntext.h"
@@ -288,8 +290,13 @@ bool Form2::imprimir() {
     if (!dialogs_.setupPrinter(printer, this)) {
         return false;
     }
-    if (!common::printReport(
-            printer, resultsPrintLines(*tables_, modelSlices_, windowTitle().toStdString()))) {
+    // A printer that writes a PDF file gets the PDF report with its drawings; paper, the grids.
+    std::function<bool(const std::string&)> pdf;
+    if (writePdf_) {
+        pdf = [this](const std::string& path) { return writePdf_(path, nullptr); };
+    }
+    if (!common::printOrWritePdf(
+            printer, resultsPrintLines(*tables_, modelSlices_, windowTitle().toStdString()), pdf)) {
         messages_.show("No se pudo imprimir.", "Error", common::MessageIcon::Critical);
         return false;
     }

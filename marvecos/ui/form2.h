@@ -36,7 +36,8 @@ public:
     void showCalculation(const QString& title);
     // "Volver": unloads the window; the next time it is needed it reads the files again.
     void volver();
-    // "Guardar": the grids as a CSV file; "Imprimir": the grids on the printer.
+    // "Guardar": the grids as a CSV file; "Imprimir": the grids on a printer, the PDF report on a
+    // printer set to write a PDF file.
     bool guardar();
     bool imprimir();
     // The selected cells of a grid onto the clipboard, tab between columns, a line per row.

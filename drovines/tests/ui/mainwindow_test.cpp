@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "common/ui/about.h"
-#include "common/ui/canvas.h"
+#include "common/ui/figureview.h"
 #include "common/ui/palette.h"
 #include "common/ui/splash.h"
 #include "drovines/calcular.h"
@@ -70,9 +70,26 @@ int bluishIn(const QImage& image, QRect region) {
     return n;
 }
 
-// A one-pixel line may fall on either side of the rounded point.
-bool inkNear(const QImage& image, QPoint at, QColor colour) {
-    return pixelsIn(image, colour, QRect(at - QPoint(1, 1), QSize(3, 3))) > 0;
+// Lines are drawn smoothed, as a blend of their colour with the white ground: some pixel within
+// reach of the point holds at least a third of the colour and nothing else.
+bool colourNear(const QImage& image, QPoint at, QColor colour, int reach) {
+    const double ink[] = {255.0 - colour.red(), 255.0 - colour.green(), 255.0 - colour.blue()};
+    const double inkSquared = ink[0] * ink[0] + ink[1] * ink[1] + ink[2] * ink[2];
+    const QRect r =
+        QRect(at - QPoint(reach, reach), at + QPoint(reach, reach)).intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const double got[] = {255.0 - c.red(), 255.0 - c.green(), 255.0 - c.blue()};
+            const double share = (got[0] * ink[0] + got[1] * ink[1] + got[2] * ink[2]) / inkSquared;
+            const double off = std::hypot(got[0] - share * ink[0], got[1] - share * ink[1],
+                                          got[2] - share * ink[2]);
+            if (share > 0.33 && off < 25) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -92,7 +109,7 @@ private slots:
         QVERIFY(!d.form.findChild<QCheckBox*>("Check2")->isEnabled());
         QCOMPARE(d.form.method(), Method::None);
         QCOMPARE(fieldText(&d.form, "gm"), QString("22"));
-        QVERIFY(d.form.findChild<common::Canvas*>("Picture1") != nullptr);
+        QVERIFY(d.form.findChild<common::FigureView*>("Picture1") != nullptr);
         QVERIFY(d.form.statusBar()->currentMessage().isEmpty());
 
         QMenuBar* bar = d.form.menuBar();
@@ -244,45 +261,45 @@ private slots:
         Drovines d;
         enterPlainWall(&d.form);
         setFields(&d.form, {{"hn", "1"}});
-        const QImage image = d.form.drawing()->picture().toImage();
-        QVERIFY(pixelsOf(image, common::classicColor(0)) > 100);  // the wall
-        QVERIFY(pixelsOf(image, common::classicColor(4)) > 50);   // backfill, ground, text
-        QVERIFY(pixelsOf(image, common::classicColor(9)) > 50);   // water table and base text
-
-        // Scale s = max(H + 1.5 b1 tan(beta), 2 B) = 4: the base runs from x 0 to B = 50 units.
-        common::Canvas* area = d.form.drawing();
-        const QPoint middle = area->toPixels(25, 0).toPoint();
-        const QPoint heel = area->toPixels(50, 0).toPoint();
-        QVERIFY(inkNear(image, middle, common::classicColor(0)));
-        QVERIFY(!inkNear(image, heel + QPoint(8, -4), common::classicColor(0)));
-        // The water table at 1 m runs from the back face to 2 B, at 25 units.
-        QVERIFY(inkNear(image, area->toPixels(75, 25).toPoint(), common::classicColor(9)));
-        // The backfill surface leaves the crest level at 100 units.
-        QVERIFY(inkNear(image, area->toPixels(75, 100).toPoint(), common::classicColor(4)));
+        const common::FigureView* view = d.form.drawing();
+        const QImage image = view->image();
+        const auto at = [view](double x, double y) { return view->toPixels({x, y}).toPoint(); };
+        // H = 4 m, B = 2 m: the wall's fill inside, its outline along the base, none past the heel.
+        QVERIFY(colourNear(image, at(1, 2), QColor(200, 200, 200), 0));
+        QVERIFY(colourNear(image, at(1, 0), Qt::black, 1));
+        QVERIFY(!colourNear(image, at(2.5, 2), QColor(200, 200, 200), 2));
+        // The backfill surface leaves the crest level; the water table runs at 1 m behind it.
+        QVERIFY(colourNear(image, at(3, 4), QColor(150, 100, 40), 1));
+        QVERIFY(bluishIn(image, QRect(at(2, 1) - QPoint(0, 2), at(6, 1) + QPoint(0, 2))) > 30);
+        QCOMPARE(bluishIn(image, QRect(at(2, 2) - QPoint(0, 2), at(6, 2) + QPoint(0, 2))), 0);
     }
 
     void aWaterTableBelowTheBaseIsFlaggedAndNamed() {
         Drovines d;
         enterPlainWall(&d.form);
-        common::Canvas* area = d.form.drawing();
-        // Right of the heel: below the base the water line at -5 units, above it the text at 5.
-        const QPoint heel = area->toPixels(52, 0).toPoint();
-        const QRect belowBase(heel.x(), heel.y() + 5, area->width() - heel.x(), 20);
-        const QRect aboveBase(heel.x(), heel.y() - 18, area->width() - heel.x(), 16);
-        const QColor blue = common::classicColor(9);
-        QCOMPARE(pixelsIn(area->picture().toImage(), blue, belowBase), 0);
-        QCOMPARE(bluishIn(area->picture().toImage(), aboveBase), 0);
+        const common::FigureView* view = d.form.drawing();
+        const auto rowRightOfHeel = [view](double y, int halfHeight) {
+            const QPoint from = view->toPixels({2.1, y}).toPoint();
+            return QRect(from.x(), from.y() - halfHeight, view->width() - from.x(),
+                         2 * halfHeight + 1);
+        };
+        const auto textRow = [view, rowRightOfHeel] {
+            const common::Figure& f = view->figure();
+            return rowRightOfHeel(0.05 * (f.top() - f.bottom()), 5);
+        };
+        QCOMPARE(bluishIn(view->image(), rowRightOfHeel(-0.2, 2)), 0);
+        QCOMPARE(bluishIn(view->image(), textRow()), 0);
 
         setFields(&d.form, {{"hn", "-0.2"}});
         QVERIFY(d.form.napaBajoBase());
         QCOMPARE(d.form.keptHn(), QString("-0.2"));
-        QVERIFY(pixelsIn(area->picture().toImage(), blue, belowBase) > 30);
-        QVERIFY(bluishIn(area->picture().toImage(), aboveBase) > 20);
+        QVERIFY(bluishIn(view->image(), rowRightOfHeel(-0.2, 2)) > 30);
+        QVERIFY(bluishIn(view->image(), textRow()) > 20);
 
         setFields(&d.form, {{"hn", "1"}});
         QVERIFY(!d.form.napaBajoBase());
         QVERIFY(d.form.keptHn().isEmpty());
-        QCOMPARE(bluishIn(area->picture().toImage(), aboveBase), 0);
+        QCOMPARE(bluishIn(view->image(), textRow()), 0);
 
         // The notice rewrites the field, which clears the flag; the calculation goes on.
         setFields(&d.form, {{"hn", "-2"}});
@@ -301,12 +318,14 @@ private slots:
         Drovines d;
         enterPlainWall(&d.form);
         setFields(&d.form, {{"H", "0"}});
-        const QImage before = d.form.drawing()->picture().toImage();
-        QVERIFY(pixelsOf(before, common::classicColor(0)) > 0);
+        const QImage before = d.form.drawing()->image();
+        QVERIFY(pixelsOf(before, Qt::black) > 0);
         const int drawn = d.form.drawings();
         setFields(&d.form, {{"b1", "0"}});  // H = B = 0
         QCOMPARE(d.form.drawings(), drawn + 1);
-        QCOMPARE(d.form.drawing()->picture().toImage(), before);
+        QCOMPARE(d.form.drawing()->image(), before);
+        setFields(&d.form, {{"b1", "2"}, {"H", "1e308"}});  // its drawing would not be finite
+        QCOMPARE(d.form.drawing()->image(), before);
     }
 
     void noTextBreaksTheDrawing() {
@@ -321,7 +340,7 @@ private slots:
         }
         // tan(90 degrees) is huge, not infinite, with the program's pi.
         setFields(&d.form, {{"beta", "90"}, {"alfa", "90"}, {"alfa2", "90"}});
-        QVERIFY(!d.form.drawing()->picture().isNull());
+        QVERIFY(d.form.drawing()->figure().drawable());
         QVERIFY(d.messages.shown.empty());
     }
 

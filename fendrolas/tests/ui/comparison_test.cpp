@@ -2,20 +2,20 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "common/ui/canvas.h"
+#include "common/ui/figureview.h"
 #include "fendrolas/ui/comparisonchart.h"
 #include "fendrolas/ui/form3.h"
 
-using common::Canvas;
+using common::FigureView;
 using fendrolas::ComparisonData;
 using fendrolas::Form3;
 
 namespace {
 
 // Pixels of the colour within `radius` pixels of the user point.
-int colourNear(const common::Canvas& area, double x, double y, QColor color, int radius = 3) {
-    const QImage image = area.picture().toImage();
-    const QPoint c = area.toPixels(x, y).toPoint();
+int colourNear(const FigureView& area, double x, double y, QColor color, int radius = 3) {
+    const QImage image = area.image();
+    const QPoint c = area.toPixels({x, y}).toPoint();
     int n = 0;
     for (int dy = -radius; dy <= radius; ++dy) {
         for (int dx = -radius; dx <= radius; ++dx) {
@@ -29,10 +29,10 @@ int colourNear(const common::Canvas& area, double x, double y, QColor color, int
 }
 
 // Dark pixels left of the vertical axis and below the axis title, where the scale labels go.
-int inkLeftOfAxis(const common::Canvas& area) {
-    const QImage image = area.picture().toImage();
-    const int axis = static_cast<int>(area.toPixels(-0.25, 0).x());
-    const int belowTitle = static_cast<int>(area.toPixels(0, 88).y());
+int inkLeftOfAxis(const FigureView& area) {
+    const QImage image = area.image();
+    const int axis = static_cast<int>(area.toPixels({-0.05, 0}).x());
+    const int belowTitle = static_cast<int>(area.toPixels({0, 88}).y());
     int n = 0;
     for (int y = belowTitle; y < image.height(); ++y) {
         for (int x = 0; x < axis; ++x) {
@@ -91,7 +91,7 @@ private slots:
         QCOMPARE(colourNear(*form.quChart(), 5, 90, fendrolas::stateColor(5)), 0);
         // Legend dots.
         for (int i = 1; i <= 5; ++i) {
-            QVERIFY(colourNear(*form.nuChart(), 5.5, 100 - 3 * i, fendrolas::stateColor(i), 2) > 0);
+            QVERIFY(colourNear(*form.nuChart(), 6.7, 100 - 5 * i, fendrolas::stateColor(i), 2) > 0);
         }
         QVERIFY(inkLeftOfAxis(*form.quChart()) > 0);
     }
@@ -110,7 +110,7 @@ private slots:
         Form3 form;
         ComparisonData d;  // every file held zeros
         form.grafico(d);
-        for (common::Canvas* chart : {form.quChart(), form.nuChart()}) {
+        for (FigureView* chart : {form.quChart(), form.nuChart()}) {
             for (int m = 1; m <= 5; ++m) {
                 for (int i = 1; i <= 5; ++i) {
                     QCOMPARE(colourNear(*chart, m, 0, fendrolas::stateColor(i)), 0);

@@ -12,7 +12,7 @@
 #include "common/messages.h"
 #include "common/tests/ui/uitesting.h"
 #include "common/ui/about.h"
-#include "common/ui/canvas.h"
+#include "fendrolas/footingfigures.h"
 #include "fendrolas/ui/coefficientdialogs.h"
 #include "fendrolas/ui/footingdrawing.h"
 #include "fendrolas/ui/form1.h"
@@ -401,6 +401,35 @@ private slots:
         auto* print = partial.findChild<QWidget*>("Command4");
         QVERIFY(partial.rect().contains(print->geometry()));
         QCOMPARE(print->geometry().bottom() + 596 - 516 - 30, partial.height() - 1);
+    }
+
+    void theSketchFollowsTheFootingFields() {
+        common::RecordingMessages messages;
+        StubDialogs stub;
+        Form1 form(&messages, stub.dialogs());
+        auto* drawing = form.findChild<fendrolas::FootingDrawing*>("Picture1");
+        const auto sameBox = [](const common::Figure& a, const common::Figure& b) {
+            return a.left() == b.left() && a.right() == b.right() && a.top() == b.top() &&
+                   a.bottom() == b.bottom() && a.marks().size() == b.marks().size();
+        };
+        QVERIFY(sameBox(drawing->figure(), fendrolas::footingLegendFigure()));
+
+        setFields(&form, kSample);  // Lx 2.5, Ly 2, df 1.2, no water table
+        const common::Figure expected = fendrolas::footingSketchFigure(2.5F, 2.0F, 1.2F, {});
+        QVERIFY(sameBox(drawing->figure(), expected));
+        // The plan's far corner is inked where the figure puts it.
+        const QPoint corner = drawing->toPixels({2.5, 2}).toPoint();
+        const QImage image = drawing->image();
+        int ink = 0;
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                ink += image.pixelColor(corner + QPoint(dx, dy)).lightness() < 160 ? 1 : 0;
+            }
+        }
+        QVERIFY(ink > 0);
+
+        setFields(&form, {{"Text10", ""}});
+        QVERIFY(sameBox(drawing->figure(), fendrolas::footingLegendFigure()));
     }
 
     void figuresOnScreenBelongToTheirData() {

@@ -9,8 +9,7 @@
 #include "common/messages.h"
 #include "common/safefile.h"
 #include "common/tests/ui/uitesting.h"
-#include "common/ui/canvas.h"
-#include "common/ui/palette.h"
+#include "common/ui/figureview.h"
 #include "fendrolas/methods/frame.h"
 #include "fendrolas/ui/form2.h"
 
@@ -143,24 +142,26 @@ private slots:
         f.fields.setText("Text4_2", "10");  // |ex| = 0.2, as the methods take it
         f.form.graficar();
 
-        const QColor green = common::classicColor(10);
-        const QColor red = common::classicColor(12);
-        const QImage centred = f.form.area(2)->picture().toImage();
-        const QImage eccentric = f.form.area(1)->picture().toImage();
+        const QColor green(120, 200, 120);
+        const QColor red(220, 0, 0);
+        const QImage centred = f.form.area(2)->image();
+        const QImage eccentric = f.form.area(1)->image();
         QVERIFY(pixelsOf(centred, green) > pixelsOf(eccentric, green));
         QVERIFY(pixelsOf(eccentric, red) > 0);
+        // The point of load where the plan puts it: ex = 0.2 m right of the centre.
+        QCOMPARE(eccentric.pixelColor(f.form.area(1)->toPixels({1.2, 1}).toPoint()), red);
         // A negative V is drawn by its magnitude; an empty state is not drawn.
-        const QImage negative = f.form.area(3)->picture().toImage();
+        const QImage negative = f.form.area(3)->image();
         QVERIFY(std::abs(pixelsOf(negative, green) - pixelsOf(eccentric, green)) < 40);
         QVERIFY(pixelsOf(negative, red) > 0);
-        QCOMPARE(pixelsOf(f.form.area(4)->picture().toImage(), green), 0);
+        QCOMPARE(pixelsOf(f.form.area(4)->image(), green), 0);
 
         // Emptying state 2 leaves its drawing as it was.
         f.fields.setText("Text1_1", "0");
         f.fields.setText("Text10", "1");
         f.form.graficar();
-        QCOMPARE(f.form.area(2)->picture().toImage(), centred);
-        QVERIFY(f.form.area(1)->picture().toImage() != eccentric);
+        QCOMPARE(f.form.area(2)->image(), centred);
+        QVERIFY(f.form.area(1)->image() != eccentric);
     }
 
     void theWindowRedrawsOnItsOwnPaintEvent() {
@@ -168,9 +169,9 @@ private slots:
         f.fields.setText("Text10", "2");
         f.fields.setText("Text11", "2");
         f.fields.setText("Text1_4", "100");
-        QCOMPARE(pixelsOf(f.form.area(5)->picture().toImage(), common::classicColor(10)), 0);
+        QCOMPARE(pixelsOf(f.form.area(5)->image(), QColor(120, 200, 120)), 0);
         f.form.grab();  // paints the window as showing it would
-        QVERIFY(pixelsOf(f.form.area(5)->picture().toImage(), common::classicColor(10)) > 0);
+        QVERIFY(pixelsOf(f.form.area(5)->image(), QColor(120, 200, 120)) > 0);
     }
 
     void aLongBaseFitsItsArea() {
@@ -179,17 +180,18 @@ private slots:
         f.fields.setText("Text11", "2");
         f.fields.setText("Text1_0", "100");
         f.form.graficar();
-        common::Canvas* area = f.form.area(1);
-        const QImage image = area->picture().toImage();
-        const int right = static_cast<int>(area->toPixels(10.6, 0).x());
+        common::FigureView* area = f.form.area(1);
+        const QImage image = area->image();
+        const int right = static_cast<int>(area->toPixels({6, 0}).x()) + 2;
+        QVERIFY(right < area->width());
         int greenPastTheBase = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = right; x < image.width(); ++x) {
-                greenPastTheBase += image.pixelColor(x, y) == common::classicColor(10);
+                greenPastTheBase += image.pixelColor(x, y) == QColor(120, 200, 120);
             }
         }
         QCOMPARE(greenPastTheBase, 0);
-        QVERIFY(pixelsOf(image, common::classicColor(10)) > 0);
+        QVERIFY(pixelsOf(image, QColor(120, 200, 120)) > 0);
     }
 
     void reportLineByLine() {

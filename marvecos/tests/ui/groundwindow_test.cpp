@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <QTableWidget>
 #include <QtTest>
+#include <cmath>
 
 #include "common/messages.h"
 #include "marvecos/model/groundtables.h"
@@ -392,6 +393,13 @@ private slots:
         form.setFileDialogs(stub.dialogs());
         QVERIFY(results->imprimir());
         QVERIFY(folder.read("resultados.pdf").startsWith("%PDF"));
+        // That printer wrote the PDF report, as "Exportar PDF..." writes it, not the grids.
+        stub.saveName = folder.file("informe.pdf");
+        form.setFileDialogs(stub.dialogs());
+        results->exportarPdf();
+        const double printed = folder.read("resultados.pdf").size();
+        const double exported = folder.read("informe.pdf").size();
+        QVERIFY(exported > 0 && std::abs(printed - exported) < 0.02 * exported);
 
         // Each grid: its title, the header row, then i and the numbers of the files.
         const QStringList lines = QString::fromUtf8(folder.read("resultados.csv")).split("\r\n");
