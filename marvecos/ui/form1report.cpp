@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "common/safefile.h"
+#include "common/ui/figurepicture.h"
 #include "common/ui/pdfexport.h"
 #include "marvecos/methods/slicemethod.h"
 #include "marvecos/program.h"
@@ -77,20 +78,25 @@ void Form1::guardarImagen() {
     if (!data) {
         return;
     }
-    const QString name = dialogs_.saveFile(this, "Imagen PNG (*.png);;Todos los archivos (*.*)");
+    const QString name = dialogs_.saveFile(this, common::kPictureFilter);
     if (name.isEmpty()) {
         return;
     }
     const std::optional<SearchResult> search =
         searchMapLayer().shown() ? lastSearch_ : std::optional<SearchResult>();
-    const QImage image = slopePicture(*data, search, kPictureWidth, kPictureHeight, kPictureDpi);
     QByteArray bytes;
-    {
+    if (name.endsWith(".svg", Qt::CaseInsensitive)) {
+        bytes = slopeSvg(*data, search, kPictureWidth, kPictureHeight, kPictureDpi);
+    } else {
+        const QImage image =
+            slopePicture(*data, search, kPictureWidth, kPictureHeight, kPictureDpi);
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
+        if (!image.isNull()) {
+            image.save(&buffer, "PNG");
+        }
     }
-    if (image.isNull() || !common::writeFileSafely(name.toStdString(), bytes.toStdString())) {
+    if (bytes.isEmpty() || !common::writeFileSafely(name.toStdString(), bytes.toStdString())) {
         messages_->show("No se pudo guardar la imagen " + name.toStdString(), "ERROR",
                         common::MessageIcon::Critical);
     }

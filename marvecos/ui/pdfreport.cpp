@@ -1,6 +1,8 @@
 #include "marvecos/ui/pdfreport.h"
 
+#include <QBuffer>
 #include <QPainter>
+#include <QSvgGenerator>
 #include <sstream>
 
 #include "common/patterntext.h"
@@ -117,21 +119,20 @@ std::optional<SliceGeometry> geometryOf(const SlopeProblem& p) {
 
 }  // namespace
 
-QImage slopePicture(const SlopeData& data, const std::optional<SearchResult>& search, int width,
-                    int height, double dpi) {
+namespace {
+
+// Paints the drawing of the report on a painter whose device is width x height pixels; false when
+// the problem gives nothing to draw.
+bool paintSlope(QPainter& painter, const SlopeData& data, const std::optional<SearchResult>& search,
+                int width, int height) {
     const SlopeProblem& p = data.problem;
     const std::optional<SliceGeometry> g = geometryOf(p);
     const double s = scaleToShow(problemExtent(p, data.ground, g), p.H, p.L, width, height);
     const SlopeFigure slope = slopeFigure(p, s, g);
     if (!slope.window) {
-        return QImage();
+        return false;
     }
     const UserWindow shown = equalScaleWindow(*slope.window, width, height);
-    QImage image(width, height, QImage::Format_RGB32);
-    const int dotsPerMetre = static_cast<int>(dpi / 0.0254 + 0.5);
-    image.setDotsPerMeterX(dotsPerMetre);
-    image.setDotsPerMeterY(dotsPerMetre);
-    image.fill(Qt::white);
 
     ModelLayer model;
     model.setFigure(modelFigure(p, data.ground, g, shown));
@@ -143,14 +144,47 @@ QImage slopePicture(const SlopeData& data, const std::optional<SearchResult>& se
     SlopeLayer lines;
     lines.setFigure(slope);
 
-    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const CanvasMapping mapping(shown, QSizeF(width, height));
     for (const CanvasLayer* layer :
          std::initializer_list<const CanvasLayer*>{&model, &map, &lines, &model.legend()}) {
         layer->paint(painter, mapping);
     }
+    return true;
+}
+
+}  // namespace
+
+QImage slopePicture(const SlopeData& data, const std::optional<SearchResult>& search, int width,
+                    int height, double dpi) {
+    QImage image(width, height, QImage::Format_RGB32);
+    const int dotsPerMetre = static_cast<int>(dpi / 0.0254 + 0.5);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    if (!paintSlope(painter, data, search, width, height)) {
+        return QImage();
+    }
     return image;
+}
+
+QByteArray slopeSvg(const SlopeData& data, const std::optional<SearchResult>& search, int width,
+                    int height, double dpi) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(width, height));
+    svg.setViewBox(QRect(0, 0, width, height));
+    svg.setResolution(static_cast<int>(dpi));
+    bool drawn = false;
+    {
+        QPainter painter(&svg);
+        painter.fillRect(QRect(0, 0, width, height), Qt::white);
+        drawn = paintSlope(painter, data, search, width, height);
+    }
+    return drawn ? bytes : QByteArray();
 }
 
 std::string methodReportText(const std::string& workFolder, int method) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <optional>
 #include <string>
@@ -26,6 +27,10 @@ struct SlopeReport {
 // search) to equal scales, zoomed to show the whole problem, painted by the window's own layers
 // on a picture of the given size in pixels at the given resolution.
 QImage slopePicture(const SlopeData& data, const std::optional<SearchResult>& search, int width,
+                    int height, double dpi);
+
+// The same drawing as an SVG picture of that size; empty when there is nothing to draw.
+QByteArray slopeSvg(const SlopeData& data, const std::optional<SearchResult>& search, int width,
                     int height, double dpi);
 
 // Writes the PDF report; false (with the reason in *error) when the file could not be written,

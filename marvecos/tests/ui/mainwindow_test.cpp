@@ -299,6 +299,25 @@ private slots:
         QVERIFY(folder.read("informe.pdf").startsWith("%PDF"));
     }
 
+    // "Guardar imagen..." writes the drawing as a PNG or, by the name's extension, an SVG.
+    void theDrawingIsSavedAsPngOrSvg() {
+        TestFolder folder;
+        common::RecordingMessages messages;
+        Form1 form(folder.folders(), &messages);
+        StubDialogs stub;
+        form.setFileDialogs(stub.dialogs());
+        setFields(&form, kSampleSlope);
+        auto* save = form.findChild<QAction*>("GuardarImagen");
+        QVERIFY(save != nullptr);
+        for (const char* name : {"dibujo.png", "dibujo.svg"}) {
+            stub.saveName = folder.file(name);
+            save->trigger();
+        }
+        QVERIFY(messages.shown.empty());
+        QVERIFY(folder.read("dibujo.png").startsWith("\x89PNG"));
+        QVERIFY(folder.read("dibujo.svg").contains("<svg"));
+    }
+
     void bishopAndJanbuShowTheFactorOfTheBatchMode() {
         for (const char* method : {"bishop", "janbu"}) {
             TestFolder folder;
