@@ -152,6 +152,9 @@ Form2::Form2(std::string tempFolder, common::MessageSink& messages, QWidget* mai
     connect(back, &QPushButton::clicked, this, &Form2::volver);
 
     interSliceView_ = new InterSliceView(this);
+    interSliceView_->setPictureTools(
+        [this](const QString& filter) { return dialogs_.saveFile(interSliceView_, filter); },
+        messages_);
     interSliceButton_ = new QPushButton("Fuerzas entre dovelas", this);
     interSliceButton_->setObjectName("Command2");
     interSliceButton_->setGeometry(336, 504, 208, 30);

@@ -1,14 +1,19 @@
 #include "marvecos/ui/intersliceview.h"
 
+#include <QAction>
+#include <QBuffer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QSvgGenerator>
 #include <QTableWidget>
 
 #include "common/patterntext.h"
+#include "common/safefile.h"
+#include "common/ui/figurepicture.h"
 
 namespace marvecos {
 
@@ -61,11 +66,43 @@ QImage FactorChart::render() {
 
 void FactorChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    paintChart(painter, size());
+}
+
+QByteArray FactorChart::picture(bool svg) const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (svg) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(size());
+        generator.setViewBox(QRect(QPoint(0, 0), size()));
+        QPainter painter(&generator);
+        paintChart(painter, size());
+        return bytes;
+    }
+    // The screen's chart drawn kPictureDpi / 96 times larger, lines and letters alike.
+    const double k = common::kPictureDpi / 96.0;
+    QImage image(size() * k, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        painter.scale(k, k);
+        paintChart(painter, size());
+    }
+    const int dotsPerMetre = static_cast<int>(common::kPictureDpi / 0.0254 + 0.5);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+void FactorChart::paintChart(QPainter& painter, QSize area) const {
+    painter.fillRect(QRect(QPoint(0, 0), area), Qt::white);
     if (!tables_) {
         return;
     }
-    const FactorChartFigure f = figure();
+    const FactorChartFigure f = factorChartFigure(*tables_, area.width(), area.height());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
     painter.drawRect(QRectF(QPointF(f.left, f.top), QPointF(f.right, f.bottom)));
@@ -84,7 +121,7 @@ void FactorChart::paintEvent(QPaintEvent*) {
             QPointF(f.left - 6 - metrics.horizontalAdvance(text), t.y + metrics.ascent() / 2.0),
             text);
     }
-    painter.drawText(QPointF(f.right - metrics.horizontalAdvance("lambda"), height() - 4),
+    painter.drawText(QPointF(f.right - metrics.horizontalAdvance("lambda"), area.height() - 4),
                      "lambda");
     paintCurve(painter, f.force, kForceColor);
     paintCurve(painter, f.moment, kMomentColor);
@@ -129,6 +166,33 @@ InterSliceView::InterSliceView(QWidget* resultsWindow) : QWidget(resultsWindow, 
     back->setObjectName("Command1");
     back->setGeometry(776, 420, 116, 30);
     connect(back, &QPushButton::clicked, this, &QWidget::hide);
+
+    auto* picture = new QAction("Guardar imagen...", chart_);
+    picture->setObjectName("GuardarImagen");
+    chart_->addAction(picture);
+    chart_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(picture, &QAction::triggered, this, &InterSliceView::savePicture);
+}
+
+void InterSliceView::setPictureTools(std::function<QString(const QString& filter)> askName,
+                                     common::MessageSink& messages) {
+    askName_ = std::move(askName);
+    messages_ = &messages;
+}
+
+void InterSliceView::savePicture() {
+    if (!askName_ || messages_ == nullptr) {
+        return;
+    }
+    const QString name = askName_(common::kPictureFilter);
+    if (name.isEmpty()) {
+        return;
+    }
+    const QByteArray bytes = chart_->picture(name.endsWith(".svg", Qt::CaseInsensitive));
+    if (bytes.isEmpty() || !common::writeFileSafely(name.toStdString(), bytes.toStdString())) {
+        messages_->show("No se pudo guardar la imagen " + name.toStdString(), "ERROR",
+                        common::MessageIcon::Critical);
+    }
 }
 
 void InterSliceView::show(const InterSliceTables& t) {

@@ -1,3 +1,5 @@
+#include <QAction>
+#include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -48,6 +50,19 @@ private slots:
         QVERIFY(f.force.front().front().y > f.moment.front().front().y);
         QVERIFY(f.force.back().back().y < f.moment.back().back().y);
         QVERIFY(!view->chart()->render().isNull());
+
+        // "Guardar imagen..." of the chart: a PNG at 300 dpi or, by the name, an SVG.
+        StubDialogs stub;
+        results->setFileDialogs(stub.dialogs());
+        auto* save = view->chart()->findChild<QAction*>("GuardarImagen");
+        QVERIFY(save != nullptr);
+        for (const char* name : {"grafico.png", "grafico.svg"}) {
+            stub.saveName = folder.file(name);
+            save->trigger();
+        }
+        const QImage png(folder.file("grafico.png"));
+        QCOMPARE(png.width(), qRound(view->chart()->width() * 300 / 96.0));
+        QVERIFY(folder.read("grafico.svg").contains("<svg"));
 
         form.findChild<QRadioButton*>("Option1")->setChecked(true);
         click(form, "Command1");
