@@ -10,6 +10,7 @@
 #include "marvecos/folders.h"
 #include "marvecos/geometry/slicegeometry.h"
 #include "marvecos/methods/modelreport.h"
+#include "marvecos/resultfiles.h"
 
 namespace marvecos {
 
@@ -18,23 +19,9 @@ namespace {
 // The chart of a run has a few dozen points; a larger count is not a file of ours.
 constexpr int kMostChartPoints = 1000;
 
-bool readValue(common::FreeFormatReader& in, double& value) {
-    return in.readNumber(value) && std::abs(value) < std::numeric_limits<double>::max();
-}
-
-bool readCount(common::FreeFormatReader& in, int smallest, int largest, int& count) {
-    double value = 0;
-    if (!readValue(in, value) || value != std::floor(value) || value < smallest ||
-        value > largest) {
-        return false;
-    }
-    count = static_cast<int>(value);
-    return true;
-}
-
 bool readFlag(common::FreeFormatReader& in, bool& flag) {
     int value = 0;
-    if (!readCount(in, 0, 1, value)) {
+    if (!readResultCount(in, 0, 1, value)) {
         return false;
     }
     flag = value == 1;
@@ -73,26 +60,27 @@ std::optional<InterSliceTables> parseInterSliceTables(const std::string& text) {
     common::FreeFormatReader in(text);
     InterSliceTables t;
     int boundaries = 0;
-    if (!readCount(in, 2, kMaxSlices + 1, boundaries)) {
+    if (!readResultCount(in, 2, kMaxSlices + 1, boundaries)) {
         return std::nullopt;
     }
     t.boundaries.resize(static_cast<std::size_t>(boundaries));
     for (InterSliceTables::Boundary& b : t.boundaries) {
-        if (!readValue(in, b.x) || !readValue(in, b.E) || !readValue(in, b.X) ||
-            !readFlag(in, b.thrustDefined) || !readValue(in, b.yThrust)) {
+        if (!readResultValue(in, b.x) || !readResultValue(in, b.E) || !readResultValue(in, b.X) ||
+            !readFlag(in, b.thrustDefined) || !readResultValue(in, b.yThrust)) {
             return std::nullopt;
         }
     }
     int points = 0;
-    if (!readValue(in, t.F) || !readValue(in, t.lambda) ||
-        !readCount(in, 0, kMaxSlices, t.tensionSlices) ||
-        !readCount(in, 0, kMostChartPoints, points)) {
+    if (!readResultValue(in, t.F) || !readResultValue(in, t.lambda) ||
+        !readResultCount(in, 0, kMaxSlices, t.tensionSlices) ||
+        !readResultCount(in, 0, kMostChartPoints, points)) {
         return std::nullopt;
     }
     t.chart.resize(static_cast<std::size_t>(points));
     for (FactorPair& p : t.chart) {
-        if (!readValue(in, p.lambda) || !readFlag(in, p.hasForce) || !readValue(in, p.Ff) ||
-            !readFlag(in, p.hasMoment) || !readValue(in, p.Fm)) {
+        if (!readResultValue(in, p.lambda) || !readFlag(in, p.hasForce) ||
+            !readResultValue(in, p.Ff) || !readFlag(in, p.hasMoment) ||
+            !readResultValue(in, p.Fm)) {
             return std::nullopt;
         }
     }

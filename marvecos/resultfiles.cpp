@@ -13,29 +13,12 @@ namespace marvecos {
 
 namespace {
 
-// A number that the grids can show. A number beyond the range of a double reads as the largest
-// one: no run writes that, so the file is not one of ours.
-bool readValue(common::FreeFormatReader& in, double& value) {
-    return in.readNumber(value) && std::abs(value) < std::numeric_limits<double>::max();
-}
-
-// A count written by the program is a whole number within the arrays of a run.
-bool readCount(common::FreeFormatReader& in, int smallest, int largest, int& count) {
-    double value = 0;
-    if (!readValue(in, value) || value != std::floor(value) || value < smallest ||
-        value > largest) {
-        return false;
-    }
-    count = static_cast<int>(value);
-    return true;
-}
-
 template <std::size_t N>
 bool readRows(common::FreeFormatReader& in, int count, std::vector<std::array<double, N>>& rows) {
     rows.assign(static_cast<std::size_t>(count), {});
     for (auto& row : rows) {
         for (double& value : row) {
-            if (!readValue(in, value)) {
+            if (!readResultValue(in, value)) {
                 return false;
             }
         }
@@ -45,17 +28,17 @@ bool readRows(common::FreeFormatReader& in, int count, std::vector<std::array<do
 
 bool readCoords(common::FreeFormatReader& in, ResultTables& t) {
     int p = 0;
-    if (!readCount(in, 1, kMaxSlices + 1, p)) {
+    if (!readResultCount(in, 1, kMaxSlices + 1, p)) {
         return false;
     }
     t.points.assign(static_cast<std::size_t>(p), {});
     for (auto& point : t.points) {
         double index = 0;  // read and not shown: the grid numbers its rows itself
-        if (!readValue(in, index)) {
+        if (!readResultValue(in, index)) {
             return false;
         }
         for (double& value : point) {
-            if (!readValue(in, value)) {
+            if (!readResultValue(in, value)) {
                 return false;
             }
         }
@@ -65,9 +48,10 @@ bool readCoords(common::FreeFormatReader& in, ResultTables& t) {
 
 bool readResults(common::FreeFormatReader& in, ResultTables& t) {
     int n = 0;
-    return readCount(in, 1, kMaxSlices, n) && readRows(in, n, t.slices) &&
-           readCount(in, 0, kLastIteration + 1, t.iter) && readValue(in, t.fs0) &&
-           readValue(in, t.fs) && readRows(in, t.iter, t.iterations) && readValue(in, t.error);
+    return readResultCount(in, 1, kMaxSlices, n) && readRows(in, n, t.slices) &&
+           readResultCount(in, 0, kLastIteration + 1, t.iter) && readResultValue(in, t.fs0) &&
+           readResultValue(in, t.fs) && readRows(in, t.iter, t.iterations) &&
+           readResultValue(in, t.error);
 }
 
 }  // namespace
@@ -90,6 +74,23 @@ std::optional<ResultTables> readResultTables(const std::string& tempFolder) {
         return std::nullopt;
     }
     return parseResultTables(coords, results);
+}
+
+// A number that the grids can show. A number beyond the range of a double reads as the largest
+// one: no run writes that, so the file is not one of ours.
+bool readResultValue(common::FreeFormatReader& in, double& value) {
+    return in.readNumber(value) && std::abs(value) < std::numeric_limits<double>::max();
+}
+
+// A count written by the program is a whole number within the arrays of a run.
+bool readResultCount(common::FreeFormatReader& in, int smallest, int largest, int& count) {
+    double value = 0;
+    if (!readResultValue(in, value) || value != std::floor(value) || value < smallest ||
+        value > largest) {
+        return false;
+    }
+    count = static_cast<int>(value);
+    return true;
 }
 
 }  // namespace marvecos

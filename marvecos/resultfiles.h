@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/freeformat.h"
+
 namespace marvecos {
 
 // What the results window shows: "coords.tmp" and "results.tmp" of the last run, read back.
@@ -29,5 +31,10 @@ std::optional<ResultTables> readResultTables(const std::string& tempFolder);
 // The same from the two texts.
 std::optional<ResultTables> parseResultTables(const std::string& coords,
                                               const std::string& results);
+
+// A number of a result file that the grids can show (not beyond the range of a double), and a
+// count that is a whole number from smallest to largest: anything else is not a file of ours.
+bool readResultValue(common::FreeFormatReader& in, double& value);
+bool readResultCount(common::FreeFormatReader& in, int smallest, int largest, int& count);
 
 }  // namespace marvecos

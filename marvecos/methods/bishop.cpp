@@ -21,10 +21,6 @@ bool bishopFactor(const SliceQuantities& q, double c, double tanfi, double fs, d
     return std::isfinite(fsCalc);
 }
 
-}  // namespace marvecos
-
-namespace marvecos {
-
 bool bishopFactor(const ModelSlices& s, double driving, double fs, double& fsCalc) {
     if (fs == 0) {
         return false;

@@ -21,10 +21,6 @@ bool janbuFactor(const SliceQuantities& q, double c, double tanfi, double fs, do
     return std::isfinite(fsCalc);
 }
 
-}  // namespace marvecos
-
-namespace marvecos {
-
 bool janbuFactor(const ModelSlices& s, double driving, double fs, double& fsCalc) {
     if (fs == 0) {
         return false;
